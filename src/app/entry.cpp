@@ -1,0 +1,27 @@
+#include "app/meter_app.h"
+#include "app/meter_lifecycle.h"
+#include "settings/settings_file.h"
+#include "tray_menu/menu_frm.h"
+#include "window/window_shape.h"
+
+namespace dorv {
+
+void RunEntryProcedure(MeterApp& app) {
+    app.settingsFile = OpenSettingsFile(app.platform.ini, app.platform.system.DecimalSymbol());
+    LoadMeterFrm(app);
+    if (app.settings.Hide_Meter != 0)
+        return;
+    SetStacking(app, app.meter.window, app.settings.Top_view);
+}
+
+void Quit(MeterApp& app) {
+    // Closing the window or ending the session during the unload's pump pass must not save twice.
+    if (app.unloading)
+        return;
+    app.unloading = true;
+    UnloadMenuFrm(app);
+    UnloadMeterFrm(app);
+    app.platform.timers.EndProgram();
+}
+
+}  // namespace dorv

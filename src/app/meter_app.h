@@ -1,0 +1,73 @@
+#pragma once
+// The program-wide state that every window's handlers work on, held once for the whole run.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "metrics/cpu_counter.h"
+#include "platform/platform.h"
+#include "render/colours.h"
+#include "settings/meter_settings.h"
+#include "settings/settings_file.h"
+#include "tray_menu/menu_frm.h"
+#include "tray_menu/tray_icon.h"
+
+namespace dorv {
+
+inline constexpr int kDialSizePixels = 100;
+
+// A text label on the dial, in pixels inside the window.
+struct DialLabel {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    std::string caption;
+    bool visible = true;
+    Colour colour = 0;
+};
+
+// The faces held by the dial window: 0 meter, 1 meter lit, 2 clock, 3 clock lit.
+enum class DialFace { Meter = 0, MeterLit = 1, Clock = 2, ClockLit = 3 };
+
+struct TimerState {
+    int interval = 0;  // milliseconds; 0 or less is stopped
+    bool enabled = true;
+};
+
+// The dial window and what it owns.
+struct MeterFrm {
+    WindowHandle window = nullptr;
+    DialLabel Label1{56, 69, 45, 8, "%", true, 0};
+    DialLabel Label2{56, 75, 25, 10, "CPU", true, 0};
+    DialFace face = DialFace::Meter;
+    bool persistentDrawing = true;
+    bool warningLampVisible = false;
+    TimerState Timer1{100, true};
+    TimerState Timer2{0, true};
+    TimerState Timer3{0, true};
+};
+
+struct MeterApp {
+    explicit MeterApp(Platform host) : platform(host), settingsFile{&host.ini, std::string(), "."} {}
+
+    Platform platform;
+    SettingsFile settingsFile;
+    MeterSettings settings;
+
+    double ShownValue = 0.0;
+    std::int32_t CurrentValue = 0;
+    std::array<double, 6> ZanzoHistory{};
+
+    ActiveColours activeColours;
+    AfterimageColours afterimageColours;
+
+    MeterFrm meter;
+    MenuFrm menu;
+    TrayIconRecord tray;
+    CpuCounter cpu;
+
+    bool unloading = false;
+};
+
+}  // namespace dorv

@@ -1,0 +1,21 @@
+#pragma once
+// The dial window's load and unload, the entry procedure and the orderly Quit.
+
+namespace dorv {
+
+struct MeterApp;
+
+inline constexpr const char* kMeterTitle = "Dorvanix";
+
+// Creates the dial window hidden and configures it from meter.ini, step by step.
+void LoadMeterFrm(MeterApp& app);
+// Hides the dial, closes the CPU counter and writes every setting.
+void UnloadMeterFrm(MeterApp& app);
+
+// Loads the dial and shows it unless Hide_Meter says otherwise; the host's message loop follows.
+void RunEntryProcedure(MeterApp& app);
+
+// Unloads the menu window (tray icon) and the dial (saving the settings), then ends the program.
+void Quit(MeterApp& app);
+
+}  // namespace dorv

@@ -1,0 +1,35 @@
+#include "app/meter_timers.h"
+
+namespace dorv {
+namespace {
+
+void Apply(MeterApp& app, TimerId timer) {
+    const TimerState& state = MeterTimer(app, timer);
+    app.platform.timers.SetTimerInterval(app.meter.window, timer, state.enabled ? state.interval : 0);
+}
+
+}  // namespace
+
+TimerState& MeterTimer(MeterApp& app, TimerId timer) {
+    switch (timer) {
+        case TimerId::Timer1:
+            return app.meter.Timer1;
+        case TimerId::Timer2:
+            return app.meter.Timer2;
+        case TimerId::Timer3:
+            break;
+    }
+    return app.meter.Timer3;
+}
+
+void SetMeterTimerInterval(MeterApp& app, TimerId timer, int intervalMs) {
+    MeterTimer(app, timer).interval = intervalMs;
+    Apply(app, timer);
+}
+
+void SetMeterTimerEnabled(MeterApp& app, TimerId timer, bool enabled) {
+    MeterTimer(app, timer).enabled = enabled;
+    Apply(app, timer);
+}
+
+}  // namespace dorv

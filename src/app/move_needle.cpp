@@ -1,0 +1,57 @@
+#include "app/move_needle.h"
+
+#include "app/meter_app.h"
+#include "render/needle.h"
+#include "render/readout.h"
+
+namespace dorv {
+namespace {
+
+// Within this many points of the target the needle lands on it.
+constexpr double kSnapDistance = 2.0;
+
+void DrawWithTrail(MeterApp& app) {
+    // A negative trail length read from the file would index outside the history.
+    int trail = app.settings.Zanzo_max < 0 ? 0 : app.settings.Zanzo_max;
+    ClearDrawing(app);
+    // Descending: shifts the history without losing an entry and paints the oldest afterimage first.
+    for (int i = trail; i >= 1; --i) {
+        auto at = static_cast<std::size_t>(i);
+        app.ZanzoHistory[at] = app.ZanzoHistory[at - 1];
+        DrawNeedle(app, app.ZanzoHistory[at], NeedleKind::Afterimage);
+    }
+    app.ZanzoHistory[0] = app.ShownValue;
+    DrawNeedle(app, app.ZanzoHistory[0], NeedleKind::Normal);
+}
+
+}  // namespace
+
+void MoveNeedle(MeterApp& app, double target) {
+    const MeterSettings& s = app.settings;
+    // A divisor below 1 would stall or reverse the needle; the stored value stays as read.
+    double q = s.Move_quantity < 1 ? 1.0 : static_cast<double>(s.Move_quantity);
+    double c = app.ShownValue;
+    if (target > c) {
+        double n = c + (target - c) / q;
+        if (n > target - kSnapDistance)
+            n = target;
+        if (s.max_beep_flg == 1 && n == 100.0 && c < 100.0)
+            app.platform.window.Beep();
+        app.ShownValue = n;
+    } else {
+        if (s.down_beep_flg == 1 && c == 100.0 && target < 100.0)
+            app.platform.window.Beep();
+        double n = c - (c - target) / q;
+        app.ShownValue = n;
+        if (n < target + kSnapDistance)
+            app.ShownValue = target;
+    }
+    if (s.Label_view == 1)
+        UpdateReadout(app);
+    if (s.Zanzo_view != 1)
+        DrawNeedle(app, app.ShownValue, NeedleKind::Normal);
+    else
+        DrawWithTrail(app);
+}
+
+}  // namespace dorv

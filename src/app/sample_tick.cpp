@@ -1,0 +1,52 @@
+#include "app/sample_tick.h"
+
+#include "app/meter_app.h"
+#include "app/move_needle.h"
+#include "metrics/cpu_counter.h"
+#include "metrics/memory_load.h"
+#include "metrics/os_checks.h"
+#include "render/clock.h"
+#include "render/readout.h"
+#include "settings/value_text.h"
+
+namespace dorv {
+namespace {
+
+std::int32_t RoundedReading(double reading) {
+    return ToInt32(reading).value_or(0);
+}
+
+}  // namespace
+
+bool NeedleNeedsRedraw(const MeterApp& app) {
+    const std::string& symbol = app.settingsFile.decimalSymbol;
+    if (FormatOneDecimal(app.CurrentValue, symbol) != FormatOneDecimal(app.ShownValue, symbol))
+        return true;
+    int trail = app.settings.Zanzo_max < 0 ? 0 : app.settings.Zanzo_max;
+    return app.ZanzoHistory[0] != app.ZanzoHistory[static_cast<std::size_t>(trail)];
+}
+
+void SampleTick(MeterApp& app) {
+    switch (app.settings.Needle) {
+        case MeterMode::Mem:
+            app.CurrentValue = PhysicalMemoryLoad(app.platform.system.QueryMemoryStatus());
+            break;
+        case MeterMode::VMem:
+            app.CurrentValue = PageFileLoad(app.platform.system.QueryMemoryStatus());
+            break;
+        case MeterMode::Cpu:
+            // The older family's statistics read leaves the previous value until it is available.
+            if (IsWinNT(app.platform.os))
+                app.CurrentValue = RoundedReading(ReadCpuCounter(app.platform, app.cpu));
+            break;
+        case MeterMode::Clock:
+            DrawClock(app);
+            return;
+        default:
+            return;
+    }
+    if (NeedleNeedsRedraw(app))
+        MoveNeedle(app, app.CurrentValue);
+}
+
+}  // namespace dorv

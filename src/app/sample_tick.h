@@ -1,0 +1,13 @@
+#pragma once
+// The sampling tick: Timer1's handler and the program's main loop.
+
+namespace dorv {
+
+struct MeterApp;
+
+void SampleTick(MeterApp& app);
+
+// True when the needle or its trail still has to move: the "#0.0" texts differ or the trail lags.
+bool NeedleNeedsRedraw(const MeterApp& app);
+
+}  // namespace dorv

@@ -1,0 +1,31 @@
+#pragma once
+// Clock, memory status and the regional decimal symbol.
+#include <cstdint>
+#include <string>
+
+namespace dorv {
+
+struct MemoryStatus {
+    std::uint64_t totalPhys = 0;
+    std::uint64_t availPhys = 0;
+    std::uint64_t totalPageFile = 0;
+    std::uint64_t availPageFile = 0;
+};
+
+struct LocalTime {
+    int hour = 0;  // 0..23
+    int minute = 0;
+    int second = 0;
+};
+
+class SystemStatus {
+public:
+    virtual ~SystemStatus() = default;
+
+    virtual MemoryStatus QueryMemoryStatus() = 0;
+    virtual LocalTime CurrentLocalTime() = 0;
+    // The decimal separator of the user's regional settings ("." or "," usually).
+    virtual std::string DecimalSymbol() = 0;
+};
+
+}  // namespace dorv

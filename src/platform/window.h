@@ -1,0 +1,48 @@
+#pragma once
+// Windowing: the host's top-level windows, in pixels. The core converts twips itself.
+#include <cstdint>
+
+namespace dorv {
+
+// Opaque handle of a host window; the host decides what it points at.
+using WindowHandle = struct PlatformWindow*;
+
+struct PixelPoint {
+    int x = 0;
+    int y = 0;
+};
+
+struct PixelSize {
+    int width = 0;
+    int height = 0;
+};
+
+class WindowSystem {
+public:
+    virtual ~WindowSystem() = default;
+
+    // A borderless window of the given client size, created hidden at the screen's top-left corner.
+    virtual WindowHandle CreateMeterWindow(const char* title, PixelSize size) = 0;
+    virtual PixelPoint WindowPosition(WindowHandle window) = 0;
+    virtual PixelSize WindowSize(WindowHandle window) = 0;
+    virtual void MoveWindow(WindowHandle window, PixelPoint topLeft) = 0;
+    virtual void HideWindow(WindowHandle window) = 0;
+    // Restacks (topmost or not) without moving or sizing, and shows the window. Returns the host's result.
+    virtual int SetWindowStacking(WindowHandle window, bool topmost) = 0;
+    // Clips the window (drawing and mouse hits) to the ellipse inside the rectangle; the window owns it.
+    virtual void AttachEllipticRegion(WindowHandle window, int left, int top, int right, int bottom) = 0;
+    // Replaces the extended style by the layered one and draws the whole window with this opacity.
+    virtual void MakeLayered(WindowHandle window, std::uint8_t alpha) = 0;
+    // Asks for the window to be painted again from the core's state.
+    virtual void InvalidateWindow(WindowHandle window) = 0;
+
+    virtual PixelSize PrimaryScreenSize() = 0;
+    // Twips per pixel on each axis (15 at 96 dpi).
+    virtual double TwipsPerPixelX() = 0;
+    virtual double TwipsPerPixelY() = 0;
+
+    // The system's default beep.
+    virtual void Beep() = 0;
+};
+
+}  // namespace dorv

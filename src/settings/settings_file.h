@@ -1,0 +1,32 @@
+#pragma once
+// meter.ini beside the program: ReadIni, WriteIni and the save sequence.
+#include <optional>
+#include <string>
+
+#include "platform/ini_file.h"
+#include "settings/meter_settings.h"
+#include "settings/settings_table.h"
+
+namespace dorv {
+
+struct SettingsFile {
+    IniFile* ini = nullptr;
+    std::string path;           // the program's folder and "\meter.ini"
+    std::string decimalSymbol;  // the system's, for numbers with a fraction
+};
+
+SettingsFile OpenSettingsFile(IniFile& ini, const std::string& decimalSymbol);
+
+std::string ReadIni(const SettingsFile& file, const char* section, const char* key);
+void WriteIni(const SettingsFile& file, const char* section, const char* key, const std::string& value);
+
+// Reads one key into the record with its default, guard and clamp.
+void LoadSetting(const SettingsFile& file, SettingKey key, MeterSettings& settings);
+
+// Reads Left or Top in twips; nothing when the text is not a number.
+std::optional<float> LoadPosition(const SettingsFile& file, SettingKey leftOrTop);
+
+// Writes every key in the fixed order; the position comes from the window, in twips.
+void SaveSettings(const SettingsFile& file, const MeterSettings& settings, float leftTwips, float topTwips);
+
+}  // namespace dorv

@@ -1,0 +1,18 @@
+#pragma once
+// The notification-area icon that follows the value.
+
+namespace dorv {
+
+struct MeterApp;
+
+struct TrayIconRecord {
+    bool prepared = false;
+    bool added = false;
+};
+
+void PrepareTrayIcon(MeterApp& app);
+void AddTrayIcon(MeterApp& app);
+void UpdateTrayIcon(MeterApp& app, double value);
+void RemoveTrayIcon(MeterApp& app);
+
+}  // namespace dorv

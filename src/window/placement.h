@@ -1,0 +1,24 @@
+#pragma once
+// The dial window's position in twips, and the start-up pull back onto the primary screen.
+
+namespace dorv {
+
+struct MeterApp;
+
+inline constexpr float kScreenEdgeMarginTwips = 1000.0f;
+
+float WindowLeftTwips(MeterApp& app);
+float WindowTopTwips(MeterApp& app);
+float WindowWidthTwips(MeterApp& app);
+float WindowHeightTwips(MeterApp& app);
+float ScreenWidthTwips(MeterApp& app);
+float ScreenHeightTwips(MeterApp& app);
+void SetWindowLeftTwips(MeterApp& app, float left);
+void SetWindowTopTwips(MeterApp& app, float top);
+
+// Moves the left edge there; with adjusted_flg = 1 a window (nearly) off either side is pulled back.
+void PlaceLeftAtStartup(MeterApp& app, float left);
+// Moves the top edge there and pulls a window (nearly) off the top or bottom back, whatever adjusted_flg says.
+void PlaceTopAtStartup(MeterApp& app, float top);
+
+}  // namespace dorv

@@ -1,0 +1,129 @@
+#include "fake_host.h"
+
+#include <cstdint>
+
+#include "settings/ini_text.h"
+
+namespace dorv::test {
+
+FakeWindow& FakeHost::Window(WindowHandle window) {
+    // Handles are 1-based indexes into the window list.
+    return windows.at(static_cast<std::size_t>(reinterpret_cast<std::uintptr_t>(window)) - 1);
+}
+
+WindowHandle FakeHost::CreateMeterWindow(const char* title, PixelSize size) {
+    windows.push_back(FakeWindow{title, {0, 0}, size});
+    log.push_back("create " + std::string(title));
+    return reinterpret_cast<WindowHandle>(static_cast<std::uintptr_t>(windows.size()));
+}
+
+PixelPoint FakeHost::WindowPosition(WindowHandle window) {
+    return Window(window).position;
+}
+
+PixelSize FakeHost::WindowSize(WindowHandle window) {
+    return Window(window).size;
+}
+
+void FakeHost::MoveWindow(WindowHandle window, PixelPoint topLeft) {
+    Window(window).position = topLeft;
+    log.push_back("move " + std::to_string(topLeft.x) + "," + std::to_string(topLeft.y));
+}
+
+void FakeHost::HideWindow(WindowHandle window) {
+    Window(window).visible = false;
+    log.push_back("hide");
+}
+
+int FakeHost::SetWindowStacking(WindowHandle window, bool topmost) {
+    Window(window).topmost = topmost;
+    Window(window).visible = true;
+    log.push_back(topmost ? "show topmost" : "show notopmost");
+    return 1;
+}
+
+void FakeHost::AttachEllipticRegion(WindowHandle window, int left, int top, int right, int bottom) {
+    FakeWindow& w = Window(window);
+    w.hasRegion = true;
+    w.regionLeft = left;
+    w.regionTop = top;
+    w.regionRight = right;
+    w.regionBottom = bottom;
+    log.push_back("region");
+}
+
+void FakeHost::MakeLayered(WindowHandle window, std::uint8_t alpha) {
+    Window(window).layered = true;
+    Window(window).alpha = alpha;
+    log.push_back("layered " + std::to_string(alpha));
+}
+
+void FakeHost::Beep() {
+    ++beeps;
+}
+
+void FakeHost::SetTimerInterval(WindowHandle, TimerId timer, int intervalMs) {
+    if (intervalMs > 0)
+        timers[timer] = intervalMs;
+    else
+        timers.erase(timer);
+    log.push_back("timer" + std::to_string(static_cast<int>(timer)) + " " + std::to_string(intervalMs));
+}
+
+void FakeHost::PumpMessagesOnce() {
+    ++pumps;
+    log.push_back("pump");
+    if (onPump)
+        onPump();
+}
+
+void FakeHost::EndProgram() {
+    ended = true;
+    log.push_back("end");
+}
+
+std::string FakeHost::ReadString(const std::string& path, const std::string& section, const std::string& key) {
+    iniReads.push_back(section + "/" + key);
+    auto file = files.find(path);
+    return file == files.end() ? std::string() : IniTextRead(file->second, section, key);
+}
+
+void FakeHost::WriteString(const std::string& path,
+                           const std::string& section,
+                           const std::string& key,
+                           const std::string& value) {
+    files[path] = IniTextWrite(files[path], section, key, value);
+    log.push_back("write " + section + "/" + key);
+}
+
+void FakeHost::OpenProcessorQuery(const char* counterPath) {
+    queryOpen = true;
+    log.push_back(std::string("open query ") + counterPath);
+}
+
+double FakeHost::CollectProcessorBusy() {
+    if (cpuReadings.empty())
+        return 0.0;
+    double reading = cpuReadings.front();
+    cpuReadings.pop_front();
+    return reading;
+}
+
+void FakeHost::CloseProcessorQuery() {
+    queryOpen = false;
+    log.push_back("close query");
+}
+
+int FakeHost::TimerInterval(TimerId timer) const {
+    auto found = timers.find(timer);
+    return found == timers.end() ? 0 : found->second;
+}
+
+std::string CrLfLines(std::initializer_list<const char*> lines) {
+    std::string text;
+    for (const char* line : lines)
+        text += std::string(line) + "\r\n";
+    return text;
+}
+
+}  // namespace dorv::test

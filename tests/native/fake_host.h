@@ -1,0 +1,121 @@
+#pragma once
+// A host that keeps real state in memory and records what the core asked of it, so tests can run
+// the whole program logic natively and deterministically.
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/meter_app.h"
+#include "platform/platform.h"
+
+namespace dorv::test {
+
+struct FakeWindow {
+    std::string title;
+    PixelPoint position;
+    PixelSize size;
+    bool visible = false;
+    bool topmost = false;
+    bool hasRegion = false;
+    int regionLeft = 0, regionTop = 0, regionRight = 0, regionBottom = 0;
+    bool layered = false;
+    int alpha = 255;
+};
+
+class FakeHost : public WindowSystem,
+                 public TimerSystem,
+                 public IniFile,
+                 public SystemStatus,
+                 public OsVersion,
+                 public PerfCounter {
+public:
+    Platform platform() { return Platform{*this, *this, *this, *this, *this, *this}; }
+
+    // WindowSystem
+    WindowHandle CreateMeterWindow(const char* title, PixelSize size) override;
+    PixelPoint WindowPosition(WindowHandle window) override;
+    PixelSize WindowSize(WindowHandle window) override;
+    void MoveWindow(WindowHandle window, PixelPoint topLeft) override;
+    void HideWindow(WindowHandle window) override;
+    int SetWindowStacking(WindowHandle window, bool topmost) override;
+    void AttachEllipticRegion(WindowHandle window, int left, int top, int right, int bottom) override;
+    void MakeLayered(WindowHandle window, std::uint8_t alpha) override;
+    void InvalidateWindow(WindowHandle) override { ++invalidations; }
+    PixelSize PrimaryScreenSize() override { return screen; }
+    double TwipsPerPixelX() override { return twipsPerPixel; }
+    double TwipsPerPixelY() override { return twipsPerPixel; }
+    void Beep() override;
+
+    // TimerSystem
+    void SetTimerInterval(WindowHandle window, TimerId timer, int intervalMs) override;
+    void PumpMessagesOnce() override;
+    void EndProgram() override;
+
+    // IniFile
+    std::string ReadString(const std::string& path, const std::string& section, const std::string& key) override;
+    void WriteString(const std::string& path,
+                     const std::string& section,
+                     const std::string& key,
+                     const std::string& value) override;
+    std::string ProgramFolder() override { return programFolder; }
+
+    // SystemStatus
+    MemoryStatus QueryMemoryStatus() override { return memory; }
+    LocalTime CurrentLocalTime() override { return time; }
+    std::string DecimalSymbol() override { return decimalSymbol; }
+
+    // OsVersion
+    OsVersionInfo QueryVersion() override { return version; }
+
+    // PerfCounter
+    void OpenProcessorQuery(const char* counterPath) override;
+    double CollectProcessorBusy() override;
+    void CloseProcessorQuery() override;
+
+    FakeWindow& Window(WindowHandle window);
+    FakeWindow& Dial() { return windows.at(0); }
+    // Running timer intervals; a stopped timer is absent.
+    int TimerInterval(TimerId timer) const;
+    std::string& File(const std::string& name) { return files[programFolder + "\\" + name]; }
+    bool HasFile(const std::string& name) const { return files.count(programFolder + "\\" + name) != 0; }
+
+    // Scripted environment.
+    PixelSize screen{1024, 768};
+    double twipsPerPixel = 15.0;
+    MemoryStatus memory{1000, 1000, 1000, 1000};
+    LocalTime time{12, 0, 0};
+    std::string decimalSymbol = ".";
+    OsVersionInfo version{true, 2, 10, 0};
+    std::deque<double> cpuReadings;
+    std::string programFolder = "C:\\Dorvanix";
+    std::map<std::string, std::string> files;
+
+    // What the core did.
+    std::vector<FakeWindow> windows;
+    std::map<TimerId, int> timers;
+    std::vector<std::string> log;       // ordered record of window, timer, counter and write calls
+    std::vector<std::string> iniReads;  // "Section/Key" per read
+    int beeps = 0;
+    int invalidations = 0;
+    int pumps = 0;
+    bool ended = false;
+    bool queryOpen = false;
+    // Runs inside a pump pass, to model messages arriving there.
+    std::function<void()> onPump;
+};
+
+std::string CrLfLines(std::initializer_list<const char*> lines);
+
+}  // namespace dorv::test
+
+namespace dorv::test {
+
+// The core wired to a fake host; the host is declared first so it outlives the app.
+struct FakeMeter {
+    FakeHost host;
+    MeterApp app{host.platform()};
+};
+
+}  // namespace dorv::test
