@@ -23,13 +23,13 @@ std::string FormatOneDecimal(double value, std::string_view decimalSymbol) {
     if (roundUp && ++tenths == 10) {
         tenths = 0;
         // Carry into the integer digits.
-        int i = static_cast<int>(whole.size()) - 1;
-        while (i >= 0 && whole[static_cast<std::size_t>(i)] == '9')
-            whole[static_cast<std::size_t>(i--)] = '0';
-        if (i < 0)
-            whole.insert(whole.begin(), '1');
+        std::size_t i = whole.size();
+        while (i > 0 && whole[i - 1] == '9')
+            whole[--i] = '0';
+        if (i == 0)
+            whole = "1" + whole;
         else
-            ++whole[static_cast<std::size_t>(i)];
+            ++whole[i - 1];
     }
     std::string text = whole + std::string(decimalSymbol) + static_cast<char>('0' + tenths);
     bool isZero = text.find_first_not_of("0", 0) == whole.size() && tenths == 0;

@@ -1,0 +1,180 @@
+#include <string>
+
+#include "app/meter_events.h"
+#include "win32_host.h"
+
+namespace dorv {
+namespace {
+
+constexpr wchar_t kDialClass[] = L"DorvanixMeterFrm";
+
+std::wstring Widen(const char* text) {
+    int size = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(size > 0 ? size : 1), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text, -1, wide.data(), size);
+    wide.resize(wide.find(L'\0'));
+    return wide;
+}
+
+HFONT CreateLabelFont(BYTE charset) {
+    HDC screen = GetDC(nullptr);
+    int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    if (screen)
+        ReleaseDC(nullptr, screen);
+    return CreateFontW(-MulDiv(6, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, charset, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Small Fonts");
+}
+
+void PaintLabel(HDC dc, const DialLabel& label, HFONT font) {
+    if (!label.visible || label.caption.empty())
+        return;
+    HGDIOBJ oldFont = SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, static_cast<COLORREF>(label.colour));
+    RECT box{label.left, label.top, label.left + label.width, label.top + label.height};
+    DrawTextA(dc, label.caption.c_str(), -1, &box, DT_LEFT | DT_TOP | DT_NOPREFIX | DT_SINGLELINE | DT_NOCLIP);
+    SelectObject(dc, oldFont);
+}
+
+// A plain dark instrument disc until the face artwork is drawn.
+void PaintPlainFace(HDC dc, int size) {
+    RECT all{0, 0, size, size};
+    HBRUSH black = CreateSolidBrush(RGB(0, 0, 0));
+    FillRect(dc, &all, black);
+    DeleteObject(black);
+    HBRUSH disc = CreateSolidBrush(RGB(28, 28, 32));
+    HPEN bezel = CreatePen(PS_SOLID, 3, RGB(96, 96, 104));
+    HGDIOBJ oldBrush = SelectObject(dc, disc);
+    HGDIOBJ oldPen = SelectObject(dc, bezel);
+    Ellipse(dc, 1, 1, size - 1, size - 1);
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+    DeleteObject(bezel);
+    DeleteObject(disc);
+}
+
+}  // namespace
+
+WindowHandle Win32Host::CreateMeterWindow(const char* title, PixelSize size) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = DialWindowProc;
+    wc.hInstance = instance_;
+    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    wc.lpszClassName = kDialClass;
+    RegisterClassExW(&wc);
+    readoutFont_ = CreateLabelFont(SHIFTJIS_CHARSET);
+    modeFont_ = CreateLabelFont(ANSI_CHARSET);
+    // Borderless and without a taskbar button: the dial is a gadget, reached by its own menu.
+    dial_ = CreateWindowExW(WS_EX_TOOLWINDOW, kDialClass, Widen(title).c_str(), WS_POPUP, 0, 0, size.width,
+                            size.height, nullptr, nullptr, instance_, this);
+    return ToHandle(dial_);
+}
+
+PixelPoint Win32Host::WindowPosition(WindowHandle window) {
+    RECT r{};
+    GetWindowRect(ToHwnd(window), &r);
+    return PixelPoint{r.left, r.top};
+}
+
+PixelSize Win32Host::WindowSize(WindowHandle window) {
+    RECT r{};
+    GetWindowRect(ToHwnd(window), &r);
+    return PixelSize{r.right - r.left, r.bottom - r.top};
+}
+
+void Win32Host::MoveWindow(WindowHandle window, PixelPoint topLeft) {
+    SetWindowPos(ToHwnd(window), nullptr, topLeft.x, topLeft.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Host::HideWindow(WindowHandle window) {
+    ShowWindow(ToHwnd(window), SW_HIDE);
+}
+
+int Win32Host::SetWindowStacking(WindowHandle window, bool topmost) {
+    return SetWindowPos(ToHwnd(window), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                        SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
+}
+
+void Win32Host::AttachEllipticRegion(WindowHandle window, int left, int top, int right, int bottom) {
+    HRGN region = CreateEllipticRgn(left, top, right, bottom);
+    // On success the window owns the region and frees it; only a refused region is ours to delete.
+    if (region && !SetWindowRgn(ToHwnd(window), region, TRUE))
+        DeleteObject(region);
+}
+
+void Win32Host::MakeLayered(WindowHandle window, std::uint8_t alpha) {
+    SetWindowLongW(ToHwnd(window), GWL_EXSTYLE, WS_EX_LAYERED);
+    SetLayeredWindowAttributes(ToHwnd(window), 0, alpha, LWA_ALPHA);
+}
+
+void Win32Host::InvalidateWindow(WindowHandle window) {
+    InvalidateRect(ToHwnd(window), nullptr, FALSE);
+}
+
+LRESULT CALLBACK Win32Host::DialWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* host = reinterpret_cast<Win32Host*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!host)
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    return host->HandleDialMessage(hwnd, message, wParam, lParam);
+}
+
+LRESULT Win32Host::HandleDialMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_TIMER:
+            if (app_ && wParam >= 1 && wParam <= 3)
+                OnMeterTimer(*app_, static_cast<TimerId>(wParam));
+            return 0;
+        case WM_CLOSE:
+            // Closing the dial is an orderly Quit: unload, save, exit; never a bare destroy.
+            if (app_ && !ending_)
+                OnMeterCloseRequest(*app_);
+            return 0;
+        case WM_QUERYENDSESSION:
+            return TRUE;
+        case WM_ENDSESSION:
+            if (wParam && app_ && !ending_)
+                OnMeterCloseRequest(*app_);
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT:
+            PaintDial(hwnd);
+            return 0;
+        case WM_NCDESTROY:
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+            if (hwnd == dial_)
+                dial_ = nullptr;
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+// Composed off screen and copied once, so nothing flickers.
+void Win32Host::PaintDial(HWND hwnd) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    HDC memory = CreateCompatibleDC(dc);
+    HBITMAP image = CreateCompatibleBitmap(dc, client.right, client.bottom);
+    HGDIOBJ oldImage = SelectObject(memory, image);
+    PaintPlainFace(memory, client.right);
+    if (app_) {
+        PaintLabel(memory, app_->meter.Label1, readoutFont_);
+        PaintLabel(memory, app_->meter.Label2, modeFont_);
+    }
+    BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, oldImage);
+    DeleteObject(image);
+    DeleteDC(memory);
+    EndPaint(hwnd, &ps);
+}
+
+}  // namespace dorv

@@ -1,0 +1,97 @@
+#pragma once
+// The real host: Win32 windows, timers, private-profile INI calls, PDH and the system's status.
+#include <windows.h>
+
+#include <string>
+
+#include "app/meter_app.h"
+#include "platform/platform.h"
+
+namespace dorv {
+
+class Win32Host : public WindowSystem,
+                  public TimerSystem,
+                  public IniFile,
+                  public SystemStatus,
+                  public OsVersion,
+                  public PerfCounter {
+public:
+    explicit Win32Host(HINSTANCE instance);
+    ~Win32Host() override;
+    Win32Host(const Win32Host&) = delete;
+    Win32Host& operator=(const Win32Host&) = delete;
+
+    Platform platform() { return Platform{*this, *this, *this, *this, *this, *this}; }
+    // Events of the host's windows go to this app's handlers.
+    void Attach(MeterApp& app) { app_ = &app; }
+    // The message loop; returns the program's exit code once it ends.
+    int RunMessageLoop();
+
+    // WindowSystem
+    WindowHandle CreateMeterWindow(const char* title, PixelSize size) override;
+    PixelPoint WindowPosition(WindowHandle window) override;
+    PixelSize WindowSize(WindowHandle window) override;
+    void MoveWindow(WindowHandle window, PixelPoint topLeft) override;
+    void HideWindow(WindowHandle window) override;
+    int SetWindowStacking(WindowHandle window, bool topmost) override;
+    void AttachEllipticRegion(WindowHandle window, int left, int top, int right, int bottom) override;
+    void MakeLayered(WindowHandle window, std::uint8_t alpha) override;
+    void InvalidateWindow(WindowHandle window) override;
+    PixelSize PrimaryScreenSize() override;
+    double TwipsPerPixelX() override;
+    double TwipsPerPixelY() override;
+    void Beep() override;
+
+    // TimerSystem
+    void SetTimerInterval(WindowHandle window, TimerId timer, int intervalMs) override;
+    void PumpMessagesOnce() override;
+    void EndProgram() override;
+
+    // IniFile
+    std::string ReadString(const std::string& path, const std::string& section, const std::string& key) override;
+    void WriteString(const std::string& path,
+                     const std::string& section,
+                     const std::string& key,
+                     const std::string& value) override;
+    std::string ProgramFolder() override;
+
+    // SystemStatus
+    MemoryStatus QueryMemoryStatus() override;
+    LocalTime CurrentLocalTime() override;
+    std::string DecimalSymbol() override;
+
+    // OsVersion
+    OsVersionInfo QueryVersion() override;
+
+    // PerfCounter
+    void OpenProcessorQuery(const char* counterPath) override;
+    double CollectProcessorBusy() override;
+    void CloseProcessorQuery() override;
+
+private:
+    static LRESULT CALLBACK DialWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleDialMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    void PaintDial(HWND hwnd);
+
+    HINSTANCE instance_;
+    MeterApp* app_ = nullptr;
+    HWND dial_ = nullptr;      // owned; destroyed with the host
+    HFONT readoutFont_ = nullptr;  // Label1: asks the Japanese character set
+    HFONT modeFont_ = nullptr;     // Label2: the Western one
+    bool ending_ = false;
+
+    // PDH, loaded from the system folder at the first open.
+    HMODULE pdh_ = nullptr;
+    void* pdhQuery_ = nullptr;
+    void* pdhCounter_ = nullptr;
+};
+
+inline HWND ToHwnd(WindowHandle window) {
+    return reinterpret_cast<HWND>(window);
+}
+
+inline WindowHandle ToHandle(HWND hwnd) {
+    return reinterpret_cast<WindowHandle>(hwnd);
+}
+
+}  // namespace dorv

@@ -1,0 +1,28 @@
+#include <windows.h>
+
+#include "app/meter_app.h"
+#include "app/meter_lifecycle.h"
+#include "win32_host.h"
+
+namespace {
+
+// DLLs the program loads come from the system folder only; the program's folder holds meter.ini and is writable.
+void RestrictDllSearch() {
+    using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
+    HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
+    auto restrict = reinterpret_cast<SetDefaultDllDirectoriesFn>(
+        reinterpret_cast<void*>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
+    if (restrict)
+        restrict(LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    RestrictDllSearch();
+    dorv::Win32Host host(instance);
+    dorv::MeterApp app(host.platform());
+    host.Attach(app);
+    dorv::RunEntryProcedure(app);
+    return host.RunMessageLoop();
+}
