@@ -33,67 +33,80 @@ MenuItemId ModeMenuItem(int mode) {
 
 }  // namespace
 
-// The order matters: English before the menu window is first touched, the mode marks before
-// SetIllumination picks a face, the layout before the region, the tray icon before the shades.
+// The whole load, in its fixed order: settings are read key by key with the actions between reads.
 void LoadMeterFrm(MeterApp& app) {
     MeterSettings& s = app.settings;
     const SettingsFile& file = app.settingsFile;
     app.meter.window = app.platform.window.CreateMeterWindow(kMeterTitle, {kDialSizePixels, kDialSizePixels});
 
-    LoadSetting(file, SettingKey::English, s);                                         // 1
-    LoadSetting(file, SettingKey::adjusted_flg, s);                                    // 2
-    if (std::optional<float> left = LoadPosition(file, SettingKey::Left))              // 3
+    // 1-2. English before anything touches the menu window, whose load reads it.
+    LoadSetting(file, SettingKey::English, s);
+    LoadSetting(file, SettingKey::adjusted_flg, s);
+    // 3-4. Position, pulled back onto the screen.
+    if (std::optional<float> left = LoadPosition(file, SettingKey::Left))
         PlaceLeftAtStartup(app, *left);
-    if (std::optional<float> top = LoadPosition(file, SettingKey::Top))                // 4
+    if (std::optional<float> top = LoadPosition(file, SettingKey::Top))
         PlaceTopAtStartup(app, *top);
-    LoadSetting(file, SettingKey::Top_view, s);                                        // 5
+    // 5-6. Menu marks for always-on-top and the mode.
+    LoadSetting(file, SettingKey::Top_view, s);
     if (s.Top_view == 1)
         SetMenuChecked(app, MenuItemId::MNU_M_T, true);
-    LoadSetting(file, SettingKey::Needle, s);                                          // 6
+    LoadSetting(file, SettingKey::Needle, s);
     if (s.Needle >= MeterMode::Mem && s.Needle <= MeterMode::Clock)
         SetMenuChecked(app, ModeMenuItem(s.Needle), true);
-    for (SettingKey key : {SettingKey::Needle_type, SettingKey::Label_view, SettingKey::Mode_view,  // 7
-                           SettingKey::Icon_view, SettingKey::Hide_Meter, SettingKey::Zanzo_view,
-                           SettingKey::Zanzo_max, SettingKey::Transparency})
+    // 7-8. View settings, then translucency while the window is still hidden.
+    for (SettingKey key :
+         {SettingKey::Needle_type, SettingKey::Label_view, SettingKey::Mode_view, SettingKey::Icon_view,
+          SettingKey::Hide_Meter, SettingKey::Zanzo_view, SettingKey::Zanzo_max, SettingKey::Transparency})
         LoadSetting(file, key, s);
-    ApplyTransparency(app, app.meter.window);                                          // 8
-    LoadSetting(file, SettingKey::Mouse_Cancel, s);                                    // 9
+    ApplyTransparency(app, app.meter.window);
+    // 9. Motion settings; the sampling timer runs at Watch_time in every mode, Clock included.
+    LoadSetting(file, SettingKey::Mouse_Cancel, s);
     LoadSetting(file, SettingKey::Move_quantity, s);
     LoadSetting(file, SettingKey::Watch_time, s);
     SetMeterTimerInterval(app, TimerId::Timer1, s.Watch_time);
-    for (SettingKey key : {SettingKey::Warning, SettingKey::Needle_color, SettingKey::Illumi_needle_color,  // 10
-                           SettingKey::Needle_shadow_color, SettingKey::Illumi_needle_shadow_color,
-                           SettingKey::Needle_color2, SettingKey::Illumi_needle_color2,
-                           SettingKey::Needle_shadow_color2, SettingKey::Illumi_needle_shadow_color2,
-                           SettingKey::Second_color, SettingKey::Illumi_second_color, SettingKey::Font_color,
-                           SettingKey::Illumi_font_color})
+    // 10. Warning threshold and the twelve colours.
+    for (SettingKey key :
+         {SettingKey::Warning, SettingKey::Needle_color, SettingKey::Illumi_needle_color,
+          SettingKey::Needle_shadow_color, SettingKey::Illumi_needle_shadow_color, SettingKey::Needle_color2,
+          SettingKey::Illumi_needle_color2, SettingKey::Needle_shadow_color2, SettingKey::Illumi_needle_shadow_color2,
+          SettingKey::Second_color, SettingKey::Illumi_second_color, SettingKey::Font_color,
+          SettingKey::Illumi_font_color})
         LoadSetting(file, key, s);
-    LoadSetting(file, SettingKey::Illumination, s);                                    // 11
+    // 11. Illumination; its face follows the mode marks of step 6.
+    LoadSetting(file, SettingKey::Illumination, s);
     SetIllumination(app);
-    for (SettingKey key : {SettingKey::max_beep_flg, SettingKey::down_beep_flg, SettingKey::meter_move_flg,  // 12
+    // 12-13. Beeps, avoidance and the schedule, which runs only with both times.
+    for (SettingKey key : {SettingKey::max_beep_flg, SettingKey::down_beep_flg, SettingKey::meter_move_flg,
                            SettingKey::illumi_on_time, SettingKey::illumi_off_time})
         LoadSetting(file, key, s);
-    bool scheduled = !s.illumi_on_time.empty() && !s.illumi_off_time.empty();          // 13
+    bool scheduled = !s.illumi_on_time.empty() && !s.illumi_off_time.empty();
     SetMeterTimerInterval(app, TimerId::Timer2, scheduled ? kScheduleCheckMs : 0);
-    ApplyModeLayout(app, s.Needle);                                                    // 14
-    if (s.Label_view == 1) {                                                           // 15
+    // 14-16. Labels laid out for the mode and shown as asked.
+    ApplyModeLayout(app, s.Needle);
+    if (s.Label_view == 1) {
         UpdateReadout(app);
         app.meter.Label1.visible = true;
     } else {
         app.meter.Label1.visible = false;
     }
-    app.meter.Label2.visible = s.Mode_view == 1;                                       // 16
-    LoadSetting(file, SettingKey::Center, s);                                          // 17
-    AttachDialRegion(app);                                                             // 18
-    app.ShownValue = 0.0;                                                              // 19
+    app.meter.Label2.visible = s.Mode_view == 1;
+    // 17-18. The dial's centre, then the round shape.
+    LoadSetting(file, SettingKey::Center, s);
+    AttachDialRegion(app);
+    // 19. The needle starts at zero with a blank readout.
+    app.ShownValue = 0.0;
     app.meter.Label1.caption.clear();
-    TouchMenuFrm(app);                                                                 // 20
-    if (s.Icon_view == 1)                                                              // 21
+    // 20-22. The menu window (long since created), the tray icon, the afterimage shades.
+    TouchMenuFrm(app);
+    if (s.Icon_view == 1)
         AddTrayIcon(app);
-    app.afterimageColours = ComputeAfterimageColours(s);                               // 22
-    if (IsWinNT(app.platform.os))                                                      // 23
+    app.afterimageColours = ComputeAfterimageColours(s);
+    // 23. The CPU counter opens in every mode.
+    if (IsWinNT(app.platform.os))
         OpenCpuCounter(app.platform, app.cpu);
-    if (IsVistaOrLater(app.platform.os))                                               // 24
+    // 24. The virtual-memory mode is offered only before version 6; a stored one still runs.
+    if (IsVistaOrLater(app.platform.os))
         SetMenuEnabled(app, MenuItemId::MNU_M_V, false);
 }
 

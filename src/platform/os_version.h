@@ -5,7 +5,7 @@
 namespace dorv {
 
 struct OsVersionInfo {
-    bool ok = false;  // false when the host could not tell
+    bool ok = false;               // false when the host could not tell
     std::uint32_t platformId = 0;  // 1 = Win9x family, 2 = NT family
     std::uint32_t majorVersion = 0;
     std::uint32_t minorVersion = 0;

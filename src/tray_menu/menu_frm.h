@@ -7,7 +7,17 @@ namespace dorv {
 struct MeterApp;
 
 enum class MenuItemId {
-    MNU_M_P, MNU_M_V, MNU_M_C, MNU_M_L, MNU_M_T, MNU_M_S, MNU_M_I, MNU_M_O, MNU_M_H, MNU_M_A, MNU_M_X,
+    MNU_M_P,
+    MNU_M_V,
+    MNU_M_C,
+    MNU_M_L,
+    MNU_M_T,
+    MNU_M_S,
+    MNU_M_I,
+    MNU_M_O,
+    MNU_M_H,
+    MNU_M_A,
+    MNU_M_X,
 };
 inline constexpr int kMenuItemCount = 11;
 

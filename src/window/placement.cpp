@@ -7,8 +7,9 @@
 namespace dorv {
 namespace {
 
+// Whole pixels toward zero, so an edge stored just inside the screen margin stays inside it.
 int TwipsToPixels(float twips, double twipsPerPixel) {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / twipsPerPixel));
+    return static_cast<int>(std::trunc(static_cast<double>(twips) / twipsPerPixel));
 }
 
 float PixelsToTwips(int pixels, double twipsPerPixel) {

@@ -94,6 +94,7 @@ void FakeHost::WriteString(const std::string& path,
                            const std::string& value) {
     files[path] = IniTextWrite(files[path], section, key, value);
     log.push_back("write " + section + "/" + key);
+    iniWrites.push_back(section + "/" + key + "=" + value);
 }
 
 void FakeHost::OpenProcessorQuery(const char* counterPath) {

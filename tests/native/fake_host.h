@@ -95,8 +95,9 @@ public:
     // What the core did.
     std::vector<FakeWindow> windows;
     std::map<TimerId, int> timers;
-    std::vector<std::string> log;       // ordered record of window, timer, counter and write calls
-    std::vector<std::string> iniReads;  // "Section/Key" per read
+    std::vector<std::string> log;        // ordered record of window, timer, counter and write calls
+    std::vector<std::string> iniReads;   // "Section/Key" per read
+    std::vector<std::string> iniWrites;  // "Section/Key=value" per write, the value as the core passed it
     int beeps = 0;
     int invalidations = 0;
     int pumps = 0;

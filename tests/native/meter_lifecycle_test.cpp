@@ -43,49 +43,91 @@ TEST(MeterLifecycle, FirstRunStartsWithDefaultsAndCreatesTheWholeFile) {
     OnMeterCloseRequest(m.app);
     EXPECT_TRUE(m.host.ended);
     EXPECT_FALSE(m.host.queryOpen);
+    // What the program writes: non-negative integers with a leading blank, in the fixed order.
+    const std::vector<std::string> writes = {
+        "Coordinates/Left=0",
+        "Coordinates/Top=0",
+        "Coordinates/Center= 50",
+        "View/Transparency= 255",
+        "View/Mouse_Cancel= 0",
+        "View/Top_view= 0",
+        "View/Needle= 2",
+        "View/Needle_type= 1",
+        "View/Label_view= 0",
+        "View/Mode_view= 0",
+        "View/Icon_view= 0",
+        "View/Hide_Meter= 0",
+        "View/Zanzo_view= 0",
+        "View/Zanzo_max= 2",
+        "View/English= 0",
+        "Movement/Move_quantity= 5",
+        "Movement/Watch_time= 160",
+        "Movement/Warning= 85",
+        "Color/Illumination=False",
+        "Color/illumi_on_time=",
+        "Color/illumi_off_time=",
+        "Color/Needle_color= 230",
+        "Color/Needle_shadow_color= 170",
+        "Color/Needle_color2= 7237230",
+        "Color/Needle_shadow_color2= 4605510",
+        "Color/Second_color= 11842740",
+        "Color/Font_color= 13158600",
+        "Color/Illumi_needle_color= 658175",
+        "Color/Illumi_needle_shadow_color= 658100",
+        "Color/Illumi_needle_color2= 5921370",
+        "Color/Illumi_needle_shadow_color2= 3289650",
+        "Color/Illumi_second_color= 15132390",
+        "Color/Illumi_font_color= 5944410",
+        "Etc/max_beep_flg= 0",
+        "Etc/down_beep_flg= 0",
+        "Etc/meter_move_flg= 0",
+        "Etc/adjusted_flg= 1",
+    };
+    EXPECT_EQ(m.host.iniWrites, writes);
+    // The file as the profile writer keeps it; like Wine's, it drops a value's leading blank.
     EXPECT_EQ(m.host.File("meter.ini"), CrLfLines({
                                             "[Coordinates]",
                                             "Left=0",
                                             "Top=0",
-                                            "Center= 50",
+                                            "Center=50",
                                             "[View]",
-                                            "Transparency= 255",
-                                            "Mouse_Cancel= 0",
-                                            "Top_view= 0",
-                                            "Needle= 2",
-                                            "Needle_type= 1",
-                                            "Label_view= 0",
-                                            "Mode_view= 0",
-                                            "Icon_view= 0",
-                                            "Hide_Meter= 0",
-                                            "Zanzo_view= 0",
-                                            "Zanzo_max= 2",
-                                            "English= 0",
+                                            "Transparency=255",
+                                            "Mouse_Cancel=0",
+                                            "Top_view=0",
+                                            "Needle=2",
+                                            "Needle_type=1",
+                                            "Label_view=0",
+                                            "Mode_view=0",
+                                            "Icon_view=0",
+                                            "Hide_Meter=0",
+                                            "Zanzo_view=0",
+                                            "Zanzo_max=2",
+                                            "English=0",
                                             "[Movement]",
-                                            "Move_quantity= 5",
-                                            "Watch_time= 160",
-                                            "Warning= 85",
+                                            "Move_quantity=5",
+                                            "Watch_time=160",
+                                            "Warning=85",
                                             "[Color]",
                                             "Illumination=False",
                                             "illumi_on_time=",
                                             "illumi_off_time=",
-                                            "Needle_color= 230",
-                                            "Needle_shadow_color= 170",
-                                            "Needle_color2= 7237230",
-                                            "Needle_shadow_color2= 4605510",
-                                            "Second_color= 11842740",
-                                            "Font_color= 13158600",
-                                            "Illumi_needle_color= 658175",
-                                            "Illumi_needle_shadow_color= 658100",
-                                            "Illumi_needle_color2= 5921370",
-                                            "Illumi_needle_shadow_color2= 3289650",
-                                            "Illumi_second_color= 15132390",
-                                            "Illumi_font_color= 5944410",
+                                            "Needle_color=230",
+                                            "Needle_shadow_color=170",
+                                            "Needle_color2=7237230",
+                                            "Needle_shadow_color2=4605510",
+                                            "Second_color=11842740",
+                                            "Font_color=13158600",
+                                            "Illumi_needle_color=658175",
+                                            "Illumi_needle_shadow_color=658100",
+                                            "Illumi_needle_color2=5921370",
+                                            "Illumi_needle_shadow_color2=3289650",
+                                            "Illumi_second_color=15132390",
+                                            "Illumi_font_color=5944410",
                                             "[Etc]",
-                                            "max_beep_flg= 0",
-                                            "down_beep_flg= 0",
-                                            "meter_move_flg= 0",
-                                            "adjusted_flg= 1",
+                                            "max_beep_flg=0",
+                                            "down_beep_flg=0",
+                                            "meter_move_flg=0",
+                                            "adjusted_flg=1",
                                         }));
 }
 
@@ -93,15 +135,43 @@ TEST(MeterLifecycle, KeysAreReadInTheirFixedOrder) {
     FakeMeter m;
     RunEntryProcedure(m.app);
     const std::vector<std::string> expected = {
-        "View/English", "Etc/adjusted_flg", "Coordinates/Left", "Coordinates/Top", "View/Top_view", "View/Needle",
-        "View/Needle_type", "View/Label_view", "View/Mode_view", "View/Icon_view", "View/Hide_Meter",
-        "View/Zanzo_view", "View/Zanzo_max", "View/Transparency", "View/Mouse_Cancel", "Movement/Move_quantity",
-        "Movement/Watch_time", "Movement/Warning", "Color/Needle_color", "Color/Illumi_needle_color",
-        "Color/Needle_shadow_color", "Color/Illumi_needle_shadow_color", "Color/Needle_color2",
-        "Color/Illumi_needle_color2", "Color/Needle_shadow_color2", "Color/Illumi_needle_shadow_color2",
-        "Color/Second_color", "Color/Illumi_second_color", "Color/Font_color", "Color/Illumi_font_color",
-        "Color/Illumination", "Etc/max_beep_flg", "Etc/down_beep_flg", "Etc/meter_move_flg", "Color/illumi_on_time",
-        "Color/illumi_off_time", "Coordinates/Center",
+        "View/English",
+        "Etc/adjusted_flg",
+        "Coordinates/Left",
+        "Coordinates/Top",
+        "View/Top_view",
+        "View/Needle",
+        "View/Needle_type",
+        "View/Label_view",
+        "View/Mode_view",
+        "View/Icon_view",
+        "View/Hide_Meter",
+        "View/Zanzo_view",
+        "View/Zanzo_max",
+        "View/Transparency",
+        "View/Mouse_Cancel",
+        "Movement/Move_quantity",
+        "Movement/Watch_time",
+        "Movement/Warning",
+        "Color/Needle_color",
+        "Color/Illumi_needle_color",
+        "Color/Needle_shadow_color",
+        "Color/Illumi_needle_shadow_color",
+        "Color/Needle_color2",
+        "Color/Illumi_needle_color2",
+        "Color/Needle_shadow_color2",
+        "Color/Illumi_needle_shadow_color2",
+        "Color/Second_color",
+        "Color/Illumi_second_color",
+        "Color/Font_color",
+        "Color/Illumi_font_color",
+        "Color/Illumination",
+        "Etc/max_beep_flg",
+        "Etc/down_beep_flg",
+        "Etc/meter_move_flg",
+        "Color/illumi_on_time",
+        "Color/illumi_off_time",
+        "Coordinates/Center",
     };
     EXPECT_EQ(m.host.iniReads, expected);
 }
@@ -110,26 +180,11 @@ TEST(MeterLifecycle, HandEditedFileIsLoadedRunAndWrittenBackInPlace) {
     FakeMeter m;
     m.host.version = {true, 2, 5, 1};  // translucency applies on this version
     m.host.File("meter.ini") = CrLfLines({
-        "[View]",
-        "needle=3",
-        "Label_view=1",
-        "Mode_view=1",
-        "Top_view=1",
-        "Transparency=300",
-        "Zanzo_max=9",
-        "Zanzo_view=1",
-        "English=1",
-        "[Coordinates]",
-        "Left=99999",
-        "Top=-5000",
-        "[Movement]",
-        "Watch_time=250",
-        "Move_quantity=0",
-        "[Color]",
-        "Illumination=-1",
-        "Needle_color=red",
-        "illumi_on_time=18:00",
-        "illumi_off_time=06:30",
+        "[View]",          "needle=3",         "Label_view=1",         "Mode_view=1",
+        "Top_view=1",      "Transparency=300", "Zanzo_max=9",          "Zanzo_view=1",
+        "English=1",       "[Coordinates]",    "Left=99999",           "Top=-5000",
+        "[Movement]",      "Watch_time=250",   "Move_quantity=0",      "[Color]",
+        "Illumination=-1", "Needle_color=red", "illumi_on_time=18:00", "illumi_off_time=06:30",
     });
     RunEntryProcedure(m.app);
     const test::FakeWindow& dial = m.host.Dial();
@@ -160,15 +215,19 @@ TEST(MeterLifecycle, HandEditedFileIsLoadedRunAndWrittenBackInPlace) {
     EXPECT_EQ(m.app.meter.Label1.caption, "09:05.07");
 
     OnMeterCloseRequest(m.app);
+    for (const char* write :
+         {"View/Needle= 3", "View/Zanzo_max= 5", "View/Transparency= 255", "Movement/Move_quantity= 0",
+          "Color/Illumination=True", "Coordinates/Left=13860", "Coordinates/Top=0"})
+        EXPECT_NE(std::find(m.host.iniWrites.begin(), m.host.iniWrites.end(), write), m.host.iniWrites.end()) << write;
     const std::string& written = m.host.File("meter.ini");
     // Existing keys keep their place and spelling; missing ones are appended to their section.
-    EXPECT_NE(written.find("[View]\r\nneedle= 3\r\nLabel_view= 1\r\n"), std::string::npos) << written;
-    EXPECT_NE(written.find("Transparency= 255"), std::string::npos);
-    EXPECT_NE(written.find("Zanzo_max= 5"), std::string::npos);
-    EXPECT_NE(written.find("Move_quantity= 0"), std::string::npos);
-    EXPECT_NE(written.find("[Coordinates]\r\nLeft=13860\r\nTop=0\r\nCenter= 50\r\n"), std::string::npos) << written;
+    EXPECT_NE(written.find("[View]\r\nneedle=3\r\nLabel_view=1\r\n"), std::string::npos) << written;
+    EXPECT_NE(written.find("Transparency=255"), std::string::npos);
+    EXPECT_NE(written.find("Zanzo_max=5"), std::string::npos);
+    EXPECT_NE(written.find("Move_quantity=0"), std::string::npos);
+    EXPECT_NE(written.find("[Coordinates]\r\nLeft=13860\r\nTop=0\r\nCenter=50\r\n"), std::string::npos) << written;
     EXPECT_NE(written.find("Illumination=True"), std::string::npos);
-    EXPECT_NE(written.find("Needle_color= 230\r\n"), std::string::npos);
+    EXPECT_NE(written.find("Needle_color=230\r\n"), std::string::npos);
     EXPECT_NE(written.find("illumi_on_time=18:00\r\nillumi_off_time=06:30\r\n"), std::string::npos);
     EXPECT_LT(written.find("[View]"), written.find("[Coordinates]"));
     EXPECT_LT(written.find("[Color]"), written.find("[Etc]"));

@@ -15,12 +15,12 @@ TEST(ValueText, ParseDecimalAcceptsWholeNumbersOnly) {
         bool valid;
         double value;
     } cases[] = {
-        {" 3", ".", true, 3},       {"3.5", ".", true, 3.5},  {"-1", ".", true, -1},     {"+7", ".", true, 7},
-        {"  12  ", ".", true, 12},  {".5", ".", true, 0.5},   {"5.", ".", true, 5},      {"1e3", ".", true, 1000},
-        {"2.5E-1", ".", true, 0.25}, {"1,5", ",", true, 1.5},  {"1.5", ",", true, 1.5},  {"", ".", false, 0},
-        {"   ", ".", false, 0},     {"abc", ".", false, 0},   {"12abc", ".", false, 0}, {"1e", ".", false, 0},
-        {"-", ".", false, 0},       {".", ".", false, 0},     {"1 2", ".", false, 0},   {"1,5", ".", false, 0},
-        {"0x10", ".", false, 0},    {"--1", ".", false, 0},
+        {" 3", ".", true, 3},        {"3.5", ".", true, 3.5}, {"-1", ".", true, -1},    {"+7", ".", true, 7},
+        {"  12  ", ".", true, 12},   {".5", ".", true, 0.5},  {"5.", ".", true, 5},     {"1e3", ".", true, 1000},
+        {"2.5E-1", ".", true, 0.25}, {"1,5", ",", true, 1.5}, {"1.5", ",", true, 1.5},  {"", ".", false, 0},
+        {"   ", ".", false, 0},      {"abc", ".", false, 0},  {"12abc", ".", false, 0}, {"1e", ".", false, 0},
+        {"-", ".", false, 0},        {".", ".", false, 0},    {"1 2", ".", false, 0},   {"1,5", ".", false, 0},
+        {"0x10", ".", false, 0},     {"--1", ".", false, 0},
     };
     for (const Case& c : cases) {
         std::optional<double> parsed = ParseDecimal(c.text, c.symbol);
@@ -36,8 +36,8 @@ TEST(ValueText, LeadingNumberStopsAtFirstForeignCharacter) {
         const char* text;
         double value;
     } cases[] = {
-        {"1", 1}, {" 1", 1}, {"1abc", 1}, {"2.5xyz", 2.5}, {"1,5", 1}, {"-3", -3}, {"abc", 0}, {"", 0}, {"1e2", 100},
-        {"1e", 1}, {"1e+", 1},
+        {"1", 1},   {" 1", 1}, {"1abc", 1},  {"2.5xyz", 2.5}, {"1,5", 1}, {"-3", -3},
+        {"abc", 0}, {"", 0},   {"1e2", 100}, {"1e", 1},       {"1e+", 1},
     };
     for (const Case& c : cases)
         EXPECT_DOUBLE_EQ(LeadingNumber(c.text), c.value) << '"' << c.text << '"';
@@ -47,8 +47,8 @@ TEST(ValueText, RoundingSendsHalvesToTheEvenNeighbour) {
     struct Case {
         double in, out;
     } cases[] = {
-        {2.5, 2}, {3.5, 4}, {0.5, 0}, {1.5, 2}, {-2.5, -2}, {-3.5, -4}, {99.5, 100}, {98.5, 98},
-        {12.5, 12}, {13.5, 14}, {2.4999, 2}, {2.5001, 3}, {-0.4, 0},
+        {2.5, 2},   {3.5, 4},   {0.5, 0},   {1.5, 2},    {-2.5, -2},  {-3.5, -4}, {99.5, 100},
+        {98.5, 98}, {12.5, 12}, {13.5, 14}, {2.4999, 2}, {2.5001, 3}, {-0.4, 0},
     };
     for (const Case& c : cases)
         EXPECT_EQ(RoundHalfEven(c.in), c.out) << c.in;
@@ -70,7 +70,7 @@ TEST(ValueText, BooleansAreWordsInAnyCaseOrNumbers) {
         const char* text;
         std::optional<bool> value;
     } cases[] = {
-        {"True", true}, {"TRUE", true}, {"true", true}, {" False ", false}, {"fAlSe", false}, {"-1", true},
+        {"True", true}, {"TRUE", true}, {"true", true}, {" False ", false}, {"fAlSe", false},   {"-1", true},
         {"1", true},    {"0", false},   {"0.0", false}, {"2.5", true},      {"", std::nullopt}, {"yes", std::nullopt},
     };
     for (const Case& c : cases)
@@ -97,10 +97,10 @@ TEST(Readout, OneDecimalRoundsTheExactValueHalfAwayFromZero) {
         const char* symbol;
         const char* text;
     } cases[] = {
-        {0.0, ".", "0.0"},     {7.25, ".", "7.3"},    {45, ".", "45.0"},     {97.75, ".", "97.8"},
-        {100, ".", "100.0"},   {99.96, ".", "100.0"}, {9.99, ".", "10.0"},   {0.04, ".", "0.0"},
-        {45, ",", "45,0"},     {0.15, ".", "0.1"},    {0.35, ".", "0.3"},    {-1.25, ".", "-1.3"},
-        {-0.04, ".", "0.0"},   {0.05, ".", "0.1"},    {999.95, ".", "1000.0"}, {110, ".", "110.0"},
+        {0.0, ".", "0.0"},   {7.25, ".", "7.3"},    {45, ".", "45.0"},       {97.75, ".", "97.8"},
+        {100, ".", "100.0"}, {99.96, ".", "100.0"}, {9.99, ".", "10.0"},     {0.04, ".", "0.0"},
+        {45, ",", "45,0"},   {0.15, ".", "0.1"},    {0.35, ".", "0.3"},      {-1.25, ".", "-1.3"},
+        {-0.04, ".", "0.0"}, {0.05, ".", "0.1"},    {999.95, ".", "1000.0"}, {110, ".", "110.0"},
     };
     // 0.15 and 0.35 are stored just below their halves, so they round down.
     for (const Case& c : cases)

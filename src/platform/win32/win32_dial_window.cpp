@@ -66,8 +66,8 @@ WindowHandle Win32Host::CreateMeterWindow(const char* title, PixelSize size) {
     readoutFont_ = CreateLabelFont(SHIFTJIS_CHARSET);
     modeFont_ = CreateLabelFont(ANSI_CHARSET);
     // Borderless and without a taskbar button: the dial is a gadget, reached by its own menu.
-    dial_ = CreateWindowExW(WS_EX_TOOLWINDOW, kDialClass, Widen(title).c_str(), WS_POPUP, 0, 0, size.width,
-                            size.height, nullptr, nullptr, instance_, this);
+    dial_ = CreateWindowExW(WS_EX_TOOLWINDOW, kDialClass, Widen(title).c_str(), WS_POPUP, 0, 0, size.width, size.height,
+                            nullptr, nullptr, instance_, this);
     return ToHandle(dial_);
 }
 

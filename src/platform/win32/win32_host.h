@@ -75,7 +75,7 @@ private:
 
     HINSTANCE instance_;
     MeterApp* app_ = nullptr;
-    HWND dial_ = nullptr;      // owned; destroyed with the host
+    HWND dial_ = nullptr;          // owned; destroyed with the host
     HFONT readoutFont_ = nullptr;  // Label1: asks the Japanese character set
     HFONT modeFont_ = nullptr;     // Label2: the Western one
     bool ending_ = false;

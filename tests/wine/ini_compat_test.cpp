@@ -1,0 +1,202 @@
+// PortableIniFile against the system's private-profile calls: the same steps on two files, compared byte for byte.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+#include "settings/portable_ini_file.h"
+
+namespace dorv {
+namespace {
+
+struct Step {
+    bool write;
+    std::string section;
+    std::string key;
+    std::string value;  // writes only
+};
+
+Step W(std::string section, std::string key, std::string value) {
+    return Step{true, std::move(section), std::move(key), std::move(value)};
+}
+
+Step R(std::string section, std::string key) {
+    return Step{false, std::move(section), std::move(key), {}};
+}
+
+struct Scenario {
+    const char* name;
+    std::optional<std::string> initial;  // none: the file does not exist
+    std::vector<Step> steps;
+};
+
+std::string Contents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string SystemRead(const std::string& path, const Step& step) {
+    char buffer[1024];
+    const DWORD length = GetPrivateProfileStringA(step.section.c_str(), step.key.c_str(), "", buffer,
+                                                  static_cast<DWORD>(sizeof buffer), path.c_str());
+    return std::string(buffer, length);
+}
+
+class IniCompatTest : public testing::Test {
+protected:
+    void SetUp() override {
+        char temp[MAX_PATH];
+        ASSERT_NE(GetTempPathA(MAX_PATH, temp), 0u);
+        folder_ = std::string(temp) + "dorv_ini_" + std::to_string(GetCurrentProcessId()) + "_" +
+                  std::to_string(GetTickCount64()) + "\\";
+        ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr));
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        std::filesystem::remove_all(std::filesystem::path(folder_), ignored);
+    }
+
+    // Runs the steps through both implementations, each on its own file, and compares after every step.
+    // A file younger than about two seconds is always reread by the system, as PortableIniFile rereads it.
+    void Run(const Scenario& scenario) {
+        SCOPED_TRACE(scenario.name);
+        const std::string id = std::to_string(++count_);
+        const std::string systemPath = folder_ + "system_" + id + ".ini";
+        const std::string portablePath = folder_ + "portable_" + id + ".ini";
+        if (scenario.initial) {
+            std::ofstream(systemPath, std::ios::binary) << *scenario.initial;
+            std::ofstream(portablePath, std::ios::binary) << *scenario.initial;
+        }
+        for (std::size_t i = 0; i < scenario.steps.size(); ++i) {
+            const Step& step = scenario.steps[i];
+            SCOPED_TRACE("step " + std::to_string(i) + " [" + step.section + "] " + step.key);
+            if (step.write) {
+                WritePrivateProfileStringA(step.section.c_str(), step.key.c_str(), step.value.c_str(),
+                                           systemPath.c_str());
+                portable_.WriteString(portablePath, step.section, step.key, step.value);
+                ASSERT_EQ(Contents(portablePath), Contents(systemPath));
+            } else {
+                EXPECT_EQ(portable_.ReadString(portablePath, step.section, step.key), SystemRead(systemPath, step));
+            }
+        }
+    }
+
+    std::string folder_;
+    int count_ = 0;
+    PortableIniFile portable_{"unused"};
+};
+
+TEST_F(IniCompatTest, FullSettingsFromNoFile) {
+    const std::vector<Step> settings = {
+        W("Coordinates", "Left", "0"),
+        W("Coordinates", "Top", "0"),
+        W("Coordinates", "Center", " 50"),
+        W("View", "Size", " 100"),
+        W("View", "Transparency", " 255"),
+        W("View", "TopMost", "True"),
+        W("View", "Skin", ""),
+        W("Movement", "Speed", "-1"),
+        W("Movement", "Snap", "False"),
+        W("Color", "Background", " 255"),
+        W("Color", "illumi_on_time", ""),
+        W("Color", "illumi_off_time", ""),
+        W("Color", "Text", "-1"),
+        W("Etc", "Language", "English"),
+        W("Etc", "FirstRun", "True"),
+    };
+    Scenario scenario{"full settings", std::nullopt, {R("Coordinates", "Left")}};
+    for (int pass = 0; pass < 2; ++pass) {  // the second pass changes nothing and must leave the bytes alone
+        scenario.steps.insert(scenario.steps.end(), settings.begin(), settings.end());
+    }
+    for (const Step& step : settings) {
+        scenario.steps.push_back(R(step.section, step.key));
+    }
+    const std::vector<Step> changes = {
+        W("coordinates", "LEFT", "640"),
+        W("COLOR", "illumi_on_time", "1200"),
+        W("etc", "NewKey", " x "),
+        W("View", "Transparency", "255"),
+        W("Extra", "A", "1"),
+        R("color", "ILLUMI_ON_TIME"),
+        R("Etc", "newkey"),
+    };
+    scenario.steps.insert(scenario.steps.end(), changes.begin(), changes.end());
+    Run(scenario);
+}
+
+TEST_F(IniCompatTest, HandEditedFiles) {
+    const std::string tricky =
+        "; top comment\n\nTop = before any section  \n[ Coordinates ]\n  Left = 10  \n; note = with eq\n"
+        "loose line\n\n\n[View]   \nSize=3\r\nQuoted=\"a b\"\nSingle='x'\nOpen=\"abc'\nLone=\"\nBlank=\"\"\n"
+        "Inner=\"a\"b\"\n[Dup]\nk=1\nk=2\n[dup]\nk=3\nonly2=9\n[Misc]\n=x\n=y\nr=1\rs=2\r\r\nz\t=\t\x1a 3 \x1a\n"
+        "[Hdr] junk\nh=1\n[bad\n[ ]\ne=1\n[a]b]\nk=1";
+    std::vector<Step> reads;
+    for (const char* key : {"Quoted", "single", "OPEN", "Lone", "Blank", "Inner", "Size", "none"}) {
+        reads.push_back(R("view", key));
+    }
+    for (const Step& step :
+         {R("coordinates", "left"), R(" Coordinates ", " Left "), R("", "top"), R("Coordinates", "loose line"),
+          R("Coordinates", "; note"), R("dup", "k"), R("DUP", "only2"), R("Misc", ""), R("Misc", "s"), R("Misc", "z"),
+          R("Hdr", "h"), R("", "e"), R("a]b", "k"), R("Nope", "k")}) {
+        reads.push_back(step);
+    }
+    const std::vector<Scenario> scenarios = {
+        {"tricky reads", tricky, reads},
+        {"unchanged write keeps the text", tricky, {W("View", "size", "3"), W("coordinates", "LEFT", " 10")}},
+        {"tricky writes",
+         tricky,
+         {W("Dup", "only2", "5"), W("misc", "", "y"), W("View", "Quoted", "plain"), W("Coordinates", "loose line", "1"),
+          W("", "Top", "t"), W("New", "k", "v")}},
+        {"CR LF, no final newline, keys first",
+         "Lead=1\r\nlead2 = 2\r\n[MiXed]\r\nKeY = Val\r\n\r\n[Other]\r\nx=1",
+         {W("mixed", "key", "new"), W("MIXED", "added", "a"), W("other", "X", "1"), W("other", "y", " 2"),
+          R("Mixed", "KEY")}},
+        {"LF only, odd spacing",
+         "[Coordinates]\nLeft   =   5\nTop=\t7 \n\n\n[View]\n  Size= 3\n",
+         {W("Coordinates", "Top", "8"), W("Coordinates", "Center", " 50"), W("View", "Size", "3")}},
+        {"names with blanks", std::nullopt, {W(" Sp ", " Key ", " v "), W("sp", "key", "v"), R(" SP", "KEY ")}},
+        {"UTF-8 mark", "\xEF\xBB\xBF[A]\nx=1\n", {R("a", "x"), W("A", "x", "2"), W("B", "y", "3")}},
+        {"empty file", "", {W("A", "x", "1")}},
+        {"blank lines only", "\n\r\n  \n", {W("A", "x", "1"), W("", "lead", "2")}},
+        {"long values",
+         "[L]\nq1=\"" + std::string(1022, 'b') + "\"\nq2=\"" + std::string(1023, 'c') + "\"\nq3=\"" +
+             std::string(1024, 'd') + "\"\n",
+         {W("L", "long", std::string(2000, 'a')), R("L", "long"), R("L", "q1"), R("L", "q2"), R("L", "q3")}},
+    };
+    for (const Scenario& scenario : scenarios) {
+        Run(scenario);
+    }
+}
+
+TEST_F(IniCompatTest, AnsiBytes) {
+    if (GetACP() != 1252) {
+        GTEST_SKIP() << "these bytes are chosen for code page 1252";
+    }
+    Run({"bytes and ASCII-only case folding",
+         "[Sec\xC4]\nk=1\n",
+         {R("Sec\xE4", "k"), W("Sec\xE4", "K\xC4y", "\x81\x8D\x8F\x90\x9D\xA0\xFF"), R("sec\xE4", "k\xC4y"),
+          W("SEC\xC4", "k", "\xA0v")}});
+}
+
+TEST_F(IniCompatTest, MissingFolderWritesNothing) {
+    const std::string systemPath = folder_ + "absent\\system.ini";
+    const std::string portablePath = folder_ + "absent\\portable.ini";
+    WritePrivateProfileStringA("A", "x", "1", systemPath.c_str());
+    portable_.WriteString(portablePath, "A", "x", "1");
+    EXPECT_EQ(GetFileAttributesA(systemPath.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(GetFileAttributesA(portablePath.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+}  // namespace
+}  // namespace dorv
