@@ -7,6 +7,7 @@ namespace dorv {
 namespace {
 
 constexpr wchar_t kDialClass[] = L"DorvanixMeterFrm";
+constexpr wchar_t kOwnerClass[] = L"DorvanixOwner";
 
 std::wstring Widen(const char* text) {
     int size = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
@@ -63,11 +64,17 @@ WindowHandle Win32Host::CreateMeterWindow(const char* title, PixelSize size) {
     wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     wc.lpszClassName = kDialClass;
     RegisterClassExW(&wc);
+    wc.lpszClassName = kOwnerClass;
+    RegisterClassExW(&wc);
     readoutFont_ = CreateLabelFont(SHIFTJIS_CHARSET);
     modeFont_ = CreateLabelFont(ANSI_CHARSET);
-    // Borderless and without a taskbar button: the dial is a gadget, reached by its own menu.
-    dial_ = CreateWindowExW(WS_EX_TOOLWINDOW, kDialClass, Widen(title).c_str(), WS_POPUP, 0, 0, size.width, size.height,
-                            nullptr, nullptr, instance_, this);
+    // Owned by a hidden window, the dial gets no taskbar button yet keeps a plain extended style, which
+    // the translucency replaces wholesale. The owner shares the window procedure, so a close sent to it
+    // (taskkill reaches every top-level window) quits in the same orderly way.
+    owner_ = CreateWindowExW(0, kOwnerClass, Widen(title).c_str(), WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance_,
+                             this);
+    dial_ = CreateWindowExW(0, kDialClass, Widen(title).c_str(), WS_POPUP, 0, 0, size.width, size.height, owner_,
+                            nullptr, instance_, this);
     return ToHandle(dial_);
 }
 
@@ -126,7 +133,7 @@ LRESULT CALLBACK Win32Host::DialWindowProc(HWND hwnd, UINT message, WPARAM wPara
 LRESULT Win32Host::HandleDialMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_TIMER:
-            if (app_ && wParam >= 1 && wParam <= 3)
+            if (app_ && hwnd == dial_ && wParam >= 1 && wParam <= 3)
                 OnMeterTimer(*app_, static_cast<TimerId>(wParam));
             return 0;
         case WM_CLOSE:
@@ -143,12 +150,16 @@ LRESULT Win32Host::HandleDialMessage(HWND hwnd, UINT message, WPARAM wParam, LPA
         case WM_ERASEBKGND:
             return 1;
         case WM_PAINT:
+            if (hwnd != dial_)
+                break;
             PaintDial(hwnd);
             return 0;
         case WM_NCDESTROY:
             SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
             if (hwnd == dial_)
                 dial_ = nullptr;
+            if (hwnd == owner_)
+                owner_ = nullptr;
             break;
         default:
             break;

@@ -8,8 +8,8 @@ Win32Host::~Win32Host() {
     CloseProcessorQuery();
     if (pdh_)
         FreeLibrary(pdh_);
-    if (dial_)
-        DestroyWindow(dial_);
+    if (owner_)
+        DestroyWindow(owner_);
     if (readoutFont_)
         DeleteObject(readoutFont_);
     if (modeFont_)

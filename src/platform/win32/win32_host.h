@@ -75,7 +75,8 @@ private:
 
     HINSTANCE instance_;
     MeterApp* app_ = nullptr;
-    HWND dial_ = nullptr;          // owned; destroyed with the host
+    HWND owner_ = nullptr;         // hidden owner of the dial; destroyed with the host, taking the dial along
+    HWND dial_ = nullptr;
     HFONT readoutFont_ = nullptr;  // Label1: asks the Japanese character set
     HFONT modeFont_ = nullptr;     // Label2: the Western one
     bool ending_ = false;

@@ -1,0 +1,409 @@
+// Dorvanix.exe as a user meets it: each test runs a private copy of the program, checks its dial window from
+// outside, closes it and compares the meter.ini it saved beside itself byte for byte.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <system_error>
+
+namespace dorv {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr wchar_t kDialClass[] = L"DorvanixMeterFrm";
+constexpr int kDialSize = 100;
+
+// Wine's WritePrivateProfileStringA drops the leading blank the program writes before a non-negative
+// integer (" 50"), so every such value reads "=50" here.
+constexpr char kDefaultColorAndEtc[] =
+    "[Color]\r\n"
+    "Illumination=False\r\n"
+    "illumi_on_time=\r\n"
+    "illumi_off_time=\r\n"
+    "Needle_color=230\r\n"
+    "Needle_shadow_color=170\r\n"
+    "Needle_color2=7237230\r\n"
+    "Needle_shadow_color2=4605510\r\n"
+    "Second_color=11842740\r\n"
+    "Font_color=13158600\r\n"
+    "Illumi_needle_color=658175\r\n"
+    "Illumi_needle_shadow_color=658100\r\n"
+    "Illumi_needle_color2=5921370\r\n"
+    "Illumi_needle_shadow_color2=3289650\r\n"
+    "Illumi_second_color=15132390\r\n"
+    "Illumi_font_color=5944410\r\n"
+    "[Etc]\r\n"
+    "max_beep_flg=0\r\n"
+    "down_beep_flg=0\r\n"
+    "meter_move_flg=0\r\n"
+    "adjusted_flg=1\r\n";
+
+constexpr char kDefaultMovement[] =
+    "[Movement]\r\n"
+    "Move_quantity=5\r\n"
+    "Watch_time=160\r\n"
+    "Warning=85\r\n";
+
+const std::string kFirstRunFile = std::string(
+                                      "[Coordinates]\r\n"
+                                      "Left=0\r\n"
+                                      "Top=0\r\n"
+                                      "Center=50\r\n"
+                                      "[View]\r\n"
+                                      "Transparency=255\r\n"
+                                      "Mouse_Cancel=0\r\n"
+                                      "Top_view=0\r\n"
+                                      "Needle=2\r\n"
+                                      "Needle_type=1\r\n"
+                                      "Label_view=0\r\n"
+                                      "Mode_view=0\r\n"
+                                      "Icon_view=0\r\n"
+                                      "Hide_Meter=0\r\n"
+                                      "Zanzo_view=0\r\n"
+                                      "Zanzo_max=2\r\n"
+                                      "English=0\r\n") +
+                                  kDefaultMovement + kDefaultColorAndEtc;
+
+// In the working directory the program is started from: it must neither read nor touch this one.
+constexpr char kDecoyFile[] = "[Coordinates]\r\nLeft=3000\r\nTop=3000\r\n[View]\r\nHide_Meter=1\r\n";
+
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    for (;;) {
+        if (done())
+            return true;
+        if (GetTickCount64() >= end)
+            return false;
+        Sleep(20);
+    }
+}
+
+std::string ReadBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteBytes(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+struct DialSearch {
+    DWORD pid;
+    HWND found;
+    int count;
+};
+
+BOOL CALLBACK CollectDial(HWND hwnd, LPARAM param) {
+    auto* search = reinterpret_cast<DialSearch*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    wchar_t name[64] = {};
+    if (pid == search->pid && GetClassNameW(hwnd, name, 64) > 0 && std::wstring(name) == kDialClass) {
+        search->found = hwnd;
+        ++search->count;
+    }
+    return TRUE;
+}
+
+int ScreenDpiX() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+class DialWindowTest : public testing::Test {
+protected:
+    void SetUp() override {
+        wchar_t module[MAX_PATH] = {};
+        const DWORD length = GetModuleFileNameW(nullptr, module, MAX_PATH);
+        ASSERT_GT(length, 0u);
+        ASSERT_LT(length, static_cast<DWORD>(MAX_PATH));
+        const fs::path program = fs::path(module).parent_path() / L"Dorvanix.exe";
+        ASSERT_TRUE(fs::exists(program)) << program.string();
+
+        wchar_t temp[MAX_PATH] = {};
+        ASSERT_GT(GetTempPathW(MAX_PATH, temp), 0u);
+        static int serial = 0;
+        folder_ = fs::path(temp) / (L"dorv_dial_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
+                                    std::to_wstring(GetTickCount64()) + L"_" + std::to_wstring(++serial));
+        std::error_code error;
+        ASSERT_TRUE(fs::create_directories(folder_ / L"elsewhere", error)) << error.message();
+        ASSERT_TRUE(fs::copy_file(program, folder_ / L"Dorvanix.exe", error)) << error.message();
+        WriteBytes(Decoy(), kDecoyFile);
+    }
+
+    void TearDown() override {
+        // Never leave a stray program behind: the next test (and taskkill) would meet it.
+        if (process_) {
+            if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
+                TerminateProcess(process_, 99);
+                WaitForSingleObject(process_, 5000);
+            }
+            CloseHandle(process_);
+            process_ = nullptr;
+        }
+        if (folder_.empty())
+            return;
+        // The image of a program that has just ended may stay locked for a moment.
+        std::error_code error;
+        WaitUntil(
+            [&] {
+                fs::remove_all(folder_, error);
+                return !fs::exists(folder_, error);
+            },
+            3000);
+        EXPECT_FALSE(fs::exists(folder_, error)) << "left behind: " << folder_.string();
+    }
+
+    fs::path Ini() const { return folder_ / L"meter.ini"; }
+    fs::path Decoy() const { return folder_ / L"elsewhere" / L"meter.ini"; }
+
+    // Starts the copy from another working directory, so only its own folder can supply meter.ini.
+    void Launch() {
+        const std::wstring exe = (folder_ / L"Dorvanix.exe").wstring();
+        const std::wstring cwd = (folder_ / L"elsewhere").wstring();
+        std::wstring command = L"\"" + exe + L"\"";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION info{};
+        const BOOL started = CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                            cwd.c_str(), &startup, &info);
+        const DWORD startError = GetLastError();
+        ASSERT_TRUE(started) << "Dorvanix.exe did not start: " << startError;
+        CloseHandle(info.hThread);
+        process_ = info.hProcess;
+        pid_ = info.dwProcessId;
+    }
+
+    // The program's one dial window, once it exists.
+    HWND FindDial() {
+        DialSearch search{pid_, nullptr, 0};
+        const bool found = WaitUntil(
+            [&] {
+                search = DialSearch{pid_, nullptr, 0};
+                EnumWindows(CollectDial, reinterpret_cast<LPARAM>(&search));
+                return search.found != nullptr || WaitForSingleObject(process_, 0) != WAIT_TIMEOUT;
+            },
+            10000);
+        EXPECT_TRUE(found && search.found) << "no dial window";
+        EXPECT_LE(search.count, 1) << "more than one dial window";
+        return search.found;
+    }
+
+    // Launch, find the window and wait for it to show; a null window means the test has failed.
+    HWND LaunchVisibleDial() {
+        Launch();
+        if (HasFatalFailure())
+            return nullptr;
+        HWND dial = FindDial();
+        if (!dial)
+            return nullptr;
+        EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(dial) != FALSE; }, 10000)) << "dial never shown";
+        return dial;
+    }
+
+    // Borderless, titled, 100 x 100 at the place given and clipped to a circle.
+    static void ExpectDialShape(HWND dial, int x, int y) {
+        const auto style = static_cast<DWORD>(GetWindowLongW(dial, GWL_STYLE));
+        EXPECT_NE(style & WS_POPUP, 0u);
+        EXPECT_EQ(style & (WS_CAPTION | WS_THICKFRAME | WS_SYSMENU), 0u) << std::hex << style;
+        EXPECT_NE(GetWindow(dial, GW_OWNER), nullptr) << "an unowned dial would get a taskbar button";
+        wchar_t title[64] = {};
+        GetWindowTextW(dial, title, 64);
+        EXPECT_EQ(std::wstring(title), L"Dorvanix");
+
+        RECT rect{};
+        ASSERT_TRUE(GetWindowRect(dial, &rect));
+        EXPECT_EQ(rect.left, x);
+        EXPECT_EQ(rect.top, y);
+        EXPECT_EQ(rect.right - rect.left, kDialSize);
+        EXPECT_EQ(rect.bottom - rect.top, kDialSize);
+
+        HRGN region = CreateRectRgn(0, 0, 0, 0);
+        EXPECT_EQ(GetWindowRgn(dial, region), COMPLEXREGION);
+        // The very circle the dial is drawn in, compared as point sets: Wine returns its own split into rectangles.
+        HRGN circle = CreateEllipticRgn(0, 0, kDialSize, kDialSize);
+        EXPECT_EQ(CombineRgn(circle, circle, region, RGN_XOR), NULLREGION);
+        DeleteObject(circle);
+        EXPECT_TRUE(PtInRegion(region, kDialSize / 2, kDialSize / 2));
+        EXPECT_FALSE(PtInRegion(region, 2, 2));
+        DeleteObject(region);
+    }
+
+    static bool IsTopmost(HWND dial) {
+        return (static_cast<DWORD>(GetWindowLongW(dial, GWL_EXSTYLE)) & WS_EX_TOPMOST) != 0;
+    }
+
+    // The program must end by itself with 0 once asked to close.
+    void ExpectCleanExit() {
+        ASSERT_TRUE(process_);
+        if (WaitForSingleObject(process_, 20000) != WAIT_OBJECT_0) {
+            TerminateProcess(process_, 99);
+            WaitForSingleObject(process_, 5000);
+            FAIL() << "Dorvanix.exe did not end within 20 s of the close request";
+        }
+        DWORD code = 1;
+        GetExitCodeProcess(process_, &code);
+        EXPECT_EQ(code, 0u);
+        EXPECT_EQ(ReadBytes(Decoy()), kDecoyFile) << "the working directory's meter.ini was touched";
+    }
+
+    void CloseAndWait(HWND dial) {
+        ASSERT_TRUE(PostMessageW(dial, WM_CLOSE, 0, 0));
+        ExpectCleanExit();
+    }
+
+    fs::path folder_;
+    HANDLE process_ = nullptr;
+    DWORD pid_ = 0;
+};
+
+TEST_F(DialWindowTest, FirstRunShowsDialAtOriginAndSavesDefaults) {
+    HWND dial = LaunchVisibleDial();
+    ASSERT_TRUE(dial);
+    ExpectDialShape(dial, 0, 0);
+    EXPECT_FALSE(IsTopmost(dial));
+    CloseAndWait(dial);
+    EXPECT_EQ(ReadBytes(Ini()), kFirstRunFile);
+}
+
+TEST_F(DialWindowTest, HandEditedFileIsPulledOnScreenAndRewrittenInPlace) {
+    // Stored positions far off the right and above the top: the start-up correction brings the dial back.
+    WriteBytes(Ini(),
+               "[Coordinates]\r\n"
+               "Left=99999\r\n"
+               "Top=-5000\r\n"
+               "[View]\r\n"
+               "Needle=0\r\n"
+               "Top_view=1\r\n"
+               "needle_TYPE = 0\r\n"
+               "  zanzo_MAX=9\r\n"
+               "[movement]\r\n"
+               "WATCH_TIME = 500\r\n");
+    const int dpi = ScreenDpiX();
+    ASSERT_GT(dpi, 0);
+    const double twipsPerPixel = 1440.0 / dpi;
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const double screenWidthTwips = screenWidth * twipsPerPixel;
+    // Left + 1000 past the right edge puts the dial flush right; a top more than 1000 above the screen becomes 0.
+    ASSERT_GT(99999 + 1000, screenWidthTwips) << "a screen this wide needs a larger stored Left";
+    const int expectedX = screenWidth - kDialSize;
+    const int expectedY = 0;
+    const double leftTwips = expectedX * twipsPerPixel;
+    if (leftTwips != static_cast<double>(static_cast<std::int64_t>(leftTwips)))
+        GTEST_SKIP() << "at " << dpi << " dpi the saved Left has a fraction; this text expects whole twips";
+
+    HWND dial = LaunchVisibleDial();
+    ASSERT_TRUE(dial);
+    ExpectDialShape(dial, expectedX, expectedY);
+    EXPECT_TRUE(IsTopmost(dial));
+    CloseAndWait(dial);
+
+    // Existing keys keep their place and spelling; missing keys close their section, missing sections the file.
+    const std::string position = "Left=" + std::to_string(static_cast<std::int64_t>(leftTwips)) + "\r\n" +
+                                 "Top=" + std::to_string(expectedY) + "\r\n";
+    const std::string expected = "[Coordinates]\r\n" + position +
+                                 "Center=50\r\n"
+                                 "[View]\r\n"
+                                 "Needle=0\r\n"
+                                 "Top_view=1\r\n"
+                                 "needle_TYPE=0\r\n"
+                                 "zanzo_MAX=5\r\n"
+                                 "Transparency=255\r\n"
+                                 "Mouse_Cancel=0\r\n"
+                                 "Label_view=0\r\n"
+                                 "Mode_view=0\r\n"
+                                 "Icon_view=0\r\n"
+                                 "Hide_Meter=0\r\n"
+                                 "Zanzo_view=0\r\n"
+                                 "English=0\r\n"
+                                 "[movement]\r\n"
+                                 "WATCH_TIME=500\r\n"
+                                 "Move_quantity=5\r\n"
+                                 "Warning=85\r\n" +
+                                 kDefaultColorAndEtc;
+    EXPECT_EQ(ReadBytes(Ini()), expected);
+}
+
+TEST_F(DialWindowTest, HiddenMeterStaysHiddenAndStillSavesOnClose) {
+    WriteBytes(Ini(), "[View]\r\nHide_Meter=1\r\n");
+    Launch();
+    ASSERT_FALSE(HasFatalFailure());
+    HWND dial = FindDial();
+    ASSERT_TRUE(dial);
+    EXPECT_FALSE(WaitUntil([&] { return IsWindowVisible(dial) != FALSE; }, 2000)) << "hidden dial was shown";
+    CloseAndWait(dial);
+
+    const std::string expected = std::string(
+                                     "[View]\r\n"
+                                     "Hide_Meter=1\r\n"
+                                     "Transparency=255\r\n"
+                                     "Mouse_Cancel=0\r\n"
+                                     "Top_view=0\r\n"
+                                     "Needle=2\r\n"
+                                     "Needle_type=1\r\n"
+                                     "Label_view=0\r\n"
+                                     "Mode_view=0\r\n"
+                                     "Icon_view=0\r\n"
+                                     "Zanzo_view=0\r\n"
+                                     "Zanzo_max=2\r\n"
+                                     "English=0\r\n"
+                                     "[Coordinates]\r\n"
+                                     "Left=0\r\n"
+                                     "Top=0\r\n"
+                                     "Center=50\r\n") +
+                                 kDefaultMovement + kDefaultColorAndEtc;
+    EXPECT_EQ(ReadBytes(Ini()), expected);
+}
+
+TEST_F(DialWindowTest, TaskkillWithoutForceIsAnOrderlyQuit) {
+    HWND dial = LaunchVisibleDial();
+    ASSERT_TRUE(dial);
+
+    // Without /F taskkill only posts WM_CLOSE to the program's top-level windows.
+    wchar_t system[MAX_PATH] = {};
+    ASSERT_GT(GetSystemDirectoryW(system, MAX_PATH), 0u);
+    const std::wstring taskkill = std::wstring(system) + L"\\taskkill.exe";
+    std::wstring command = L"taskkill.exe /IM Dorvanix.exe";
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE nul = CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                             OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(nul, INVALID_HANDLE_VALUE);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;  // its report would only clutter the test log
+    startup.hStdInput = nul;
+    startup.hStdOutput = nul;
+    startup.hStdError = nul;
+    PROCESS_INFORMATION info{};
+    const BOOL started = CreateProcessW(taskkill.c_str(), command.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
+                                        nullptr, nullptr, &startup, &info);
+    const DWORD startError = GetLastError();
+    CloseHandle(nul);
+    ASSERT_TRUE(started) << "taskkill did not start: " << startError;
+    CloseHandle(info.hThread);
+    const DWORD waited = WaitForSingleObject(info.hProcess, 20000);
+    if (waited != WAIT_OBJECT_0)
+        TerminateProcess(info.hProcess, 99);
+    DWORD taskkillCode = 1;
+    GetExitCodeProcess(info.hProcess, &taskkillCode);
+    CloseHandle(info.hProcess);
+    EXPECT_EQ(waited, WAIT_OBJECT_0);
+    EXPECT_EQ(taskkillCode, 0u);
+
+    ExpectCleanExit();
+    EXPECT_EQ(ReadBytes(Ini()), kFirstRunFile);
+}
+
+}  // namespace
+}  // namespace dorv
