@@ -1,0 +1,53 @@
+# Build, test and run Dorvanix on Debian 12: native core tests and the
+# mingw-w64 Windows build, whose programs run under Wine (tools/run_wine.sh).
+SHELL := /bin/bash
+.SHELLFLAGS := -euo pipefail -c
+.DEFAULT_GOAL := build
+.PHONY: deps build build-native build-windows test run format clean
+
+# Configure once; later builds re-run CMake by themselves when CMakeLists change.
+configure = test -f $(2)/build.ninja || cmake --preset $(1)
+
+deps:
+	tools/deps.sh
+
+build-native: deps
+	$(call configure,native,build/native)
+	cmake --build --preset native
+
+build-windows: deps
+	$(call configure,windows,build/win)
+	cmake --build --preset windows
+
+build: build-native build-windows
+
+# Both suites always run; the closing summary line counts both.
+test: build
+	@rc=0; passed=0; failed=0; report=(); \
+	for preset in native windows; do \
+	    log=build/ctest-$$preset.log; \
+	    jobs=1; if [[ $$preset == native ]]; then jobs=$$(nproc); fi; \
+	    code=0; ctest --preset $$preset --parallel $$jobs 2>&1 | tee "$$log" || code=$$?; \
+	    line=$$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$$log" | tail -n 1 || true); \
+	    if [[ -n $$line ]]; then \
+	        bad=$$(sed -E 's/.*passed, ([0-9]+) tests? failed.*/\1/' <<<"$$line"); \
+	        all=$$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$$line"); \
+	    else bad=0; all=0; fi; \
+	    ((passed += all - bad, failed += bad)) || true; \
+	    note=""; ((code == 0)) || { rc=1; note=" (ctest exit $$code)"; }; \
+	    report+=("$$preset: $$((all - bad)) passed, $$bad failed$$note"); \
+	done; \
+	echo; echo "== test summary"; printf '%s\n' "$${report[@]}"; \
+	echo "total: $$passed passed, $$failed failed"; \
+	exit $$rc
+
+run: build-windows
+	tools/run_gadget.sh
+
+format:
+	find src tests -type f \( -name '*.h' -o -name '*.cpp' \) -print0 | xargs -0 -r clang-format -i
+
+# Stop a wineserver still using the prefix before deleting it.
+clean:
+	if [[ -d build/wineprefix ]]; then WINEPREFIX=$(CURDIR)/build/wineprefix wineserver -k 2>/dev/null || true; fi
+	rm -rf build
