@@ -405,5 +405,14 @@ TEST_F(DialWindowTest, TaskkillWithoutForceIsAnOrderlyQuit) {
     EXPECT_EQ(ReadBytes(Ini()), kFirstRunFile);
 }
 
+TEST_F(DialWindowTest, EndOfSessionSavesLikeQuit) {
+    HWND dial = LaunchVisibleDial();
+    ASSERT_TRUE(dial);
+    // At logoff the system ends the session without a close; the settings must still be written.
+    ASSERT_TRUE(PostMessageW(dial, WM_ENDSESSION, TRUE, 0));
+    ExpectCleanExit();
+    EXPECT_EQ(ReadBytes(Ini()), kFirstRunFile);
+}
+
 }  // namespace
 }  // namespace dorv

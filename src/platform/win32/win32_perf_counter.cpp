@@ -1,5 +1,7 @@
 #include <pdh.h>
 
+#include <string>
+
 #include "win32_host.h"
 
 namespace dorv {
@@ -18,13 +20,12 @@ Fn Proc(HMODULE module, const char* name) {
 
 // Only from the system folder: the program's own folder is writable and must not supply a DLL.
 HMODULE LoadSystemLibrary(const wchar_t* name) {
-    wchar_t path[MAX_PATH] = {};
-    UINT length = GetSystemDirectoryW(path, MAX_PATH);
-    if (length == 0 || length + 1 + wcslen(name) >= MAX_PATH)
+    wchar_t folder[MAX_PATH] = {};
+    UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
         return nullptr;
-    wcscat(path, L"\\");
-    wcscat(path, name);
-    return LoadLibraryExW(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    std::wstring path = std::wstring(folder, length) + L"\\" + name;
+    return LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
 }  // namespace
