@@ -38,109 +38,76 @@ double ConvertCanonical(const std::string& canonical) {
     return value;
 }
 
+// Reads a number from the start of the text into canonical "[-]digits[.digits][e[-]digits]" form:
+// sign, digits, a decimal separator ("." or the given symbol) and an exponent that has digits.
+// Reading stops at the first character that cannot continue the number.
+struct ScannedNumber {
+    std::string canonical;
+    std::size_t length = 0;  // characters consumed
+    bool hasDigits = false;
+};
+
+ScannedNumber ScanNumber(std::string_view text, std::string_view decimalSymbol) {
+    ScannedNumber number;
+    std::string& out = number.canonical;
+    std::size_t i = 0;
+    auto takeDigits = [&] {
+        std::size_t start = i;
+        while (i < text.size() && IsDigit(text[i]))
+            out += text[i++];
+        return i > start;
+    };
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        if (text[i] == '-')
+            out += '-';
+        ++i;
+    }
+    out += '0';  // so ".5" and "-.5" convert
+    number.hasDigits = takeDigits();
+    std::size_t separator = 0;
+    if (i < text.size() && text[i] == '.')
+        separator = 1;
+    else if (!decimalSymbol.empty() && text.substr(i, decimalSymbol.size()) == decimalSymbol)
+        separator = decimalSymbol.size();
+    if (separator != 0) {
+        i += separator;
+        out += '.';
+        number.hasDigits = takeDigits() || number.hasDigits;
+    }
+    if (number.hasDigits && i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t mark = i;
+        std::string mantissa = out;
+        ++i;
+        out += 'e';
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+            if (text[i] == '-')
+                out += '-';
+            ++i;
+        }
+        if (!takeDigits()) {  // "1e" is the number 1 followed by a letter
+            i = mark;
+            out = mantissa;
+        }
+    }
+    number.length = i;
+    return number;
+}
+
 }  // namespace
 
 std::optional<double> ParseDecimal(std::string_view text, std::string_view decimalSymbol) {
     text = TrimBlanks(text);
-    std::string canonical;
-    std::size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        if (text[i] == '-')
-            canonical += '-';
-        ++i;
-    }
-    std::size_t mantissaDigits = 0;
-    while (i < text.size() && IsDigit(text[i])) {
-        canonical += text[i++];
-        ++mantissaDigits;
-    }
-    auto separatorAt = [&](std::size_t pos) -> std::size_t {
-        if (pos < text.size() && text[pos] == '.')
-            return 1;
-        if (!decimalSymbol.empty() && text.substr(pos, decimalSymbol.size()) == decimalSymbol)
-            return decimalSymbol.size();
-        return 0;
-    };
-    if (std::size_t separator = separatorAt(i); separator != 0) {
-        i += separator;
-        canonical += '.';
-        while (i < text.size() && IsDigit(text[i])) {
-            canonical += text[i++];
-            ++mantissaDigits;
-        }
-    }
-    if (mantissaDigits == 0)
+    ScannedNumber number = ScanNumber(text, decimalSymbol);
+    if (!number.hasDigits || number.length != text.size())
         return std::nullopt;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        ++i;
-        canonical += 'e';
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-            if (text[i] == '-')
-                canonical += '-';
-            ++i;
-        }
-        std::size_t exponentDigits = 0;
-        while (i < text.size() && IsDigit(text[i])) {
-            canonical += text[i++];
-            ++exponentDigits;
-        }
-        if (exponentDigits == 0)
-            return std::nullopt;
-    }
-    if (i != text.size())
-        return std::nullopt;
-    if (canonical.back() == '.')
-        canonical += '0';
-    if (canonical.front() == '.' || (canonical.size() > 1 && canonical[0] == '-' && canonical[1] == '.'))
-        canonical.insert(canonical.find('.'), "0");
-    return ConvertCanonical(canonical);
+    return ConvertCanonical(number.canonical);
 }
 
 double LeadingNumber(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && IsBlank(text[i]))
-        ++i;
-    std::string canonical;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        if (text[i] == '-')
-            canonical += '-';
-        ++i;
-    }
-    std::size_t digits = 0;
-    while (i < text.size() && IsDigit(text[i])) {
-        canonical += text[i++];
-        ++digits;
-    }
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        canonical += '.';
-        while (i < text.size() && IsDigit(text[i])) {
-            canonical += text[i++];
-            ++digits;
-        }
-    }
-    if (digits == 0)
-        return 0.0;
-    // An exponent counts only when digits follow it.
-    if (i + 1 < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        std::size_t j = i + 1;
-        std::string exponent = "e";
-        if (text[j] == '+' || text[j] == '-') {
-            if (text[j] == '-')
-                exponent += '-';
-            ++j;
-        }
-        if (j < text.size() && IsDigit(text[j])) {
-            while (j < text.size() && IsDigit(text[j]))
-                exponent += text[j++];
-            canonical += exponent;
-        }
-    }
-    if (canonical.back() == '.')
-        canonical += '0';
-    if (std::size_t dot = canonical.find('.'); dot != std::string::npos && (dot == 0 || canonical[dot - 1] == '-'))
-        canonical.insert(dot, "0");
-    return ConvertCanonical(canonical);
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    ScannedNumber number = ScanNumber(text, ".");
+    return number.hasDigits ? ConvertCanonical(number.canonical) : 0.0;
 }
 
 double RoundHalfEven(double value) {
