@@ -16,20 +16,6 @@ namespace dorv {
 
 inline constexpr int kDialSizePixels = 100;
 
-// A text label on the dial, in pixels inside the window.
-struct DialLabel {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    std::string caption;
-    bool visible = true;
-    Colour colour = 0;
-};
-
-// The faces held by the dial window: 0 meter, 1 meter lit, 2 clock, 3 clock lit.
-enum class DialFace { Meter = 0, MeterLit = 1, Clock = 2, ClockLit = 3 };
-
 struct TimerState {
     int interval = 0;  // milliseconds; 0 or less is stopped
     bool enabled = true;
@@ -38,8 +24,8 @@ struct TimerState {
 // The dial window and what it owns.
 struct MeterFrm {
     WindowHandle window = nullptr;
-    DialLabel Label1{56, 69, 45, 8, "%", true, 0};
-    DialLabel Label2{56, 75, 25, 10, "CPU", true, 0};
+    LabelView Label1{56, 69, 45, 8, "%", true, 0};   // the readout (the time in Clock mode)
+    LabelView Label2{56, 75, 25, 10, "CPU", true, 0};  // the mode label
     DialFace face = DialFace::Meter;
     bool persistentDrawing = true;
     bool warningLampVisible = false;

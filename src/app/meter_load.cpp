@@ -5,6 +5,7 @@
 #include "metrics/cpu_counter.h"
 #include "metrics/os_checks.h"
 #include "render/colours.h"
+#include "render/dial_surface.h"
 #include "render/readout.h"
 #include "settings/settings_file.h"
 #include "tray_menu/illumination.h"
@@ -91,12 +92,14 @@ void LoadMeterFrm(MeterApp& app) {
         app.meter.Label1.visible = false;
     }
     app.meter.Label2.visible = s.Mode_view == 1;
+    RefreshLabels(app);
     // 17-18. The dial's centre, then the round shape.
     LoadSetting(file, SettingKey::Center, s);
     AttachDialRegion(app);
     // 19. The needle starts at zero with a blank readout.
     app.ShownValue = 0.0;
-    app.meter.Label1.caption.clear();
+    app.meter.Label1.text.clear();
+    RefreshLabel(app, DialLabelId::Readout);
     // 20-22. The menu window (long since created), the tray icon, the afterimage shades.
     TouchMenuFrm(app);
     if (s.Icon_view == 1)

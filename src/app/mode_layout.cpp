@@ -1,6 +1,7 @@
 #include "app/mode_layout.h"
 
 #include "app/meter_app.h"
+#include "render/dial_surface.h"
 
 namespace dorv {
 namespace {
@@ -29,9 +30,9 @@ void ApplyModeLayout(MeterApp& app, int mode) {
     app.meter.Label1.top = layout.label1Top;
     app.meter.Label2.left = layout.label2Left;
     app.meter.Label2.top = layout.label2Top;
-    app.meter.Label2.caption = layout.caption;
-    app.meter.persistentDrawing = layout.persistentDrawing;
-    app.platform.window.InvalidateWindow(app.meter.window);
+    app.meter.Label2.text = layout.caption;
+    RefreshLabels(app);
+    SetPersistentDrawing(app, layout.persistentDrawing);
 }
 
 }  // namespace dorv

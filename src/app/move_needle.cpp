@@ -1,6 +1,7 @@
 #include "app/move_needle.h"
 
 #include "app/meter_app.h"
+#include "render/dial_surface.h"
 #include "render/needle.h"
 #include "render/readout.h"
 

@@ -1,8 +1,10 @@
 #pragma once
 // Everything the core may ask of its host, one interface per group.
+#include "platform/dial_drawing.h"
 #include "platform/ini_file.h"
 #include "platform/os_version.h"
 #include "platform/perf_counter.h"
+#include "platform/registry.h"
 #include "platform/system_status.h"
 #include "platform/timers.h"
 #include "platform/window.h"
@@ -11,11 +13,13 @@ namespace dorv {
 
 struct Platform {
     WindowSystem& window;
+    DialDrawing& drawing;
     TimerSystem& timers;
     IniFile& ini;
     SystemStatus& system;
     OsVersion& os;
     PerfCounter& perf;
+    Registry& registry;
 };
 
 }  // namespace dorv

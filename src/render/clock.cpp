@@ -1,11 +1,58 @@
 #include "render/clock.h"
 
+#include <cmath>
 #include <cstdio>
 
 #include "app/meter_app.h"
-#include "render/needle.h"
+#include "render/dial_surface.h"
+#include "tray_menu/tray_icon.h"
 
 namespace dorv {
+namespace {
+
+PointF OnCircle(double c, double radius, double angle) {
+    return {c + radius * std::cos(angle), c + radius * std::sin(angle)};
+}
+
+// An hour or minute hand: a line for type 0, a lozenge with a hub for type 1, nothing otherwise.
+std::vector<RoleLine> Hand(double c, double angle, double radius, double halfWidth, int needleType) {
+    const PointF pivot{c, c};
+    const PointF tip = OnCircle(c, radius, angle);
+    if (needleType == 0)
+        return {{pivot, tip, LineRole::CentreLine}};
+    if (needleType != 1)
+        return {};
+    const PointF side{c + halfWidth * std::sin(angle), c - halfWidth * std::cos(angle)};
+    const PointF otherSide{c - halfWidth * std::sin(angle), c + halfWidth * std::cos(angle)};
+    const PointF hub = OnCircle(c, c - 40, angle + kPi);
+    std::array<RoleLine, 6> lines = LozengeLines(pivot, tip, side, otherSide, hub);
+    return {lines.begin(), lines.end()};
+}
+
+Colour HandColour(const ActiveColours& colours, LineRole role) {
+    switch (role) {
+        case LineRole::Outline:
+            return colours.outline;
+        case LineRole::HubCentre:
+            return colours.hubCentre;
+        case LineRole::HubOutline:
+            return colours.hubOutline;
+        case LineRole::SecondHand:
+            return colours.secondHand;
+        case LineRole::CentreLine:
+            break;
+    }
+    return colours.centreLine;
+}
+
+void DrawLines(MeterApp& app, const std::vector<RoleLine>& lines) {
+    for (const RoleLine& line : lines)
+        app.platform.drawing.DrawLine(app.meter.window, static_cast<float>(line.from.x), static_cast<float>(line.from.y),
+                                      static_cast<float>(line.to.x), static_cast<float>(line.to.y),
+                                      HandColour(app.activeColours, line.role));
+}
+
+}  // namespace
 
 std::string FormatClockText(const LocalTime& time) {
     char text[16];
@@ -13,13 +60,38 @@ std::string FormatClockText(const LocalTime& time) {
     return text;
 }
 
+ClockHands ClockHandLines(const LocalTime& time, int centre, int needleType) {
+    const double c = centre;
+    const double second = 2 * kPi * time.second / 60 - kPi / 2;
+    const double hour = 2 * kPi * time.hour / 12 - kPi / 2 + 2 * kPi * time.minute / 720;
+    const double minute = 2 * kPi * time.minute / 60 - kPi / 2;
+    ClockHands hands;
+    hands.second.push_back({{c, c}, OnCircle(c, c - 8, second), LineRole::SecondHand});
+    if (needleType == 1)
+        hands.second.push_back({{c, c}, OnCircle(c, c - 40, second + kPi), LineRole::SecondHand});
+    hands.hour = Hand(c, hour, c - 25, (c - 25) / 8, needleType);
+    hands.minute = Hand(c, minute, c - 10, (c - 10) / 18, needleType);
+    return hands;
+}
+
 void DrawClock(MeterApp& app) {
-    std::string text = FormatClockText(app.platform.system.CurrentLocalTime());
-    if (text == app.meter.Label1.caption)
+    const LocalTime now = app.platform.system.CurrentLocalTime();
+    const std::string text = FormatClockText(now);
+    // The readout's text is the memory of the last second drawn, shown or not.
+    if (text == app.meter.Label1.text)
         return;
-    // The hands arrive with the clock face artwork.
     ClearDrawing(app);
-    app.meter.Label1.caption = text;
+    const ClockHands hands = ClockHandLines(now, app.settings.Center, app.settings.Needle_type);
+    app.platform.drawing.SetPenWidth(app.meter.window, 1);
+    DrawLines(app, hands.second);
+    // The pen stays at 2 pixels afterwards, so later needles are drawn 2 pixels wide too.
+    app.platform.drawing.SetPenWidth(app.meter.window, 2);
+    DrawLines(app, hands.hour);
+    DrawLines(app, hands.minute);
+    app.meter.Label1.text = text;
+    RefreshLabel(app, DialLabelId::Readout);
+    if (app.settings.Icon_view == 1)
+        UpdateClockTip(app);
 }
 
 }  // namespace dorv

@@ -1,8 +1,10 @@
 #pragma once
 // The dial as an analog clock with the digital time in the readout.
 #include <string>
+#include <vector>
 
 #include "platform/system_status.h"
+#include "render/geometry.h"
 
 namespace dorv {
 
@@ -10,6 +12,15 @@ struct MeterApp;
 
 // "hh:nn.ss", for 9:05:07 "09:05.07".
 std::string FormatClockText(const LocalTime& time);
+
+struct ClockHands {
+    std::vector<RoleLine> second;  // drawn with a 1 pixel pen
+    std::vector<RoleLine> hour;    // these two with 2 pixels
+    std::vector<RoleLine> minute;
+};
+
+// The hands at a time of day around (centre, centre); angles run clockwise from three o'clock.
+ClockHands ClockHandLines(const LocalTime& time, int centre, int needleType);
 
 // Redraws only when the displayed second changes; Label1's text remembers the last one drawn.
 void DrawClock(MeterApp& app);

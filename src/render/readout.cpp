@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/meter_app.h"
+#include "render/dial_surface.h"
 
 namespace dorv {
 
@@ -37,8 +38,8 @@ std::string FormatOneDecimal(double value, std::string_view decimalSymbol) {
 }
 
 void UpdateReadout(MeterApp& app) {
-    app.meter.Label1.caption = FormatOneDecimal(app.ShownValue, app.settingsFile.decimalSymbol) + "%";
-    app.platform.window.InvalidateWindow(app.meter.window);
+    app.meter.Label1.text = FormatOneDecimal(app.ShownValue, app.settingsFile.decimalSymbol) + "%";
+    RefreshLabel(app, DialLabelId::Readout);
 }
 
 }  // namespace dorv

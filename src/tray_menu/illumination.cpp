@@ -2,6 +2,7 @@
 
 #include "app/meter_app.h"
 #include "app/move_needle.h"
+#include "render/dial_surface.h"
 #include "tray_menu/menu_frm.h"
 
 namespace dorv {
@@ -12,12 +13,13 @@ void SetIllumination(MeterApp& app) {
     // The clock item's mark, not the mode field, picks the face.
     bool clock = IsMenuChecked(app, MenuItemId::MNU_M_L);
     if (lit)
-        app.meter.face = clock ? DialFace::ClockLit : DialFace::MeterLit;
+        ShowFace(app, clock ? DialFace::ClockLit : DialFace::MeterLit);
     else
-        app.meter.face = clock ? DialFace::Clock : DialFace::Meter;
+        ShowFace(app, clock ? DialFace::Clock : DialFace::Meter);
     app.activeColours = SelectActiveColours(app.settings);
     app.meter.Label1.colour = SelectTextColour(app.settings);
     app.meter.Label2.colour = SelectTextColour(app.settings);
+    RefreshLabels(app);
     MoveNeedle(app, app.ShownValue);
 }
 

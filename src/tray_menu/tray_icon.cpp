@@ -19,6 +19,10 @@ void UpdateTrayIcon(MeterApp& app, double value) {
     (void)value;
 }
 
+void UpdateClockTip(MeterApp& app) {
+    (void)app;
+}
+
 void RemoveTrayIcon(MeterApp& app) {
     app.tray.added = false;
 }

@@ -13,6 +13,7 @@ struct TrayIconRecord {
 void PrepareTrayIcon(MeterApp& app);
 void AddTrayIcon(MeterApp& app);
 void UpdateTrayIcon(MeterApp& app, double value);
+void UpdateClockTip(MeterApp& app);
 void RemoveTrayIcon(MeterApp& app);
 
 }  // namespace dorv

@@ -1,6 +1,8 @@
 #include "fake_host.h"
 
 #include <cstdint>
+#include <cstdio>
+#include <cstring>
 
 #include "settings/ini_text.h"
 
@@ -58,6 +60,36 @@ void FakeHost::MakeLayered(WindowHandle window, std::uint8_t alpha) {
     log.push_back("layered " + std::to_string(alpha));
 }
 
+void FakeHost::ClearDrawing(WindowHandle) {
+    drawing.push_back("clear");
+}
+
+void FakeHost::DrawLine(WindowHandle, float x1, float y1, float x2, float y2, std::int32_t colour) {
+    char text[96];
+    std::snprintf(text, sizeof text, "line %.2f,%.2f-%.2f,%.2f %d", x1, y1, x2, y2, colour);
+    drawing.push_back(text);
+}
+
+void FakeHost::SetPenWidth(WindowHandle, int pixels) {
+    drawing.push_back("pen " + std::to_string(pixels));
+}
+
+void FakeHost::SetPersistentDrawing(WindowHandle, bool on) {
+    drawing.push_back(on ? "persistent on" : "persistent off");
+}
+
+void FakeHost::SetFace(WindowHandle, DialFace face) {
+    drawing.push_back("face " + std::to_string(static_cast<int>(face)));
+}
+
+void FakeHost::SetWarningLamp(WindowHandle, bool visible) {
+    drawing.push_back(visible ? "lamp on" : "lamp off");
+}
+
+void FakeHost::SetLabel(WindowHandle, DialLabelId label, const LabelView& view) {
+    labels[label] = view;
+}
+
 void FakeHost::Beep() {
     ++beeps;
 }
@@ -113,6 +145,47 @@ double FakeHost::CollectProcessorBusy() {
 void FakeHost::CloseProcessorQuery() {
     queryOpen = false;
     log.push_back("close query");
+}
+
+// Key handles are 1-based indexes into the list of keys ever opened.
+RegistryKey FakeHost::OpenKey(RegistryRoot root, const char* path) {
+    std::string name = std::string(root == RegistryRoot::DynData ? "DynData" : "LocalMachine") + "\\" + path;
+    registryLog.push_back("open " + name);
+    bool exists = false;
+    for (const auto& value : registryValues)
+        exists = exists || value.first.rfind(name + "\\", 0) == 0;
+    if (!exists)
+        return nullptr;
+    openKeys.push_back(name);
+    return reinterpret_cast<RegistryKey>(static_cast<std::uintptr_t>(openKeys.size()));
+}
+
+bool FakeHost::QueryValue(RegistryKey key, const char* name, void* buffer, std::uint32_t& size) {
+    auto index = static_cast<std::size_t>(reinterpret_cast<std::uintptr_t>(key));
+    if (index == 0 || index > openKeys.size() || openKeys[index - 1].empty())
+        return false;
+    registryLog.push_back(std::string(buffer ? "read " : "size ") + openKeys[index - 1] + "\\" + name);
+    auto found = registryValues.find(openKeys[index - 1] + "\\" + name);
+    if (found == registryValues.end())
+        return false;
+    const std::string& bytes = found->second;
+    if (!buffer) {
+        size = static_cast<std::uint32_t>(bytes.size());
+        return true;
+    }
+    if (size < bytes.size())
+        return false;
+    std::memcpy(buffer, bytes.data(), bytes.size());
+    size = static_cast<std::uint32_t>(bytes.size());
+    return true;
+}
+
+void FakeHost::CloseKey(RegistryKey key) {
+    auto index = static_cast<std::size_t>(reinterpret_cast<std::uintptr_t>(key));
+    if (index == 0 || index > openKeys.size())
+        return;
+    registryLog.push_back("close " + openKeys[index - 1]);
+    openKeys[index - 1].clear();
 }
 
 int FakeHost::TimerInterval(TimerId timer) const {

@@ -25,13 +25,15 @@ struct FakeWindow {
 };
 
 class FakeHost : public WindowSystem,
+                 public DialDrawing,
                  public TimerSystem,
                  public IniFile,
                  public SystemStatus,
                  public OsVersion,
-                 public PerfCounter {
+                 public PerfCounter,
+                 public Registry {
 public:
-    Platform platform() { return Platform{*this, *this, *this, *this, *this, *this}; }
+    Platform platform() { return Platform{*this, *this, *this, *this, *this, *this, *this, *this}; }
 
     // WindowSystem
     WindowHandle CreateMeterWindow(const char* title, PixelSize size) override;
@@ -47,6 +49,15 @@ public:
     double TwipsPerPixelX() override { return twipsPerPixel; }
     double TwipsPerPixelY() override { return twipsPerPixel; }
     void Beep() override;
+
+    // DialDrawing: every call is recorded in `drawing`, lines with two decimals.
+    void ClearDrawing(WindowHandle window) override;
+    void DrawLine(WindowHandle window, float x1, float y1, float x2, float y2, std::int32_t colour) override;
+    void SetPenWidth(WindowHandle window, int pixels) override;
+    void SetPersistentDrawing(WindowHandle window, bool on) override;
+    void SetFace(WindowHandle window, DialFace face) override;
+    void SetWarningLamp(WindowHandle window, bool visible) override;
+    void SetLabel(WindowHandle window, DialLabelId label, const LabelView& view) override;
 
     // TimerSystem
     void SetTimerInterval(WindowHandle window, TimerId timer, int intervalMs) override;
@@ -75,11 +86,17 @@ public:
     void CloseProcessorQuery() override;
 
     FakeWindow& Window(WindowHandle window);
+    int DrawCalls() const { return static_cast<int>(drawing.size()); }
     FakeWindow& Dial() { return windows.at(0); }
     // Running timer intervals; a stopped timer is absent.
     int TimerInterval(TimerId timer) const;
     std::string& File(const std::string& name) { return files[programFolder + "\\" + name]; }
     bool HasFile(const std::string& name) const { return files.count(programFolder + "\\" + name) != 0; }
+
+    // Registry
+    RegistryKey OpenKey(RegistryRoot root, const char* path) override;
+    bool QueryValue(RegistryKey key, const char* name, void* buffer, std::uint32_t& size) override;
+    void CloseKey(RegistryKey key) override;
 
     // Scripted environment.
     PixelSize screen{1024, 768};
@@ -91,6 +108,8 @@ public:
     std::deque<double> cpuReadings;
     std::string programFolder = "C:\\Dorvanix";
     std::map<std::string, std::string> files;
+    // Registry values by "root\\key\\value name" ("DynData\\PerfStats\\StatData\\KERNEL\\CPUUsage").
+    std::map<std::string, std::string> registryValues;
 
     // What the core did.
     std::vector<FakeWindow> windows;
@@ -100,6 +119,10 @@ public:
     std::vector<std::string> iniWrites;  // "Section/Key=value" per write, the value as the core passed it
     int beeps = 0;
     int invalidations = 0;
+    std::vector<std::string> drawing;  // "clear", "line 50.00,50.00-50.00,90.00 230", "pen 2", "face 1", ...
+    std::map<DialLabelId, LabelView> labels;
+    std::vector<std::string> openKeys;  // "DynData\\PerfStats\\StatData" while open
+    std::vector<std::string> registryLog;
     int pumps = 0;
     bool ended = false;
     bool queryOpen = false;

@@ -198,9 +198,9 @@ TEST(MeterLifecycle, HandEditedFileIsLoadedRunAndWrittenBackInPlace) {
     EXPECT_EQ(m.host.TimerInterval(TimerId::Timer2), 5000);
     EXPECT_EQ(m.app.meter.face, DialFace::ClockLit);
     EXPECT_EQ(m.app.meter.Label1.left, 30);
-    EXPECT_EQ(m.app.meter.Label2.caption, "Clock");
+    EXPECT_EQ(m.app.meter.Label2.text, "Clock");
     EXPECT_TRUE(m.app.meter.Label1.visible);
-    EXPECT_EQ(m.app.meter.Label1.caption, "");
+    EXPECT_EQ(m.app.meter.Label1.text, "");
     EXPECT_EQ(m.app.menu.language, MenuLanguage::English);
     EXPECT_TRUE(m.app.menu.Item(MenuItemId::MNU_M_L).checked);
     EXPECT_TRUE(m.app.menu.Item(MenuItemId::MNU_M_T).checked);
@@ -212,7 +212,7 @@ TEST(MeterLifecycle, HandEditedFileIsLoadedRunAndWrittenBackInPlace) {
 
     m.host.time = {9, 5, 7};
     OnMeterTimer(m.app, TimerId::Timer1);
-    EXPECT_EQ(m.app.meter.Label1.caption, "09:05.07");
+    EXPECT_EQ(m.app.meter.Label1.text, "09:05.07");
 
     OnMeterCloseRequest(m.app);
     for (const char* write :

@@ -104,16 +104,16 @@ TEST(MoveNeedle, ResponseSettingBelowOneJumpsInsteadOfStallingOrReversing) {
 
 TEST(MoveNeedle, ReadoutFollowsTheNeedleOnlyWhenShown) {
     FakeMeter m;
-    m.app.meter.Label1.caption = "old";
+    m.app.meter.Label1.text = "old";
     MoveNeedle(m.app, 45);
-    EXPECT_EQ(m.app.meter.Label1.caption, "old");
+    EXPECT_EQ(m.app.meter.Label1.text, "old");
     m.app.settings.Label_view = 1;
     MoveNeedle(m.app, 45);
-    EXPECT_EQ(m.app.meter.Label1.caption, "16.2%");
+    EXPECT_EQ(m.app.meter.Label1.text, "16.2%");
     m.host.decimalSymbol = ",";
     m.app.settingsFile.decimalSymbol = ",";
     MoveNeedle(m.app, 45);
-    EXPECT_EQ(m.app.meter.Label1.caption, "22,0%");
+    EXPECT_EQ(m.app.meter.Label1.text, "22,0%");
 }
 
 TEST(MoveNeedle, TrailShiftsTheHistoryOncePerStep) {

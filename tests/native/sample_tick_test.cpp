@@ -79,7 +79,7 @@ TEST(SampleTick, ModesOutsideTheFourDoNothing) {
     SampleTick(m.app);
     EXPECT_EQ(m.app.CurrentValue, 12);
     EXPECT_DOUBLE_EQ(m.app.ShownValue, 0);
-    EXPECT_EQ(m.host.invalidations, 0);
+    EXPECT_EQ(m.host.DrawCalls(), 0);
 }
 
 TEST(SampleTick, RedrawsOnlyWhileTheTextsDifferOrTheTrailLags) {
@@ -129,9 +129,9 @@ TEST(SampleTick, IdleTickDrawsNothingAndRestingTrailShrinksIntoTheNeedle) {
     m.app.settings.Zanzo_max = 3;
     int redrawingTicks = 0;
     for (int tick = 0; tick < 10; ++tick) {
-        int before = m.host.invalidations;
+        int before = m.host.DrawCalls();
         OnMeterTimer(m.app, TimerId::Timer1);
-        redrawingTicks += m.host.invalidations != before ? 1 : 0;
+        redrawingTicks += m.host.DrawCalls() != before ? 1 : 0;
     }
     // One tick lands on 45, three more pull the trail in behind it, then the dial rests.
     EXPECT_EQ(redrawingTicks, 4);
@@ -144,16 +144,16 @@ TEST(SampleTick, ClockModeShowsTheTimeOncePerSecond) {
     m.app.ShownValue = 33;
     m.host.time = {9, 5, 7};
     SampleTick(m.app);
-    EXPECT_EQ(m.app.meter.Label1.caption, "09:05.07");
-    int redraws = m.host.invalidations;
+    EXPECT_EQ(m.app.meter.Label1.text, "09:05.07");
+    int redraws = m.host.DrawCalls();
     SampleTick(m.app);
-    EXPECT_EQ(m.host.invalidations, redraws);
-    m.app.meter.Label1.caption = "45.0%";  // a readout left from another mode
+    EXPECT_EQ(m.host.DrawCalls(), redraws);
+    m.app.meter.Label1.text = "45.0%";  // a readout left from another mode
     SampleTick(m.app);
-    EXPECT_GT(m.host.invalidations, redraws);
+    EXPECT_GT(m.host.DrawCalls(), redraws);
     m.host.time = {23, 59, 59};
     SampleTick(m.app);
-    EXPECT_EQ(m.app.meter.Label1.caption, "23:59.59");
+    EXPECT_EQ(m.app.meter.Label1.text, "23:59.59");
     EXPECT_DOUBLE_EQ(m.app.ShownValue, 33);
 }
 

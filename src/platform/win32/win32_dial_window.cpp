@@ -26,14 +26,14 @@ HFONT CreateLabelFont(BYTE charset) {
                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Small Fonts");
 }
 
-void PaintLabel(HDC dc, const DialLabel& label, HFONT font) {
-    if (!label.visible || label.caption.empty())
+void PaintLabel(HDC dc, const LabelView& label, HFONT font) {
+    if (!label.visible || label.text.empty())
         return;
     HGDIOBJ oldFont = SelectObject(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, static_cast<COLORREF>(label.colour));
     RECT box{label.left, label.top, label.left + label.width, label.top + label.height};
-    DrawTextA(dc, label.caption.c_str(), -1, &box, DT_LEFT | DT_TOP | DT_NOPREFIX | DT_SINGLELINE | DT_NOCLIP);
+    DrawTextA(dc, label.text.c_str(), -1, &box, DT_LEFT | DT_TOP | DT_NOPREFIX | DT_SINGLELINE | DT_NOCLIP);
     SelectObject(dc, oldFont);
 }
 

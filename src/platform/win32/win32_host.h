@@ -10,18 +10,20 @@
 namespace dorv {
 
 class Win32Host : public WindowSystem,
+                  public DialDrawing,
                   public TimerSystem,
                   public IniFile,
                   public SystemStatus,
                   public OsVersion,
-                  public PerfCounter {
+                  public PerfCounter,
+                  public Registry {
 public:
     explicit Win32Host(HINSTANCE instance);
     ~Win32Host() override;
     Win32Host(const Win32Host&) = delete;
     Win32Host& operator=(const Win32Host&) = delete;
 
-    Platform platform() { return Platform{*this, *this, *this, *this, *this, *this}; }
+    Platform platform() { return Platform{*this, *this, *this, *this, *this, *this, *this, *this}; }
     // Events of the host's windows go to this app's handlers.
     void Attach(MeterApp& app) { app_ = &app; }
     // The message loop; returns the program's exit code once it ends.
@@ -41,6 +43,15 @@ public:
     double TwipsPerPixelX() override;
     double TwipsPerPixelY() override;
     void Beep() override;
+
+    // DialDrawing
+    void ClearDrawing(WindowHandle window) override;
+    void DrawLine(WindowHandle window, float x1, float y1, float x2, float y2, std::int32_t colour) override;
+    void SetPenWidth(WindowHandle window, int pixels) override;
+    void SetPersistentDrawing(WindowHandle window, bool on) override;
+    void SetFace(WindowHandle window, DialFace face) override;
+    void SetWarningLamp(WindowHandle window, bool visible) override;
+    void SetLabel(WindowHandle window, DialLabelId label, const LabelView& view) override;
 
     // TimerSystem
     void SetTimerInterval(WindowHandle window, TimerId timer, int intervalMs) override;
@@ -67,6 +78,11 @@ public:
     void OpenProcessorQuery(const char* counterPath) override;
     double CollectProcessorBusy() override;
     void CloseProcessorQuery() override;
+
+    // Registry
+    RegistryKey OpenKey(RegistryRoot root, const char* path) override;
+    bool QueryValue(RegistryKey key, const char* name, void* buffer, std::uint32_t& size) override;
+    void CloseKey(RegistryKey key) override;
 
 private:
     static LRESULT CALLBACK DialWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
