@@ -51,3 +51,13 @@ format:
 clean:
 	if [[ -d build/wineprefix ]]; then WINEPREFIX=$(CURDIR)/build/wineprefix wineserver -k 2>/dev/null || true; fi
 	rm -rf build
+
+# Redraws the artwork in assets/ (committed, so a build never needs this step).
+.PHONY: assets
+assets:
+	mkdir -p build
+	g++ -std=c++20 -O2 -Wall -Wextra -Wpedantic -Werror -o build/artgen_test tools/artgen/test/encode_test.cpp \
+	    tools/artgen/encode.cpp tools/artgen/canvas.cpp tools/artgen/palette.cpp
+	build/artgen_test
+	g++ -std=c++20 -O2 -Wall -Wextra -Wpedantic -Werror -o build/artgen tools/artgen/*.cpp
+	build/artgen assets

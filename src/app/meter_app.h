@@ -24,7 +24,7 @@ struct TimerState {
 // The dial window and what it owns.
 struct MeterFrm {
     WindowHandle window = nullptr;
-    LabelView Label1{56, 69, 45, 8, "%", true, 0};   // the readout (the time in Clock mode)
+    LabelView Label1{56, 69, 45, 8, "%", true, 0};     // the readout (the time in Clock mode)
     LabelView Label2{56, 75, 25, 10, "CPU", true, 0};  // the mode label
     DialFace face = DialFace::Meter;
     bool persistentDrawing = true;

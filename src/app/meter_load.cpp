@@ -105,9 +105,11 @@ void LoadMeterFrm(MeterApp& app) {
     if (s.Icon_view == 1)
         AddTrayIcon(app);
     app.afterimageColours = ComputeAfterimageColours(s);
-    // 23. The CPU counter opens in every mode.
+    // 23. The CPU counter opens in every mode: the query on NT, the kernel statistic on the older family.
     if (IsWinNT(app.platform.os))
         OpenCpuCounter(app.platform, app.cpu);
+    else
+        StartCpuStatistic(app.platform, app.cpu, app.CurrentValue);
     // 24. The virtual-memory mode is offered only before version 6; a stored one still runs.
     if (IsVistaOrLater(app.platform.os))
         SetMenuEnabled(app, MenuItemId::MNU_M_V, false);

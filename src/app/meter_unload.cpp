@@ -13,6 +13,8 @@ void UnloadMeterFrm(MeterApp& app) {
     app.platform.timers.PumpMessagesOnce();
     if (IsWinNT(app.platform.os))  // 2
         CloseCpuCounter(app.platform, app.cpu);
+    else
+        StopCpuStatistic(app.platform, app.cpu);
     SaveSettings(app.settingsFile, app.settings, WindowLeftTwips(app), WindowTopTwips(app));  // 3
 }
 

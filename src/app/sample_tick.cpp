@@ -35,9 +35,11 @@ void SampleTick(MeterApp& app) {
             app.CurrentValue = PageFileLoad(app.platform.system.QueryMemoryStatus());
             break;
         case MeterMode::Cpu:
-            // The older family's statistics read leaves the previous value until it is available.
+            // The older family's statistic is whole percent already; a failed read keeps the previous value.
             if (IsWinNT(app.platform.os))
                 app.CurrentValue = RoundedReading(ReadCpuCounter(app.platform, app.cpu));
+            else
+                ReadCpuStatistic(app.platform, app.cpu, app.CurrentValue);
             break;
         case MeterMode::Clock:
             DrawClock(app);

@@ -47,9 +47,9 @@ Colour HandColour(const ActiveColours& colours, LineRole role) {
 
 void DrawLines(MeterApp& app, const std::vector<RoleLine>& lines) {
     for (const RoleLine& line : lines)
-        app.platform.drawing.DrawLine(app.meter.window, static_cast<float>(line.from.x), static_cast<float>(line.from.y),
-                                      static_cast<float>(line.to.x), static_cast<float>(line.to.y),
-                                      HandColour(app.activeColours, line.role));
+        app.platform.drawing.DrawLine(app.meter.window, static_cast<float>(line.from.x),
+                                      static_cast<float>(line.from.y), static_cast<float>(line.to.x),
+                                      static_cast<float>(line.to.y), HandColour(app.activeColours, line.role));
 }
 
 }  // namespace

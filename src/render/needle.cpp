@@ -56,9 +56,9 @@ void DrawNeedle(MeterApp& app, double value, NeedleKind kind) {
     if (s.Zanzo_view == 0)
         ClearDrawing(app);
     for (const RoleLine& line : NeedleLines(value, s.Center, s.Needle_type))
-        app.platform.drawing.DrawLine(app.meter.window, static_cast<float>(line.from.x), static_cast<float>(line.from.y),
-                                      static_cast<float>(line.to.x), static_cast<float>(line.to.y),
-                                      NeedleColour(app, line.role, kind));
+        app.platform.drawing.DrawLine(app.meter.window, static_cast<float>(line.from.x),
+                                      static_cast<float>(line.from.y), static_cast<float>(line.to.x),
+                                      static_cast<float>(line.to.y), NeedleColour(app, line.role, kind));
     ShowWarningLamp(app, value >= s.Warning);
     if (s.Icon_view == 1)
         UpdateTrayIcon(app, value);

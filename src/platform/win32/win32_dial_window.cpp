@@ -17,43 +17,6 @@ std::wstring Widen(const char* text) {
     return wide;
 }
 
-HFONT CreateLabelFont(BYTE charset) {
-    HDC screen = GetDC(nullptr);
-    int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen)
-        ReleaseDC(nullptr, screen);
-    return CreateFontW(-MulDiv(6, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, charset, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Small Fonts");
-}
-
-void PaintLabel(HDC dc, const LabelView& label, HFONT font) {
-    if (!label.visible || label.text.empty())
-        return;
-    HGDIOBJ oldFont = SelectObject(dc, font);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, static_cast<COLORREF>(label.colour));
-    RECT box{label.left, label.top, label.left + label.width, label.top + label.height};
-    DrawTextA(dc, label.text.c_str(), -1, &box, DT_LEFT | DT_TOP | DT_NOPREFIX | DT_SINGLELINE | DT_NOCLIP);
-    SelectObject(dc, oldFont);
-}
-
-// A plain dark instrument disc until the face artwork is drawn.
-void PaintPlainFace(HDC dc, int size) {
-    RECT all{0, 0, size, size};
-    HBRUSH black = CreateSolidBrush(RGB(0, 0, 0));
-    FillRect(dc, &all, black);
-    DeleteObject(black);
-    HBRUSH disc = CreateSolidBrush(RGB(28, 28, 32));
-    HPEN bezel = CreatePen(PS_SOLID, 3, RGB(96, 96, 104));
-    HGDIOBJ oldBrush = SelectObject(dc, disc);
-    HGDIOBJ oldPen = SelectObject(dc, bezel);
-    Ellipse(dc, 1, 1, size - 1, size - 1);
-    SelectObject(dc, oldPen);
-    SelectObject(dc, oldBrush);
-    DeleteObject(bezel);
-    DeleteObject(disc);
-}
-
 }  // namespace
 
 WindowHandle Win32Host::CreateMeterWindow(const char* title, PixelSize size) {
@@ -66,13 +29,12 @@ WindowHandle Win32Host::CreateMeterWindow(const char* title, PixelSize size) {
     RegisterClassExW(&wc);
     wc.lpszClassName = kOwnerClass;
     RegisterClassExW(&wc);
-    readoutFont_ = CreateLabelFont(SHIFTJIS_CHARSET);
-    modeFont_ = CreateLabelFont(ANSI_CHARSET);
+    painter_.Create(instance_, size.width);
     // Owned by a hidden window, the dial gets no taskbar button yet keeps a plain extended style, which
     // the translucency replaces wholesale. The owner shares the window procedure, so a close sent to it
     // (taskkill reaches every top-level window) quits in the same orderly way.
-    owner_ = CreateWindowExW(0, kOwnerClass, Widen(title).c_str(), WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance_,
-                             this);
+    owner_ =
+        CreateWindowExW(0, kOwnerClass, Widen(title).c_str(), WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance_, this);
     dial_ = CreateWindowExW(0, kDialClass, Widen(title).c_str(), WS_POPUP, 0, 0, size.width, size.height, owner_,
                             nullptr, instance_, this);
     return ToHandle(dial_);
@@ -167,24 +129,10 @@ LRESULT Win32Host::HandleDialMessage(HWND hwnd, UINT message, WPARAM wParam, LPA
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-// Composed off screen and copied once, so nothing flickers.
 void Win32Host::PaintDial(HWND hwnd) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
-    RECT client{};
-    GetClientRect(hwnd, &client);
-    HDC memory = CreateCompatibleDC(dc);
-    HBITMAP image = CreateCompatibleBitmap(dc, client.right, client.bottom);
-    HGDIOBJ oldImage = SelectObject(memory, image);
-    PaintPlainFace(memory, client.right);
-    if (app_) {
-        PaintLabel(memory, app_->meter.Label1, readoutFont_);
-        PaintLabel(memory, app_->meter.Label2, modeFont_);
-    }
-    BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, oldImage);
-    DeleteObject(image);
-    DeleteDC(memory);
+    painter_.Paint(dc);
     EndPaint(hwnd, &ps);
 }
 

@@ -10,10 +10,6 @@ Win32Host::~Win32Host() {
         FreeLibrary(pdh_);
     if (owner_)
         DestroyWindow(owner_);
-    if (readoutFont_)
-        DeleteObject(readoutFont_);
-    if (modeFont_)
-        DeleteObject(modeFont_);
 }
 
 int Win32Host::RunMessageLoop() {

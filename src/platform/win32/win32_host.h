@@ -5,7 +5,9 @@
 #include <string>
 
 #include "app/meter_app.h"
+#include "metrics/processor_times.h"
 #include "platform/platform.h"
+#include "win32_dial_painter.h"
 
 namespace dorv {
 
@@ -78,6 +80,8 @@ public:
     void OpenProcessorQuery(const char* counterPath) override;
     double CollectProcessorBusy() override;
     void CloseProcessorQuery() override;
+    // True while the open query reads processor 0's times because PDH has no counter for it (as under Wine).
+    bool ReadsProcessorTimes() const { return readsTimes_; }
 
     // Registry
     RegistryKey OpenKey(RegistryRoot root, const char* path) override;
@@ -91,16 +95,18 @@ private:
 
     HINSTANCE instance_;
     MeterApp* app_ = nullptr;
-    HWND owner_ = nullptr;         // hidden owner of the dial; destroyed with the host, taking the dial along
+    HWND owner_ = nullptr;  // hidden owner of the dial; destroyed with the host, taking the dial along
     HWND dial_ = nullptr;
-    HFONT readoutFont_ = nullptr;  // Label1: asks the Japanese character set
-    HFONT modeFont_ = nullptr;     // Label2: the Western one
+    DialPainter painter_;  // composed off screen and copied once per paint, so nothing flickers
     bool ending_ = false;
 
     // PDH, loaded from the system folder at the first open.
     HMODULE pdh_ = nullptr;
     void* pdhQuery_ = nullptr;
     void* pdhCounter_ = nullptr;
+    // Without the counter: processor 0's times from ntdll, which every process has mapped (nothing to free).
+    bool readsTimes_ = false;
+    ProcessorTimesSeries times_;
 };
 
 inline HWND ToHwnd(WindowHandle window) {

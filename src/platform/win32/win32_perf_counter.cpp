@@ -1,5 +1,8 @@
 #include <pdh.h>
+#include <pdhmsg.h>
 
+#include <array>
+#include <optional>
 #include <string>
 
 #include "win32_host.h"
@@ -12,6 +15,21 @@ using PdhAddCounterAFn = PDH_STATUS(WINAPI*)(PDH_HQUERY, LPCSTR, DWORD_PTR, PDH_
 using PdhCollectQueryDataFn = PDH_STATUS(WINAPI*)(PDH_HQUERY);
 using PdhGetFormattedCounterValueFn = PDH_STATUS(WINAPI*)(PDH_HCOUNTER, DWORD, LPDWORD, PPDH_FMT_COUNTERVALUE);
 using PdhCloseQueryFn = PDH_STATUS(WINAPI*)(PDH_HQUERY);
+using NtQuerySystemInformationFn = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
+
+// One processor's record of the system information class below; the first three times are the ones used.
+struct ProcessorPerformanceRecord {
+    LARGE_INTEGER idleTime;
+    LARGE_INTEGER kernelTime;  // includes the idle time
+    LARGE_INTEGER userTime;
+    LARGE_INTEGER dpcTime;
+    LARGE_INTEGER interruptTime;
+    ULONG interruptCount;
+};
+static_assert(sizeof(ProcessorPerformanceRecord) == 48);
+constexpr ULONG kSystemProcessorPerformanceInformation = 8;
+// Room for a full processor group; the call fills the first records and says how many bytes it wrote.
+constexpr std::size_t kMaxProcessorRecords = 64;
 
 template <typename Fn>
 Fn Proc(HMODULE module, const char* name) {
@@ -28,9 +46,26 @@ HMODULE LoadSystemLibrary(const wchar_t* name) {
     return LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
+std::optional<ProcessorTimes> ReadProcessorZeroTimes() {
+    auto query = Proc<NtQuerySystemInformationFn>(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation");
+    if (!query)
+        return std::nullopt;
+    std::array<ProcessorPerformanceRecord, kMaxProcessorRecords> records{};
+    ULONG written = 0;
+    LONG status =
+        query(kSystemProcessorPerformanceInformation, records.data(), static_cast<ULONG>(sizeof records), &written);
+    if (status < 0 || written < sizeof(ProcessorPerformanceRecord))
+        return std::nullopt;
+    const ProcessorPerformanceRecord& zero = records[0];
+    return ProcessorTimes{static_cast<std::uint64_t>(zero.idleTime.QuadPart),
+                          static_cast<std::uint64_t>(zero.kernelTime.QuadPart),
+                          static_cast<std::uint64_t>(zero.userTime.QuadPart)};
+}
+
 }  // namespace
 
 void Win32Host::OpenProcessorQuery(const char* counterPath) {
+    CloseProcessorQuery();
     if (!pdh_)
         pdh_ = LoadSystemLibrary(L"pdh.dll");
     auto open = Proc<PdhOpenQueryAFn>(pdh_, "PdhOpenQueryA");
@@ -38,17 +73,25 @@ void Win32Host::OpenProcessorQuery(const char* counterPath) {
     auto addEnglish = Proc<PdhAddCounterAFn>(pdh_, "PdhAddEnglishCounterA");
     auto add = Proc<PdhAddCounterAFn>(pdh_, "PdhAddCounterA");
     PDH_HQUERY query = nullptr;
-    if (!open || open(nullptr, 1, &query) != ERROR_SUCCESS)
-        return;
-    pdhQuery_ = query;
-    PDH_HCOUNTER counter = nullptr;
-    if (addEnglish && addEnglish(query, counterPath, 0, &counter) == ERROR_SUCCESS)
-        pdhCounter_ = counter;
-    else if (add && add(query, counterPath, 0, &counter) == ERROR_SUCCESS)
-        pdhCounter_ = counter;
+    if (open && open(nullptr, 1, &query) == ERROR_SUCCESS) {
+        // Kept even without a counter, so the query has its one release point in CloseProcessorQuery.
+        pdhQuery_ = query;
+        PDH_HCOUNTER counter = nullptr;
+        if (addEnglish && addEnglish(query, counterPath, 0, &counter) == ERROR_SUCCESS)
+            pdhCounter_ = counter;
+        else if (add && add(query, counterPath, 0, &counter) == ERROR_SUCCESS)
+            pdhCounter_ = counter;
+    }
+    // No counter (Wine has none for one processor; older localised systems reject the English name): read
+    // processor 0's times instead.
+    readsTimes_ = pdhCounter_ == nullptr;
 }
 
 double Win32Host::CollectProcessorBusy() {
+    if (readsTimes_) {
+        std::optional<ProcessorTimes> times = ReadProcessorZeroTimes();
+        return times ? times_.Next(*times) : 0.0;
+    }
     auto collect = Proc<PdhCollectQueryDataFn>(pdh_, "PdhCollectQueryData");
     auto format = Proc<PdhGetFormattedCounterValueFn>(pdh_, "PdhGetFormattedCounterValue");
     if (!pdhQuery_ || !pdhCounter_ || !collect || !format)
@@ -57,6 +100,8 @@ double Win32Host::CollectProcessorBusy() {
     PDH_FMT_COUNTERVALUE value{};
     // The first collection has no predecessor and gives no valid value: that reads as 0.
     if (format(pdhCounter_, PDH_FMT_DOUBLE, nullptr, &value) != ERROR_SUCCESS)
+        return 0.0;
+    if (value.CStatus != PDH_CSTATUS_VALID_DATA && value.CStatus != PDH_CSTATUS_NEW_DATA)
         return 0.0;
     return value.doubleValue;
 }
@@ -67,6 +112,8 @@ void Win32Host::CloseProcessorQuery() {
         close(pdhQuery_);
     pdhQuery_ = nullptr;
     pdhCounter_ = nullptr;
+    readsTimes_ = false;
+    times_.Reset();
 }
 
 }  // namespace dorv

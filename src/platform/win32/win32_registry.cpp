@@ -21,8 +21,8 @@ bool Win32Host::QueryValue(RegistryKey key, const char* name, void* buffer, std:
         return false;
     DWORD type = 0;
     DWORD bytes = size;
-    LONG result = RegQueryValueExA(reinterpret_cast<HKEY>(key), name, nullptr, &type, static_cast<BYTE*>(buffer),
-                                   &bytes);
+    LONG result =
+        RegQueryValueExA(reinterpret_cast<HKEY>(key), name, nullptr, &type, static_cast<BYTE*>(buffer), &bytes);
     size = bytes;
     return result == ERROR_SUCCESS;
 }

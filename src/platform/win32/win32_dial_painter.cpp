@@ -1,0 +1,156 @@
+#include "win32_dial_painter.h"
+
+#include <cmath>
+
+#include "resource_ids.h"
+
+namespace dorv {
+namespace {
+
+constexpr int kLampLeft = 52;  // 785 x 900 twips from the window's corner
+constexpr int kLampTop = 60;
+constexpr int kLampSize = 6;
+
+HFONT CreateLabelFont(BYTE charset) {
+    HDC screen = GetDC(nullptr);
+    int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    if (screen)
+        ReleaseDC(nullptr, screen);
+    return CreateFontW(-MulDiv(6, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, charset, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Small Fonts");
+}
+
+void PaintLabel(HDC dc, const LabelView& label, HFONT font) {
+    if (!label.visible || label.text.empty())
+        return;
+    HGDIOBJ oldFont = SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, static_cast<COLORREF>(label.colour));
+    RECT box{label.left, label.top, label.left + label.width, label.top + label.height};
+    DrawTextA(dc, label.text.c_str(), -1, &box, DT_LEFT | DT_TOP | DT_NOPREFIX | DT_SINGLELINE | DT_NOCLIP);
+    SelectObject(dc, oldFont);
+}
+
+// A plain dark disc, for a program built without its artwork.
+void PaintPlainFace(HDC dc, int size) {
+    RECT all{0, 0, size, size};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    HBRUSH disc = CreateSolidBrush(RGB(28, 28, 32));
+    HPEN bezel = CreatePen(PS_SOLID, 3, RGB(96, 96, 104));
+    HGDIOBJ oldBrush = SelectObject(dc, disc);
+    HGDIOBJ oldPen = SelectObject(dc, bezel);
+    Ellipse(dc, 1, 1, size - 1, size - 1);
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+    DeleteObject(bezel);
+    DeleteObject(disc);
+}
+
+int ToPixel(float coordinate) {
+    return static_cast<int>(std::lround(coordinate));
+}
+
+}  // namespace
+
+DialPainter::~DialPainter() {
+    if (layerDc_) {
+        SelectObject(layerDc_, layerOld_);
+        DeleteDC(layerDc_);
+    }
+    if (layer_)
+        DeleteObject(layer_);
+    for (HBITMAP face : faces_)
+        if (face)
+            DeleteObject(face);
+    if (lamp_)
+        DestroyIcon(lamp_);
+    if (readoutFont_)
+        DeleteObject(readoutFont_);
+    if (modeFont_)
+        DeleteObject(modeFont_);
+}
+
+void DialPainter::Create(HINSTANCE instance, int size) {
+    size_ = size;
+    const int faceIds[] = {IDB_FACE_METER, IDB_FACE_METER_LIT, IDB_FACE_CLOCK, IDB_FACE_CLOCK_LIT};
+    for (std::size_t i = 0; i < faces_.size(); ++i)
+        faces_[i] = static_cast<HBITMAP>(
+            LoadImageW(instance, MAKEINTRESOURCEW(faceIds[i]), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    lamp_ = static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(IDI_WARNING_LAMP), IMAGE_ICON, kLampSize, kLampSize, 0));
+    readoutFont_ = CreateLabelFont(SHIFTJIS_CHARSET);
+    modeFont_ = CreateLabelFont(ANSI_CHARSET);
+    HDC screen = GetDC(nullptr);
+    layerDc_ = CreateCompatibleDC(screen);
+    layer_ = CreateCompatibleBitmap(screen, size, size);
+    ReleaseDC(nullptr, screen);
+    layerOld_ = SelectObject(layerDc_, layer_);
+    CopyFaceInto(layerDc_);
+}
+
+void DialPainter::CopyFaceInto(HDC dc) const {
+    HBITMAP face = faces_[static_cast<std::size_t>(face_)];
+    if (!face) {
+        PaintPlainFace(dc, size_);
+        return;
+    }
+    HDC faceDc = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(faceDc, face);
+    BitBlt(dc, 0, 0, size_, size_, faceDc, 0, 0, SRCCOPY);
+    SelectObject(faceDc, old);
+    DeleteDC(faceDc);
+}
+
+void DialPainter::Clear() {
+    CopyFaceInto(layerDc_);
+    linesSincePaint_ = false;
+}
+
+void DialPainter::Line(float x1, float y1, float x2, float y2, COLORREF colour) {
+    HPEN pen = CreatePen(PS_SOLID, penWidth_, colour);
+    HGDIOBJ old = SelectObject(layerDc_, pen);
+    MoveToEx(layerDc_, ToPixel(x1), ToPixel(y1), nullptr);
+    LineTo(layerDc_, ToPixel(x2), ToPixel(y2));
+    // The system leaves out a thin line's last point; the dial's lines include it.
+    if (penWidth_ == 1)
+        SetPixel(layerDc_, ToPixel(x2), ToPixel(y2), colour);
+    SelectObject(layerDc_, old);
+    DeleteObject(pen);
+    linesSincePaint_ = true;
+}
+
+// A new face replaces whatever was drawn over the old one.
+void DialPainter::SetFace(DialFace face) {
+    face_ = face;
+    CopyFaceInto(layerDc_);
+    linesSincePaint_ = false;
+}
+
+void DialPainter::SetLabel(DialLabelId label, const LabelView& view) {
+    labels_[label == DialLabelId::Readout ? 0 : 1] = view;
+}
+
+void DialPainter::Paint(HDC target) {
+    HDC memory = CreateCompatibleDC(target);
+    HBITMAP image = CreateCompatibleBitmap(target, size_, size_);
+    HGDIOBJ oldImage = SelectObject(memory, image);
+    // Without persistence the lines live on screen only: a repaint of its own shows the face alone.
+    if (persistent_ || linesSincePaint_)
+        BitBlt(memory, 0, 0, size_, size_, layerDc_, 0, 0, SRCCOPY);
+    else
+        CopyFaceInto(memory);
+    if (!persistent_ && linesSincePaint_) {
+        CopyFaceInto(layerDc_);
+        linesSincePaint_ = false;
+    }
+    if (lampVisible_ && lamp_)
+        DrawIconEx(memory, kLampLeft, kLampTop, lamp_, kLampSize, kLampSize, 0, nullptr, DI_NORMAL);
+    PaintLabel(memory, labels_[0], readoutFont_);
+    PaintLabel(memory, labels_[1], modeFont_);
+    BitBlt(target, 0, 0, size_, size_, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, oldImage);
+    DeleteObject(image);
+    DeleteDC(memory);
+}
+
+}  // namespace dorv

@@ -1,0 +1,53 @@
+#pragma once
+// What the dial window shows, composed off screen: face, drawing layer, lamp and labels.
+#include <windows.h>
+
+#include <array>
+
+#include "platform/dial_drawing.h"
+
+namespace dorv {
+
+// Owns every GDI object of the dial's picture; they are released in the destructor.
+class DialPainter {
+public:
+    DialPainter() = default;
+    ~DialPainter();
+    DialPainter(const DialPainter&) = delete;
+    DialPainter& operator=(const DialPainter&) = delete;
+
+    // Loads the artwork from the program's resources and makes the drawing layer.
+    void Create(HINSTANCE instance, int size);
+
+    void Clear();
+    void Line(float x1, float y1, float x2, float y2, COLORREF colour);
+    void SetPenWidth(int pixels) { penWidth_ = pixels > 0 ? pixels : 1; }
+    void SetPersistent(bool on) { persistent_ = on; }
+    void SetFace(DialFace face);
+    void SetLamp(bool visible) { lampVisible_ = visible; }
+    void SetLabel(DialLabelId label, const LabelView& view);
+
+    // Paints the whole dial onto the target in one copy.
+    void Paint(HDC target);
+
+private:
+    void CopyFaceInto(HDC dc) const;
+
+    int size_ = 0;
+    std::array<HBITMAP, 4> faces_{};  // meter, meter lit, clock, clock lit
+    HICON lamp_ = nullptr;
+    HFONT readoutFont_ = nullptr;  // asks the Japanese character set
+    HFONT modeFont_ = nullptr;     // the Western one
+    HDC layerDc_ = nullptr;        // the face with the lines drawn since the last clear
+    HBITMAP layer_ = nullptr;
+    HGDIOBJ layerOld_ = nullptr;
+
+    DialFace face_ = DialFace::Meter;
+    int penWidth_ = 1;
+    bool persistent_ = true;
+    bool linesSincePaint_ = false;  // without persistence only a paint that follows drawing shows it
+    bool lampVisible_ = false;
+    std::array<LabelView, 2> labels_{};
+};
+
+}  // namespace dorv

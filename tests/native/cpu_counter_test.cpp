@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/meter_events.h"
+#include "app/meter_lifecycle.h"
+#include "app/sample_tick.h"
+#include "fake_host.h"
+#include "metrics/processor_times.h"
+
+namespace dorv {
+namespace {
+
+using test::FakeMeter;
+
+constexpr char kStart[] = "DynData\\PerfStats\\StartStat";
+constexpr char kData[] = "DynData\\PerfStats\\StatData";
+constexpr char kStop[] = "DynData\\PerfStats\\StopStat";
+
+std::string Value(const char* key) {
+    return std::string(key) + "\\KERNEL\\CPUUsage";
+}
+
+std::string Bytes(std::int32_t value) {
+    std::string bytes(sizeof value, '\0');
+    std::memcpy(bytes.data(), &value, sizeof value);
+    return bytes;
+}
+
+// A meter of the older family in Cpu mode, loaded with the scripted statistics.
+struct Win9xMeter : FakeMeter {
+    explicit Win9xMeter(std::map<std::string, std::string> values) {
+        host.version = {true, 1, 4, 10};
+        host.registryValues = std::move(values);
+        app.CurrentValue = 37;
+        RunEntryProcedure(app);
+    }
+};
+
+TEST(CpuStatistic, StartsReadsEachTickAndStopsThroughTheDynamicRegistry) {
+    Win9xMeter m({{Value(kStart), Bytes(3)}, {Value(kData), Bytes(21)}, {Value(kStop), Bytes(0)}});
+    ASSERT_EQ(m.app.settings.Needle, MeterMode::Cpu);
+    EXPECT_EQ(m.app.CurrentValue, 3);  // reading StartStat lands in the value
+    EXPECT_EQ(m.host.openKeys, (std::vector<std::string>{"", kData}));
+    EXPECT_FALSE(m.host.queryOpen);
+
+    for (std::int32_t percent : {21, 0, 100, 57}) {
+        m.host.registryValues[Value(kData)] = Bytes(percent);
+        SampleTick(m.app);
+        EXPECT_EQ(m.app.CurrentValue, percent);
+    }
+    OnMeterCloseRequest(m.app);
+
+    const std::string read = "read " + Value(kData);
+    const std::vector<std::string> expected = {
+        std::string("open ") + kStart,
+        "size " + Value(kStart),
+        "read " + Value(kStart),
+        std::string("close ") + kStart,
+        std::string("open ") + kData,
+        "size " + Value(kData),
+        read,
+        read,
+        read,
+        read,
+        std::string("close ") + kData,
+        std::string("open ") + kStop,
+        std::string("close ") + kStop,
+    };
+    EXPECT_EQ(m.host.registryLog, expected);
+    EXPECT_EQ(m.host.openKeys, (std::vector<std::string>{"", "", ""}));
+    EXPECT_TRUE(m.host.cpuReadings.empty());
+}
+
+TEST(CpuStatistic, MissingKeysAndOddSizesNeverDisturbTheValue) {
+    struct Case {
+        const char* name;
+        std::map<std::string, std::string> values;
+        std::int32_t afterLoad, afterTick;
+    } cases[] = {
+        {"no keys", {}, 37, 37},
+        {"no start key", {{Value(kData), Bytes(64)}}, 37, 64},
+        {"no data key", {{Value(kStart), Bytes(5)}}, 5, 5},
+        // Larger than the value's four bytes: the read is capped, fails, and nothing is written past them.
+        {"eight bytes", {{Value(kStart), Bytes(9) + Bytes(-1)}, {Value(kData), Bytes(42) + Bytes(-1)}}, 37, 37},
+        {"empty", {{Value(kStart), ""}, {Value(kData), ""}}, 37, 37},
+        // Smaller: only the low bytes are replaced, as the registry copies just what the value has.
+        {"two bytes",
+         {{Value(kStart), std::string("\x0a\x00", 2)}, {Value(kData), std::string("\x0c\x00", 2)}},
+         10,
+         12},
+    };
+    for (const Case& c : cases) {
+        Win9xMeter m(c.values);
+        EXPECT_EQ(m.app.CurrentValue, c.afterLoad) << c.name;
+        SampleTick(m.app);
+        EXPECT_EQ(m.app.CurrentValue, c.afterTick) << c.name;
+        OnMeterCloseRequest(m.app);
+        EXPECT_EQ(m.host.registryLog.back(), std::string("open ") + kStop) << c.name;
+        for (const std::string& key : m.host.openKeys)
+            EXPECT_EQ(key, "") << c.name;
+    }
+}
+
+TEST(ProcessorTimes, BusyPercentOverTheInterval) {
+    constexpr std::uint64_t kHuge = 1ull << 62;  // far past what a double holds to the unit
+    struct Case {
+        const char* name;
+        ProcessorTimes previous, current;
+        double busy;
+    } cases[] = {
+        {"idle only", {0, 0, 0}, {1000, 1000, 0}, 0},
+        {"all user", {0, 0, 0}, {0, 0, 1000}, 100},
+        {"all kernel", {0, 0, 0}, {0, 1000, 0}, 100},
+        {"half", {100, 200, 300}, {600, 900, 600}, 50},
+        {"kernel includes idle", {0, 0, 0}, {250, 500, 500}, 75},
+        {"no time passed", {7, 9, 11}, {7, 9, 11}, 0},
+        {"idle went back", {500, 500, 500}, {400, 900, 900}, 0},
+        {"kernel went back", {500, 500, 500}, {500, 400, 900}, 0},
+        {"user went back", {500, 500, 500}, {500, 900, 400}, 0},
+        {"idle beyond the interval", {0, 0, 0}, {900, 500, 100}, 0},
+        {"large counters", {kHuge, kHuge, kHuge}, {kHuge + 250, kHuge + 500, kHuge + 500}, 75},
+    };
+    for (const Case& c : cases)
+        EXPECT_DOUBLE_EQ(BusyPercent(c.previous, c.current), c.busy) << c.name;
+}
+
+TEST(ProcessorTimes, SeriesReadsZeroFirstAndAfterReset) {
+    ProcessorTimesSeries series;
+    EXPECT_DOUBLE_EQ(series.Next({100, 100, 900}), 0);  // busy history before the first reading does not count
+    EXPECT_DOUBLE_EQ(series.Next({150, 200, 1000}), 75);
+    EXPECT_DOUBLE_EQ(series.Next({250, 300, 1000}), 0);
+    series.Reset();
+    EXPECT_DOUBLE_EQ(series.Next({250, 300, 5000}), 0);
+    EXPECT_DOUBLE_EQ(series.Next({250, 300, 5100}), 100);
+}
+
+}  // namespace
+}  // namespace dorv

@@ -1,0 +1,130 @@
+// The host's processor 0 counter against real load: a thread pinned to one processor spins while the counter
+// is read, so a reading of the whole machine instead of processor 0 would show.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdint>
+
+#include "metrics/cpu_counter.h"
+#include "metrics/processor_times.h"
+#include "platform/win32/win32_host.h"
+
+namespace dorv {
+namespace {
+
+bool UnderWine() {
+    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+unsigned ProcessorCount() {
+    SYSTEM_INFO info{};
+    GetSystemInfo(&info);
+    return info.dwNumberOfProcessors;
+}
+
+// A thread spinning on the processors of the mask for as long as it lives.
+class Spinner {
+public:
+    explicit Spinner(DWORD_PTR mask) {
+        thread_ = CreateThread(nullptr, 0, &Spin, &stop_, CREATE_SUSPENDED, nullptr);
+        if (!thread_)
+            return;
+        pinned_ = SetThreadAffinityMask(thread_, mask) != 0;
+        ResumeThread(thread_);
+    }
+    ~Spinner() {
+        stop_ = true;
+        if (thread_) {
+            WaitForSingleObject(thread_, INFINITE);
+            CloseHandle(thread_);
+        }
+    }
+    Spinner(const Spinner&) = delete;
+    Spinner& operator=(const Spinner&) = delete;
+
+    bool Running() const { return thread_ && pinned_; }
+
+private:
+    static DWORD WINAPI Spin(void* stop) {
+        auto* flag = static_cast<std::atomic<bool>*>(stop);
+        while (!flag->load(std::memory_order_relaxed)) {
+        }
+        return 0;
+    }
+
+    std::atomic<bool> stop_{false};
+    HANDLE thread_ = nullptr;
+    bool pinned_ = false;
+};
+
+std::uint64_t Ticks(const FILETIME& time) {
+    return (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+}
+
+// The whole machine's times, summed over its processors.
+ProcessorTimes MachineTimes() {
+    FILETIME idle{}, kernel{}, user{};
+    GetSystemTimes(&idle, &kernel, &user);
+    return {Ticks(idle), Ticks(kernel), Ticks(user)};
+}
+
+struct Interval {
+    double processor0;   // the host's reading
+    double machineLoad;  // busy processors in percent of one (200 = two busy processors)
+};
+
+// About a second with a thread spinning on the mask's processors.
+Interval SpinFor(Win32Host& host, DWORD_PTR mask) {
+    Spinner spinner(mask);
+    EXPECT_TRUE(spinner.Running());
+    Sleep(100);  // let the spinner settle on its processor before the interval starts
+    host.CollectProcessorBusy();
+    ProcessorTimes before = MachineTimes();
+    Sleep(1000);
+    double processor0 = host.CollectProcessorBusy();
+    return {processor0, BusyPercent(before, MachineTimes()) * ProcessorCount()};
+}
+
+TEST(CpuCounter, ReadsZeroFirstThenTheLoadOnProcessorZero) {
+    Win32Host host(GetModuleHandleW(nullptr));
+    host.OpenProcessorQuery(kProcessorTimeCounter);
+    // Wine's PDH has no counter for a single processor, so the times from ntdll are what runs there.
+    if (UnderWine()) {
+        EXPECT_TRUE(host.ReadsProcessorTimes());
+    }
+    EXPECT_DOUBLE_EQ(host.CollectProcessorBusy(), 0.0);  // no predecessor yet
+    // Other work can only add to processor 0's load, so one interval tells.
+    double busy = SpinFor(host, 1).processor0;
+    EXPECT_GT(busy, 50);
+    EXPECT_LE(busy, 100);
+    host.CloseProcessorQuery();
+    EXPECT_FALSE(host.ReadsProcessorTimes());
+    EXPECT_DOUBLE_EQ(host.CollectProcessorBusy(), 0.0);  // closed
+}
+
+TEST(CpuCounter, IgnoresTheLoadOnOtherProcessors) {
+    if (ProcessorCount() < 2)
+        GTEST_SKIP() << "one processor: no other one to load";
+    Win32Host host(GetModuleHandleW(nullptr));
+    host.OpenProcessorQuery(kProcessorTimeCounter);
+    host.CollectProcessorBusy();
+    // The spinner keeps processor 1 wholly busy, so processor 0 carries at most the machine's load beyond it
+    // (other programs move over there). That bound must stay below the whole machine's share, which a reading of
+    // all processors would give; when other work pushes the two together, another interval is tried.
+    constexpr double kTolerance = 15;
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        Interval interval = SpinFor(host, 2);
+        double bound = interval.machineLoad - 100 + kTolerance;
+        double wholeMachine = interval.machineLoad / ProcessorCount();
+        if (bound >= wholeMachine)
+            continue;
+        EXPECT_LT(interval.processor0, bound) << "machine load " << interval.machineLoad;
+        return;
+    }
+    GTEST_SKIP() << "the machine stayed too busy to tell processor 0 from all of them";
+}
+
+}  // namespace
+}  // namespace dorv
