@@ -23,6 +23,11 @@ mkdir -p "$run_dir"
 # Replace, never rewrite in place: a running copy maps this file. meter.ini stays.
 cp -f "$exe" "$run_dir/.Dorvanix.exe.new"
 mv -f "$run_dir/.Dorvanix.exe.new" "$run_dir/Dorvanix.exe"
+# The help file is looked up beside the program.
+help_file="$(dirname "$exe")/Dorvanix.chm"
+if [[ -f $help_file ]]; then
+    cp -f "$help_file" "$run_dir/Dorvanix.chm"
+fi
 cd "$run_dir"
 rm -f "$shot"
 

@@ -79,6 +79,7 @@ Windows Registry Editor Version 5.00
 
 [HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink]
 "Tahoma"=hex(7):$tahoma_link
+"Tahoma Bold"=hex(7):$tahoma_link
 
 EOF
 } >"$reg_file"
@@ -98,6 +99,7 @@ check user.reg '"ShowCrashDialog"=dword:00000000'
 check system.reg '"\xff2d\xff33 \x30b4\x30b7\x30c3\x30af"="IPAGothic"'
 check system.reg '"MS UI Gothic"="IPAGothic"'
 check system.reg '"Tahoma"=str(7):"ipag.ttf,IPAGothic\0"'
+check system.reg '"Tahoma Bold"=str(7):"ipag.ttf,IPAGothic\0"'
 
 echo "$stamp" >"$stamp_file"
 echo "wine_prefix: ready in $(($(date +%s) - start)) s"

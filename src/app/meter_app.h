@@ -21,6 +21,13 @@ struct TimerState {
     bool enabled = true;
 };
 
+// A window edge as last set in twips, valid while the window stays on the pixel that gave.
+struct TwipsEdge {
+    bool known = false;
+    float twips = 0;
+    int pixels = 0;
+};
+
 // The dial window and what it owns.
 struct MeterFrm {
     WindowHandle window = nullptr;
@@ -32,6 +39,8 @@ struct MeterFrm {
     TimerState Timer1{100, true};
     TimerState Timer2{0, true};
     TimerState Timer3{0, true};
+    TwipsEdge leftEdge;
+    TwipsEdge topEdge;
 };
 
 struct MeterApp {

@@ -1,13 +1,28 @@
 #pragma once
-// What the hosts call when the window system reports something to the dial window.
+// What the hosts call when the window system reports something to the program's windows.
 #include "platform/timers.h"
 
 namespace dorv {
 
 struct MeterApp;
 
+enum MouseButton { LeftButton = 1, RightButton = 2, MiddleButton = 4 };
+enum ModifierKey { ShiftKey = 1, CtrlKey = 2, AltKey = 4 };
+
+// The dial window's timers.
 void OnMeterTimer(MeterApp& app, TimerId timer);
 // The dial window was asked to close (taskkill, Alt+F4) or the session ends: the same Quit as the menu.
 void OnMeterCloseRequest(MeterApp& app);
+
+// Mouse events on the dial window, in its pixels; the core tells the labels from the dial itself.
+void OnDialMouseDown(MeterApp& app, MouseButton button, int modifiers, int x, int y);
+void OnDialMouseUp(MeterApp& app, MouseButton button, int modifiers, int x, int y);
+void OnDialMouseMove(MeterApp& app, int buttons, int modifiers, int x, int y);
+
+// The menu window: the tray icon's callback with the mouse message number (0x203 double-click,
+// 0x205 right button up), the shell's "TaskbarCreated" broadcast, and its own timers.
+void OnTrayCallback(MeterApp& app, unsigned mouseMessage);
+void OnTaskbarCreated(MeterApp& app);
+void OnMenuTimer(MeterApp& app, TimerId timer);
 
 }  // namespace dorv

@@ -17,6 +17,7 @@ TimerState& MeterTimer(MeterApp& app, TimerId timer) {
         case TimerId::Timer2:
             return app.meter.Timer2;
         case TimerId::Timer3:
+        case TimerId::TrayRetry:  // the menu window's, never the dial's
             break;
     }
     return app.meter.Timer3;

@@ -24,6 +24,8 @@ public:
 
     virtual MemoryStatus QueryMemoryStatus() = 0;
     virtual LocalTime CurrentLocalTime() = 0;
+    // A time of day in the user's default time format (e.g. "21:05:07").
+    virtual std::string FormatTimeOfDay(const LocalTime& time) = 0;
     // The decimal separator of the user's regional settings ("." or "," usually).
     virtual std::string DecimalSymbol() = 0;
 };

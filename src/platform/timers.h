@@ -4,7 +4,8 @@
 
 namespace dorv {
 
-enum class TimerId { Timer1 = 1, Timer2 = 2, Timer3 = 3 };
+// Timer1..Timer3 belong to the dial window; TrayRetry to the menu window.
+enum class TimerId { Timer1 = 1, Timer2 = 2, Timer3 = 3, TrayRetry = 4 };
 
 class TimerSystem {
 public:

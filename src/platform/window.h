@@ -1,6 +1,7 @@
 #pragma once
 // Windowing: the host's top-level windows, in pixels. The core converts twips itself.
 #include <cstdint>
+#include <string>
 
 namespace dorv {
 
@@ -23,6 +24,9 @@ public:
 
     // A borderless window of the given client size, created hidden at the screen's top-left corner.
     virtual WindowHandle CreateMeterWindow(const char* title, PixelSize size) = 0;
+    // The never-shown top-level window that owns the popup menu and receives the tray icon's callbacks
+    // and the shell's broadcasts.
+    virtual WindowHandle CreateMenuWindow() = 0;
     virtual PixelPoint WindowPosition(WindowHandle window) = 0;
     virtual PixelSize WindowSize(WindowHandle window) = 0;
     virtual void MoveWindow(WindowHandle window, PixelPoint topLeft) = 0;
@@ -33,6 +37,11 @@ public:
     virtual void AttachEllipticRegion(WindowHandle window, int left, int top, int right, int bottom) = 0;
     // Replaces the extended style by the layered one and draws the whole window with this opacity.
     virtual void MakeLayered(WindowHandle window, std::uint8_t alpha) = 0;
+    // Hands the pointer to the system's move loop, which drags the window until the button is released.
+    virtual void BeginWindowDrag(WindowHandle window) = 0;
+    virtual void SetForegroundWindow(WindowHandle window) = 0;
+    // A modal question with Yes and No buttons and a question-mark icon; true for Yes. Texts are UTF-8.
+    virtual bool AskYesNo(WindowHandle owner, const std::string& title, const std::string& text) = 0;
     // Asks for the window to be painted again from the core's state.
     virtual void InvalidateWindow(WindowHandle window) = 0;
 

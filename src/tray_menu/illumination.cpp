@@ -1,14 +1,38 @@
 #include "tray_menu/illumination.h"
 
+#include <cstdio>
+
 #include "app/meter_app.h"
 #include "app/move_needle.h"
 #include "render/dial_surface.h"
 #include "tray_menu/menu_frm.h"
+#include "tray_menu/tray_icon.h"
 
 namespace dorv {
+namespace {
+
+constexpr const char* kScheduleQuestionTitle = "イルミネーションの設定";
+constexpr const char* kScheduleQuestion = "自動点灯時刻がセットされています。\r\n時刻設定を解除しますか？";
+
+// Reads up to two digits; false when there is none.
+bool ReadNumber(std::string_view text, std::size_t& at, int& number) {
+    std::size_t start = at;
+    number = 0;
+    while (at < text.size() && at - start < 2 && text[at] >= '0' && text[at] <= '9')
+        number = number * 10 + (text[at++] - '0');
+    return at > start;
+}
+
+std::string Now(MeterApp& app) {
+    return FormatHhNn(app.platform.system.CurrentLocalTime());
+}
+
+}  // namespace
 
 void SetIllumination(MeterApp& app) {
     bool lit = app.settings.Illumination;
+    if (app.settings.Icon_view == 1)
+        ResetTrayIcon(app);
     SetMenuChecked(app, MenuItemId::MNU_M_I, lit);
     // The clock item's mark, not the mode field, picks the face.
     bool clock = IsMenuChecked(app, MenuItemId::MNU_M_L);
@@ -21,6 +45,64 @@ void SetIllumination(MeterApp& app) {
     app.meter.Label2.colour = SelectTextColour(app.settings);
     RefreshLabels(app);
     MoveNeedle(app, app.ShownValue);
+}
+
+void IlluminationCommand(MeterApp& app) {
+    if (!app.settings.illumi_on_time.empty()) {
+        // Asked in Japanese whatever the menu language.
+        if (!app.platform.window.AskYesNo(app.menu.window, kScheduleQuestionTitle, kScheduleQuestion))
+            return;
+        app.settings.illumi_on_time.clear();
+        app.settings.illumi_off_time.clear();
+    }
+    app.settings.Illumination = !IsMenuChecked(app, MenuItemId::MNU_M_I);
+    SetIllumination(app);
+}
+
+void ScheduleCheck(MeterApp& app) {
+    const std::string& storedOn = app.settings.illumi_on_time;
+    const std::string& storedOff = app.settings.illumi_off_time;
+    if (storedOn.empty())
+        return;
+    const std::string on = ReformatScheduleTime(storedOn);
+    const std::string off = ReformatScheduleTime(storedOff);
+    bool lit = false;
+    // The case is chosen on the stored texts; each comparison reads the clock anew.
+    if (storedOn > storedOff) {
+        lit = on <= Now(app) || off > Now(app);
+    } else {
+        bool afterOn = on <= Now(app);
+        bool beforeOff = off > Now(app);
+        lit = afterOn && beforeOff;
+    }
+    if (lit != app.settings.Illumination) {
+        app.settings.Illumination = lit;
+        SetIllumination(app);
+    }
+}
+
+std::string FormatHhNn(const LocalTime& time) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%02d:%02d", time.hour % 100, time.minute % 100);
+    return text;
+}
+
+std::string ReformatScheduleTime(std::string_view stored) {
+    std::size_t at = 0;
+    while (at < stored.size() && stored[at] == ' ')
+        ++at;
+    int hour = 0, minute = 0, second = 0;
+    bool ok =
+        ReadNumber(stored, at, hour) && at < stored.size() && stored[at++] == ':' && ReadNumber(stored, at, minute);
+    if (ok && at < stored.size() && stored[at] == ':') {
+        ++at;
+        ok = ReadNumber(stored, at, second);
+    }
+    while (ok && at < stored.size() && stored[at] == ' ')
+        ++at;
+    if (!ok || at != stored.size() || hour > 23 || minute > 59 || second > 59)
+        return std::string(stored);
+    return FormatHhNn(LocalTime{hour, minute, second});
 }
 
 }  // namespace dorv

@@ -1,13 +1,39 @@
 #include "tray_menu/menu_frm.h"
 
 #include "app/meter_app.h"
+#include "tray_menu/menu_commands.h"
 #include "tray_menu/tray_icon.h"
 
 namespace dorv {
 namespace {
 
+struct MenuRow {
+    MenuItemId id;
+    const char* japanese;
+    const char* english;
+    bool separatorAfter;
+};
+
+constexpr MenuRow kMenuRows[kMenuItemCount] = {
+    {MenuItemId::MNU_M_P, "物理メモリ(&P)", "&Physical Memory", false},
+    {MenuItemId::MNU_M_V, "仮想メモリ(&V)", "&Virtual Memory", false},
+    {MenuItemId::MNU_M_C, "CPU使用率(&C)", "&CPU Usage", false},
+    {MenuItemId::MNU_M_L, "時計(&L)", "C&lock", true},
+    {MenuItemId::MNU_M_T, "常に手前に表示(&T)", "Always on &top", false},
+    {MenuItemId::MNU_M_S, "一時停止(&S)", "H&alt", true},
+    {MenuItemId::MNU_M_I, "イルミネーション(&I)", "&Illumination", true},
+    {MenuItemId::MNU_M_O, "オプション設定(&O)...", "&Options", true},
+    {MenuItemId::MNU_M_H, "ヘルプ(&H)...", "&Help...", false},
+    {MenuItemId::MNU_M_A, "バージョン情報(&A)...", "V&ersion Info...", true},
+    {MenuItemId::MNU_M_X, "終了(&X)", "&Quit", false},
+};
+
+constexpr MenuItemId kModeItems[] = {MenuItemId::MNU_M_P, MenuItemId::MNU_M_V, MenuItemId::MNU_M_C,
+                                     MenuItemId::MNU_M_L};
+
 void LoadMenuFrm(MeterApp& app) {
     app.menu.loaded = true;
+    app.menu.window = app.platform.window.CreateMenuWindow();
     SetMenuLanguage(app);
     PrepareTrayIcon(app);
 }
@@ -37,6 +63,44 @@ void SetMenuLanguage(MeterApp& app) {
         return;
     app.menu.language = MenuLanguage::English;
     app.menu.Item(MenuItemId::MNU_M_H).enabled = false;
+}
+
+void RefreshMenuChecks(MeterApp& app) {
+    SetMenuLanguage(app);
+    const int mode = app.settings.Needle;
+    if (mode >= MeterMode::Mem && mode <= MeterMode::Clock)
+        for (int i = 0; i < 4; ++i)
+            SetMenuChecked(app, kModeItems[i], i == mode);
+    SetMenuChecked(app, MenuItemId::MNU_M_I, app.settings.Illumination);
+    SetMenuChecked(app, MenuItemId::MNU_M_T, app.settings.Top_view != 0);
+}
+
+std::string MenuCaption(MenuItemId id, MenuLanguage language) {
+    const MenuRow& row = kMenuRows[static_cast<std::size_t>(id)];
+    return language == MenuLanguage::English ? row.english : row.japanese;
+}
+
+int MenuCommandId(MenuItemId id) {
+    return static_cast<int>(id) + 1;
+}
+
+std::vector<MenuItemView> MenuRows(const MenuFrm& menu) {
+    std::vector<MenuItemView> rows;
+    for (const MenuRow& row : kMenuRows) {
+        const MenuItemState& state = menu.Item(row.id);
+        rows.push_back({MenuCommandId(row.id), MenuCaption(row.id, menu.language), state.checked, state.enabled,
+                        row.id == MenuItemId::MNU_M_O});
+        if (row.separatorAfter)
+            rows.push_back(MenuItemView{});
+    }
+    return rows;
+}
+
+void ShowPopupMenu(MeterApp& app) {
+    RefreshMenuChecks(app);
+    int chosen = app.platform.menu.TrackPopup(app.menu.window, MenuRows(app.menu));
+    if (chosen >= 1 && chosen <= kMenuItemCount && !app.unloading)
+        RunMenuCommand(app, static_cast<MenuItemId>(chosen - 1));
 }
 
 void UnloadMenuFrm(MeterApp& app) {

@@ -1,11 +1,17 @@
 #pragma once
-// The hidden window that owns the popup menu: its items' check marks and enabled states.
+// The hidden window that owns the popup menu: its items, captions, check marks and enabled states.
 #include <array>
+#include <string>
+#include <vector>
+
+#include "platform/popup_menu.h"
+#include "platform/window.h"
 
 namespace dorv {
 
 struct MeterApp;
 
+// In the popup's order.
 enum class MenuItemId {
     MNU_M_P,
     MNU_M_V,
@@ -30,6 +36,7 @@ struct MenuItemState {
 
 struct MenuFrm {
     bool loaded = false;
+    WindowHandle window = nullptr;
     MenuLanguage language = MenuLanguage::Japanese;
     std::array<MenuItemState, kMenuItemCount> items{};
 
@@ -43,10 +50,21 @@ void SetMenuChecked(MeterApp& app, MenuItemId id, bool checked);
 void SetMenuEnabled(MeterApp& app, MenuItemId id, bool enabled);
 bool IsMenuChecked(MeterApp& app, MenuItemId id);
 
-// English captions when English = 1, with help disabled; Japanese ones are never written back.
+// The English captions when English = 1, with help disabled; Japanese ones are never written back.
 void SetMenuLanguage(MeterApp& app);
+// Before each popup: language, mode marks, illumination and always-on-top marks.
+void RefreshMenuChecks(MeterApp& app);
 
-// MenuFrm's unload, the first step of Quit.
+std::string MenuCaption(MenuItemId id, MenuLanguage language);
+// The popup's rows, separators included, as the host shows them; "Options" is the default item.
+std::vector<MenuItemView> MenuRows(const MenuFrm& menu);
+// The id a row carries to the host and back (0 stands for no choice).
+int MenuCommandId(MenuItemId id);
+
+// Refreshes the marks, shows the popup at the pointer and runs the chosen command.
+void ShowPopupMenu(MeterApp& app);
+
+// MenuFrm's unload, the first step of Quit: the tray icon goes with it.
 void UnloadMenuFrm(MeterApp& app);
 
 }  // namespace dorv

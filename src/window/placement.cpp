@@ -7,25 +7,38 @@
 namespace dorv {
 namespace {
 
-// Whole pixels toward zero, so an edge stored just inside the screen margin stays inside it.
+// Whole pixels, to the nearest.
 int TwipsToPixels(float twips, double twipsPerPixel) {
-    return static_cast<int>(std::trunc(static_cast<double>(twips) / twipsPerPixel));
+    return static_cast<int>(std::lround(static_cast<double>(twips) / twipsPerPixel));
 }
 
 float PixelsToTwips(int pixels, double twipsPerPixel) {
     return static_cast<float>(pixels * twipsPerPixel);
 }
 
+// An edge in twips: the value last set while the window still sits on the pixel it gave, so twips
+// round-trip exactly (1230.5 stays 1230.5); after a drag, the window's own pixels.
+float EdgeTwips(TwipsEdge& edge, int pixels, double twipsPerPixel) {
+    if (edge.known && edge.pixels == pixels)
+        return edge.twips;
+    edge.known = false;
+    return PixelsToTwips(pixels, twipsPerPixel);
+}
+
+void RememberEdge(TwipsEdge& edge, float twips, int pixels) {
+    edge = TwipsEdge{true, twips, pixels};
+}
+
 }  // namespace
 
 float WindowLeftTwips(MeterApp& app) {
     WindowSystem& w = app.platform.window;
-    return PixelsToTwips(w.WindowPosition(app.meter.window).x, w.TwipsPerPixelX());
+    return EdgeTwips(app.meter.leftEdge, w.WindowPosition(app.meter.window).x, w.TwipsPerPixelX());
 }
 
 float WindowTopTwips(MeterApp& app) {
     WindowSystem& w = app.platform.window;
-    return PixelsToTwips(w.WindowPosition(app.meter.window).y, w.TwipsPerPixelY());
+    return EdgeTwips(app.meter.topEdge, w.WindowPosition(app.meter.window).y, w.TwipsPerPixelY());
 }
 
 float WindowWidthTwips(MeterApp& app) {
@@ -53,6 +66,7 @@ void SetWindowLeftTwips(MeterApp& app, float left) {
     PixelPoint at = w.WindowPosition(app.meter.window);
     at.x = TwipsToPixels(left, w.TwipsPerPixelX());
     w.MoveWindow(app.meter.window, at);
+    RememberEdge(app.meter.leftEdge, left, at.x);
 }
 
 void SetWindowTopTwips(MeterApp& app, float top) {
@@ -60,14 +74,14 @@ void SetWindowTopTwips(MeterApp& app, float top) {
     PixelPoint at = w.WindowPosition(app.meter.window);
     at.y = TwipsToPixels(top, w.TwipsPerPixelY());
     w.MoveWindow(app.meter.window, at);
+    RememberEdge(app.meter.topEdge, top, at.y);
 }
 
 void PlaceLeftAtStartup(MeterApp& app, float left) {
     SetWindowLeftTwips(app, left);
     if (app.settings.adjusted_flg != 1)
         return;
-    // The first test sees the stored value itself, the second the edge the window actually took.
-    if (left + kScreenEdgeMarginTwips > ScreenWidthTwips(app))
+    if (WindowLeftTwips(app) + kScreenEdgeMarginTwips > ScreenWidthTwips(app))
         SetWindowLeftTwips(app, ScreenWidthTwips(app) - WindowWidthTwips(app));
     if (WindowLeftTwips(app) < -kScreenEdgeMarginTwips)
         SetWindowLeftTwips(app, 0.0f);
@@ -75,7 +89,7 @@ void PlaceLeftAtStartup(MeterApp& app, float left) {
 
 void PlaceTopAtStartup(MeterApp& app, float top) {
     SetWindowTopTwips(app, top);
-    if (top + kScreenEdgeMarginTwips > ScreenHeightTwips(app))
+    if (WindowTopTwips(app) + kScreenEdgeMarginTwips > ScreenHeightTwips(app))
         SetWindowTopTwips(app, ScreenHeightTwips(app) - WindowHeightTwips(app));
     if (WindowTopTwips(app) < -kScreenEdgeMarginTwips)
         SetWindowTopTwips(app, 0.0f);

@@ -19,6 +19,12 @@ WindowHandle FakeHost::CreateMeterWindow(const char* title, PixelSize size) {
     return reinterpret_cast<WindowHandle>(static_cast<std::uintptr_t>(windows.size()));
 }
 
+WindowHandle FakeHost::CreateMenuWindow() {
+    windows.push_back(FakeWindow{"menu", {0, 0}, {0, 0}});
+    log.push_back("create menu");
+    return reinterpret_cast<WindowHandle>(static_cast<std::uintptr_t>(windows.size()));
+}
+
 PixelPoint FakeHost::WindowPosition(WindowHandle window) {
     return Window(window).position;
 }
@@ -92,6 +98,80 @@ void FakeHost::SetLabel(WindowHandle, DialLabelId label, const LabelView& view) 
 
 void FakeHost::Beep() {
     ++beeps;
+}
+
+void FakeHost::BeginWindowDrag(WindowHandle) {
+    ++drags;
+    log.push_back("drag");
+}
+
+void FakeHost::SetForegroundWindow(WindowHandle window) {
+    foreground = window;
+    log.push_back("foreground");
+}
+
+bool FakeHost::AskYesNo(WindowHandle, const std::string& title, const std::string& text) {
+    questions.push_back(title + "|" + text);
+    if (answers.empty())
+        return false;
+    bool yes = answers.front();
+    answers.pop_front();
+    return yes;
+}
+
+std::string FakeHost::FormatTimeOfDay(const LocalTime& t) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%d:%02d:%02d", t.hour, t.minute, t.second);
+    return text;
+}
+
+namespace {
+
+std::string TrayText(const char* verb, const TrayIconView& icon) {
+    return std::string(verb) + " " + (icon.set == TrayIconSet::Lit ? "lit " : "normal ") + std::to_string(icon.index) +
+           " " + icon.tip;
+}
+
+}  // namespace
+
+bool FakeHost::AddTrayIcon(WindowHandle, const TrayIconView& icon) {
+    trayLog.push_back(TrayText("add", icon));
+    if (!shellReady || trayPresent)
+        return false;
+    trayPresent = true;
+    trayIcon = icon;
+    return true;
+}
+
+bool FakeHost::ModifyTrayIcon(WindowHandle, const TrayIconView& icon) {
+    trayLog.push_back(TrayText("modify", icon));
+    if (!trayPresent)
+        return false;
+    trayIcon = icon;
+    return true;
+}
+
+bool FakeHost::DeleteTrayIcon(WindowHandle) {
+    trayLog.push_back("delete");
+    bool was = trayPresent;
+    trayPresent = false;
+    return was;
+}
+
+int FakeHost::TrackPopup(WindowHandle, const std::vector<MenuItemView>& items) {
+    popups.push_back(items);
+    log.push_back("popup");
+    if (onPopup)
+        onPopup();
+    if (menuChoices.empty())
+        return 0;
+    int choice = menuChoices.front();
+    menuChoices.pop_front();
+    return choice;
+}
+
+void FakeHost::ShowHelp(WindowHandle, const std::string& file, const std::string& topic) {
+    helpShown.push_back(topic.empty() ? file : file + "::/" + topic);
 }
 
 void FakeHost::SetTimerInterval(WindowHandle, TimerId timer, int intervalMs) {

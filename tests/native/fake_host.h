@@ -31,12 +31,18 @@ class FakeHost : public WindowSystem,
                  public SystemStatus,
                  public OsVersion,
                  public PerfCounter,
-                 public Registry {
+                 public Registry,
+                 public TrayIcons,
+                 public PopupMenu,
+                 public HelpViewer {
 public:
-    Platform platform() { return Platform{*this, *this, *this, *this, *this, *this, *this, *this}; }
+    Platform platform() {
+        return Platform{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this};
+    }
 
     // WindowSystem
     WindowHandle CreateMeterWindow(const char* title, PixelSize size) override;
+    WindowHandle CreateMenuWindow() override;
     PixelPoint WindowPosition(WindowHandle window) override;
     PixelSize WindowSize(WindowHandle window) override;
     void MoveWindow(WindowHandle window, PixelPoint topLeft) override;
@@ -49,6 +55,9 @@ public:
     double TwipsPerPixelX() override { return twipsPerPixel; }
     double TwipsPerPixelY() override { return twipsPerPixel; }
     void Beep() override;
+    void BeginWindowDrag(WindowHandle window) override;
+    void SetForegroundWindow(WindowHandle window) override;
+    bool AskYesNo(WindowHandle owner, const std::string& title, const std::string& text) override;
 
     // DialDrawing: every call is recorded in `drawing`, lines with two decimals.
     void ClearDrawing(WindowHandle window) override;
@@ -76,6 +85,7 @@ public:
     MemoryStatus QueryMemoryStatus() override { return memory; }
     LocalTime CurrentLocalTime() override { return time; }
     std::string DecimalSymbol() override { return decimalSymbol; }
+    std::string FormatTimeOfDay(const LocalTime& time) override;
 
     // OsVersion
     OsVersionInfo QueryVersion() override { return version; }
@@ -97,6 +107,17 @@ public:
     RegistryKey OpenKey(RegistryRoot root, const char* path) override;
     bool QueryValue(RegistryKey key, const char* name, void* buffer, std::uint32_t& size) override;
     void CloseKey(RegistryKey key) override;
+
+    // TrayIcons: the shell's icon, present or not, and every call in `trayLog`.
+    bool AddTrayIcon(WindowHandle window, const TrayIconView& icon) override;
+    bool ModifyTrayIcon(WindowHandle window, const TrayIconView& icon) override;
+    bool DeleteTrayIcon(WindowHandle window) override;
+
+    // PopupMenu: records the rows shown, answers from `menuChoices` (0 when empty).
+    int TrackPopup(WindowHandle owner, const std::vector<MenuItemView>& items) override;
+
+    // HelpViewer
+    void ShowHelp(WindowHandle owner, const std::string& file, const std::string& topic) override;
 
     // Scripted environment.
     PixelSize screen{1024, 768};
@@ -128,6 +149,21 @@ public:
     bool queryOpen = false;
     // Runs inside a pump pass, to model messages arriving there.
     std::function<void()> onPump;
+    // Runs while the popup is open (ticks keep coming inside its modal loop).
+    std::function<void()> onPopup;
+
+    // Tray, menu, help and questions.
+    bool shellReady = true;  // false: every add fails, as before the shell starts
+    bool trayPresent = false;
+    TrayIconView trayIcon;
+    std::vector<std::string> trayLog;  // "add 0 0 Dorvanix", "modify 1 5 CPU:57%", "delete"
+    std::deque<int> menuChoices;
+    std::vector<std::vector<MenuItemView>> popups;
+    std::deque<bool> answers;  // AskYesNo's answers; No when empty
+    std::vector<std::string> questions;
+    std::vector<std::string> helpShown;  // "Dorvanix.chm" or "Dorvanix.chm::/html/..."
+    int drags = 0;
+    WindowHandle foreground = nullptr;
 };
 
 std::string CrLfLines(std::initializer_list<const char*> lines);

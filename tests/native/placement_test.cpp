@@ -23,9 +23,9 @@ TEST(StartupPlacement, PullsTheDialBackOntoThePrimaryScreen) {
     const PlacementCase cases[] = {
         {"14360", "0", "1", 957, 0},                                      // W - 1000 stays: the sum equals W
         {"14361", "0", "1", 924, 0},                                      // W - 999 goes flush right
-        {"-1200", "0", "1", 0, 0},          {"-1000", "0", "1", -66, 0},  // exactly the margin stays
+        {"-1200", "0", "1", 0, 0},          {"-1000", "0", "1", -67, 0},  // exactly the margin stays
         {"-5000", "-5000", "0", -333, 0},  // horizontal only with adjusted_flg = 1; vertical always
-        {"99999", "99999", "0", 6666, 668}, {"20000", "0", "1", 924, 0},  // on a second monitor to the right
+        {"99999", "99999", "0", 6667, 668}, {"20000", "0", "1", 924, 0},  // on a second monitor to the right
         {"1500", "10520", "1", 100, 701},                                 // H - 1000 stays
         {"1500", "10521", "1", 100, 668},   {"", "", "1", 0, 0},
         {"left", "1500", "1", 0, 100},      {"1230.5", "0", "1", 82, 0},
@@ -41,13 +41,22 @@ TEST(StartupPlacement, PullsTheDialBackOntoThePrimaryScreen) {
     }
 }
 
+TEST(StartupPlacement, UnmovedPositionIsWrittenBackAsStored) {
+    FakeMeter m;
+    m.host.File("meter.ini") = CrLfLines({"[Coordinates]", "Left=1230.5", "Top=-45"});
+    RunEntryProcedure(m.app);
+    Quit(m.app);
+    EXPECT_NE(m.host.File("meter.ini").find("Left=1230.5\r\nTop=-45\r\n"), std::string::npos)
+        << m.host.File("meter.ini");
+}
+
 TEST(StartupPlacement, SavedPositionIsWhereTheWindowIsInTwips) {
     FakeMeter m;
     m.host.decimalSymbol = ",";
     m.host.twipsPerPixel = 1440.0 / 120;  // 120 dpi: 12 twips per pixel
     m.host.File("meter.ini") = CrLfLines({"[Coordinates]", "Left=1230,5", "Top=600"});
     RunEntryProcedure(m.app);
-    EXPECT_EQ(m.host.Dial().position.x, 102);
+    EXPECT_EQ(m.host.Dial().position.x, 103);
     EXPECT_EQ(m.host.Dial().position.y, 50);
     m.host.Dial().position = {-7, 33};  // dragged meanwhile
     Quit(m.app);

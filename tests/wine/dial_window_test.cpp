@@ -5,20 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <functional>
-#include <sstream>
 #include <string>
-#include <system_error>
+
+#include "wine_dial_fixture.h"
 
 namespace dorv {
 namespace {
-
-namespace fs = std::filesystem;
-
-constexpr wchar_t kDialClass[] = L"DorvanixMeterFrm";
-constexpr int kDialSize = 100;
 
 // Wine's WritePrivateProfileStringA drops the leading blank the program writes before a non-negative
 // integer (" 50"), so every such value reads "=50" here.
@@ -71,147 +63,8 @@ const std::string kFirstRunFile = std::string(
                                       "English=0\r\n") +
                                   kDefaultMovement + kDefaultColorAndEtc;
 
-// In the working directory the program is started from: it must neither read nor touch this one.
-constexpr char kDecoyFile[] = "[Coordinates]\r\nLeft=3000\r\nTop=3000\r\n[View]\r\nHide_Meter=1\r\n";
-
-bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) {
-    const ULONGLONG end = GetTickCount64() + timeoutMs;
-    for (;;) {
-        if (done())
-            return true;
-        if (GetTickCount64() >= end)
-            return false;
-        Sleep(20);
-    }
-}
-
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-struct DialSearch {
-    DWORD pid;
-    HWND found;
-    int count;
-};
-
-BOOL CALLBACK CollectDial(HWND hwnd, LPARAM param) {
-    auto* search = reinterpret_cast<DialSearch*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    wchar_t name[64] = {};
-    if (pid == search->pid && GetClassNameW(hwnd, name, 64) > 0 && std::wstring(name) == kDialClass) {
-        search->found = hwnd;
-        ++search->count;
-    }
-    return TRUE;
-}
-
-int ScreenDpiX() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
-
-class DialWindowTest : public testing::Test {
+class DialWindowTest : public WineDialTest {
 protected:
-    void SetUp() override {
-        wchar_t module[MAX_PATH] = {};
-        const DWORD length = GetModuleFileNameW(nullptr, module, MAX_PATH);
-        ASSERT_GT(length, 0u);
-        ASSERT_LT(length, static_cast<DWORD>(MAX_PATH));
-        const fs::path program = fs::path(module).parent_path() / L"Dorvanix.exe";
-        ASSERT_TRUE(fs::exists(program)) << program.string();
-
-        wchar_t temp[MAX_PATH] = {};
-        ASSERT_GT(GetTempPathW(MAX_PATH, temp), 0u);
-        static int serial = 0;
-        folder_ = fs::path(temp) / (L"dorv_dial_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
-                                    std::to_wstring(GetTickCount64()) + L"_" + std::to_wstring(++serial));
-        std::error_code error;
-        ASSERT_TRUE(fs::create_directories(folder_ / L"elsewhere", error)) << error.message();
-        ASSERT_TRUE(fs::copy_file(program, folder_ / L"Dorvanix.exe", error)) << error.message();
-        WriteBytes(Decoy(), kDecoyFile);
-    }
-
-    void TearDown() override {
-        // Never leave a stray program behind: the next test (and taskkill) would meet it.
-        if (process_) {
-            if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
-                TerminateProcess(process_, 99);
-                WaitForSingleObject(process_, 5000);
-            }
-            CloseHandle(process_);
-            process_ = nullptr;
-        }
-        if (folder_.empty())
-            return;
-        // The image of a program that has just ended may stay locked for a moment.
-        std::error_code error;
-        WaitUntil(
-            [&] {
-                fs::remove_all(folder_, error);
-                return !fs::exists(folder_, error);
-            },
-            3000);
-        EXPECT_FALSE(fs::exists(folder_, error)) << "left behind: " << folder_.string();
-    }
-
-    fs::path Ini() const { return folder_ / L"meter.ini"; }
-    fs::path Decoy() const { return folder_ / L"elsewhere" / L"meter.ini"; }
-
-    // Starts the copy from another working directory, so only its own folder can supply meter.ini.
-    void Launch() {
-        const std::wstring exe = (folder_ / L"Dorvanix.exe").wstring();
-        const std::wstring cwd = (folder_ / L"elsewhere").wstring();
-        std::wstring command = L"\"" + exe + L"\"";
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION info{};
-        const BOOL started = CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                            cwd.c_str(), &startup, &info);
-        const DWORD startError = GetLastError();
-        ASSERT_TRUE(started) << "Dorvanix.exe did not start: " << startError;
-        CloseHandle(info.hThread);
-        process_ = info.hProcess;
-        pid_ = info.dwProcessId;
-    }
-
-    // The program's one dial window, once it exists.
-    HWND FindDial() {
-        DialSearch search{pid_, nullptr, 0};
-        const bool found = WaitUntil(
-            [&] {
-                search = DialSearch{pid_, nullptr, 0};
-                EnumWindows(CollectDial, reinterpret_cast<LPARAM>(&search));
-                return search.found != nullptr || WaitForSingleObject(process_, 0) != WAIT_TIMEOUT;
-            },
-            10000);
-        EXPECT_TRUE(found && search.found) << "no dial window";
-        EXPECT_LE(search.count, 1) << "more than one dial window";
-        return search.found;
-    }
-
-    // Launch, find the window and wait for it to show; a null window means the test has failed.
-    HWND LaunchVisibleDial() {
-        Launch();
-        if (HasFatalFailure())
-            return nullptr;
-        HWND dial = FindDial();
-        if (!dial)
-            return nullptr;
-        EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(dial) != FALSE; }, 10000)) << "dial never shown";
-        return dial;
-    }
-
     // Borderless, titled, 100 x 100 at the place given and clipped to a circle.
     static void ExpectDialShape(HWND dial, int x, int y) {
         const auto style = static_cast<DWORD>(GetWindowLongW(dial, GWL_STYLE));
@@ -243,29 +96,6 @@ protected:
     static bool IsTopmost(HWND dial) {
         return (static_cast<DWORD>(GetWindowLongW(dial, GWL_EXSTYLE)) & WS_EX_TOPMOST) != 0;
     }
-
-    // The program must end by itself with 0 once asked to close.
-    void ExpectCleanExit() {
-        ASSERT_TRUE(process_);
-        if (WaitForSingleObject(process_, 20000) != WAIT_OBJECT_0) {
-            TerminateProcess(process_, 99);
-            WaitForSingleObject(process_, 5000);
-            FAIL() << "Dorvanix.exe did not end within 20 s of the close request";
-        }
-        DWORD code = 1;
-        GetExitCodeProcess(process_, &code);
-        EXPECT_EQ(code, 0u);
-        EXPECT_EQ(ReadBytes(Decoy()), kDecoyFile) << "the working directory's meter.ini was touched";
-    }
-
-    void CloseAndWait(HWND dial) {
-        ASSERT_TRUE(PostMessageW(dial, WM_CLOSE, 0, 0));
-        ExpectCleanExit();
-    }
-
-    fs::path folder_;
-    HANDLE process_ = nullptr;
-    DWORD pid_ = 0;
 };
 
 TEST_F(DialWindowTest, FirstRunShowsDialAtOriginAndSavesDefaults) {

@@ -130,6 +130,21 @@ void DialPainter::SetLabel(DialLabelId label, const LabelView& view) {
     labels_[label == DialLabelId::Readout ? 0 : 1] = view;
 }
 
+// The lamp icon, or a plain red dot in a build without the artwork, so a warning is never lost.
+void DialPainter::PaintLamp(HDC dc) const {
+    if (lamp_) {
+        DrawIconEx(dc, kLampLeft, kLampTop, lamp_, kLampSize, kLampSize, 0, nullptr, DI_NORMAL);
+        return;
+    }
+    HBRUSH red = CreateSolidBrush(RGB(230, 20, 20));
+    HGDIOBJ oldBrush = SelectObject(dc, red);
+    HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
+    Ellipse(dc, kLampLeft, kLampTop, kLampLeft + kLampSize + 1, kLampTop + kLampSize + 1);
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+    DeleteObject(red);
+}
+
 void DialPainter::Paint(HDC target) {
     HDC memory = CreateCompatibleDC(target);
     HBITMAP image = CreateCompatibleBitmap(target, size_, size_);
@@ -143,8 +158,8 @@ void DialPainter::Paint(HDC target) {
         CopyFaceInto(layerDc_);
         linesSincePaint_ = false;
     }
-    if (lampVisible_ && lamp_)
-        DrawIconEx(memory, kLampLeft, kLampTop, lamp_, kLampSize, kLampSize, 0, nullptr, DI_NORMAL);
+    if (lampVisible_)
+        PaintLamp(memory);
     PaintLabel(memory, labels_[0], readoutFont_);
     PaintLabel(memory, labels_[1], modeFont_);
     BitBlt(target, 0, 0, size_, size_, memory, 0, 0, SRCCOPY);

@@ -32,6 +32,7 @@ public:
 
 private:
     void CopyFaceInto(HDC dc) const;
+    void PaintLamp(HDC dc) const;
 
     int size_ = 0;
     std::array<HBITMAP, 4> faces_{};  // meter, meter lit, clock, clock lit

@@ -1,7 +1,9 @@
+#include <cstdint>
 #include <string>
 
 #include "app/meter_events.h"
 #include "win32_host.h"
+#include "win32_text.h"
 
 namespace dorv {
 namespace {
@@ -9,34 +11,64 @@ namespace {
 constexpr wchar_t kDialClass[] = L"DorvanixMeterFrm";
 constexpr wchar_t kOwnerClass[] = L"DorvanixOwner";
 
-std::wstring Widen(const char* text) {
-    int size = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(size > 0 ? size : 1), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text, -1, wide.data(), size);
-    wide.resize(wide.find(L'\0'));
-    return wide;
+// Client coordinates are signed: with the mouse captured they run past the window's edges.
+int PointX(LPARAM lParam) {
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(lParam & 0xFFFF));
+}
+
+int PointY(LPARAM lParam) {
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>((lParam >> 16) & 0xFFFF));
+}
+
+// The keys as they were when the message was queued; the MK_ flags have no Alt.
+int Modifiers() {
+    int keys = 0;
+    if (GetKeyState(VK_SHIFT) < 0)
+        keys |= ShiftKey;
+    if (GetKeyState(VK_CONTROL) < 0)
+        keys |= CtrlKey;
+    if (GetKeyState(VK_MENU) < 0)
+        keys |= AltKey;
+    return keys;
+}
+
+int ButtonsDown(WPARAM wParam) {
+    int buttons = 0;
+    if (wParam & MK_LBUTTON)
+        buttons |= LeftButton;
+    if (wParam & MK_RBUTTON)
+        buttons |= RightButton;
+    if (wParam & MK_MBUTTON)
+        buttons |= MiddleButton;
+    return buttons;
+}
+
+MouseButton ButtonOf(UINT message) {
+    switch (message) {
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONUP:
+            return RightButton;
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONUP:
+            return MiddleButton;
+        default:
+            return LeftButton;
+    }
 }
 
 }  // namespace
 
 WindowHandle Win32Host::CreateMeterWindow(const char* title, PixelSize size) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = DialWindowProc;
-    wc.hInstance = instance_;
-    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    wc.lpszClassName = kDialClass;
-    RegisterClassExW(&wc);
-    wc.lpszClassName = kOwnerClass;
-    RegisterClassExW(&wc);
+    RegisterWindowClass(kDialClass, DialWindowProc);
+    RegisterWindowClass(kOwnerClass, DialWindowProc);
     painter_.Create(instance_, size.width);
     // Owned by a hidden window, the dial gets no taskbar button yet keeps a plain extended style, which
     // the translucency replaces wholesale. The owner shares the window procedure, so a close sent to it
     // (taskkill reaches every top-level window) quits in the same orderly way.
-    owner_ =
-        CreateWindowExW(0, kOwnerClass, Widen(title).c_str(), WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance_, this);
-    dial_ = CreateWindowExW(0, kDialClass, Widen(title).c_str(), WS_POPUP, 0, 0, size.width, size.height, owner_,
-                            nullptr, instance_, this);
+    const std::wstring caption = Widen(title ? title : "");
+    owner_ = CreateWindowExW(0, kOwnerClass, caption.c_str(), WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance_, this);
+    dial_ = CreateWindowExW(0, kDialClass, caption.c_str(), WS_POPUP, 0, 0, size.width, size.height, owner_, nullptr,
+                            instance_, this);
     return ToHandle(dial_);
 }
 
@@ -77,37 +109,49 @@ void Win32Host::MakeLayered(WindowHandle window, std::uint8_t alpha) {
     SetLayeredWindowAttributes(ToHwnd(window), 0, alpha, LWA_ALPHA);
 }
 
+void Win32Host::BeginWindowDrag(WindowHandle window) {
+    // The caption hit starts the system's move loop, which returns once the button is up.
+    ReleaseCapture();
+    SendMessageW(ToHwnd(window), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+}
+
+void Win32Host::SetForegroundWindow(WindowHandle window) {
+    ::SetForegroundWindow(ToHwnd(window));
+}
+
 void Win32Host::InvalidateWindow(WindowHandle window) {
     InvalidateRect(ToHwnd(window), nullptr, FALSE);
 }
 
 LRESULT CALLBACK Win32Host::DialWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* host = reinterpret_cast<Win32Host*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!host)
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    return host->HandleDialMessage(hwnd, message, wParam, lParam);
+    return Dispatch(hwnd, message, wParam, lParam, &Win32Host::HandleDialMessage);
 }
 
 LRESULT Win32Host::HandleDialMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_TIMER:
-            if (app_ && hwnd == dial_ && wParam >= 1 && wParam <= 3)
+            if (app_ && !ending_ && hwnd == dial_ && wParam >= 1 && wParam <= 3)
                 OnMeterTimer(*app_, static_cast<TimerId>(wParam));
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP:
+        case WM_MOUSEMOVE:
+            if (hwnd == dial_)
+                HandleDialMouse(hwnd, message, wParam, lParam);
             return 0;
         case WM_CLOSE:
             // Closing the dial is an orderly Quit: unload, save, exit; never a bare destroy.
-            if (app_ && !ending_)
-                OnMeterCloseRequest(*app_);
+            RequestClose();
             return 0;
         case WM_QUERYENDSESSION:
             return TRUE;
         case WM_ENDSESSION:
-            if (wParam && app_ && !ending_)
-                OnMeterCloseRequest(*app_);
+            if (wParam)
+                RequestClose();
             return 0;
         case WM_ERASEBKGND:
             return 1;
@@ -127,6 +171,36 @@ LRESULT Win32Host::HandleDialMessage(HWND hwnd, UINT message, WPARAM wParam, LPA
             break;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+void Win32Host::HandleDialMouse(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    const int x = PointX(lParam);
+    const int y = PointY(lParam);
+    const int modifiers = Modifiers();
+    switch (message) {
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            // The dial keeps the mouse from a press to the last release, so the release always comes back here.
+            if (GetCapture() != hwnd)
+                SetCapture(hwnd);
+            if (app_ && !ending_)
+                OnDialMouseDown(*app_, ButtonOf(message), modifiers, x, y);
+            break;
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP:
+            // Released before the core runs: it may open a menu or a message box from here.
+            if (ButtonsDown(wParam) == 0 && GetCapture() == hwnd)
+                ReleaseCapture();
+            if (app_ && !ending_)
+                OnDialMouseUp(*app_, ButtonOf(message), modifiers, x, y);
+            break;
+        default:
+            if (app_ && !ending_)
+                OnDialMouseMove(*app_, ButtonsDown(wParam), modifiers, x, y);
+            break;
+    }
 }
 
 void Win32Host::PaintDial(HWND hwnd) {

@@ -1,15 +1,31 @@
 #include "win32_host.h"
 
+#include "app/meter_events.h"
+#include "resource_ids.h"
+
 namespace dorv {
 
-Win32Host::Win32Host(HINSTANCE instance) : instance_(instance) {}
+Win32Host::Win32Host(HINSTANCE instance)
+    : instance_(instance), taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {}
 
 Win32Host::~Win32Host() {
+    // The app is gone by now: nothing may reach its handlers while the windows go.
+    app_ = nullptr;
+    ending_ = true;
+    CloseHelp();
+    // Quit deletes the icon; a run that ended otherwise must not leave a dead icon in the notification area.
+    if (trayShown_ && menu_)
+        DeleteTrayIcon(ToHandle(menu_));
+    if (menu_)
+        DestroyWindow(menu_);
+    if (owner_)
+        DestroyWindow(owner_);
+    ReleaseTrayPictures();
+    if (hhctrl_)
+        FreeLibrary(hhctrl_);
     CloseProcessorQuery();
     if (pdh_)
         FreeLibrary(pdh_);
-    if (owner_)
-        DestroyWindow(owner_);
 }
 
 int Win32Host::RunMessageLoop() {
@@ -21,6 +37,53 @@ int Win32Host::RunMessageLoop() {
     return static_cast<int>(msg.wParam);
 }
 
+void Win32Host::RegisterWindowClass(const wchar_t* name, WNDPROC procedure) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    if (GetClassInfoExW(instance_, name, &wc))
+        return;
+    wc = WNDCLASSEXW{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = instance_;
+    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    // Shared icons: the system owns them and frees them with the module.
+    wc.hIcon = static_cast<HICON>(
+        LoadImageW(instance_, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    wc.hIconSm =
+        static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON,
+                                      GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    wc.lpszClassName = name;
+    RegisterClassExW(&wc);
+}
+
+LRESULT Win32Host::Dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, MessageHandler handler) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* host = reinterpret_cast<Win32Host*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!host)
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    try {
+        return (host->*handler)(hwnd, message, wParam, lParam);
+    } catch (...) {
+        // The core's state is unknown after a throw: end the run rather than keep ticking on it.
+        host->ending_ = true;
+        PostQuitMessage(1);
+        return 0;
+    }
+}
+
+void Win32Host::RequestClose() {
+    // Quit pumps messages while it unloads; a second close arriving then must not start another one.
+    if (!app_ || ending_ || closing_)
+        return;
+    closing_ = true;
+    OnMeterCloseRequest(*app_);
+    closing_ = false;
+}
+
 void Win32Host::SetTimerInterval(WindowHandle window, TimerId timer, int intervalMs) {
     auto id = static_cast<UINT_PTR>(timer);
     if (intervalMs > 0)
@@ -30,6 +93,7 @@ void Win32Host::SetTimerInterval(WindowHandle window, TimerId timer, int interva
 }
 
 void Win32Host::PumpMessagesOnce() {
+    // Every window of this thread: the dial, its owner and the menu window.
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {

@@ -3,9 +3,9 @@
 
 #include <array>
 #include <optional>
-#include <string>
 
 #include "win32_host.h"
+#include "win32_system_library.h"
 
 namespace dorv {
 namespace {
@@ -30,21 +30,6 @@ static_assert(sizeof(ProcessorPerformanceRecord) == 48);
 constexpr ULONG kSystemProcessorPerformanceInformation = 8;
 // Room for a full processor group; the call fills the first records and says how many bytes it wrote.
 constexpr std::size_t kMaxProcessorRecords = 64;
-
-template <typename Fn>
-Fn Proc(HMODULE module, const char* name) {
-    return module ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
-}
-
-// Only from the system folder: the program's own folder is writable and must not supply a DLL.
-HMODULE LoadSystemLibrary(const wchar_t* name) {
-    wchar_t folder[MAX_PATH] = {};
-    UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return nullptr;
-    std::wstring path = std::wstring(folder, length) + L"\\" + name;
-    return LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
-}
 
 std::optional<ProcessorTimes> ReadProcessorZeroTimes() {
     auto query = Proc<NtQuerySystemInformationFn>(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation");

@@ -1,4 +1,7 @@
+#include <algorithm>
+
 #include "win32_host.h"
+#include "win32_text.h"
 
 namespace dorv {
 
@@ -15,6 +18,24 @@ LocalTime Win32Host::CurrentLocalTime() {
     SYSTEMTIME now;
     GetLocalTime(&now);
     return LocalTime{now.wHour, now.wMinute, now.wSecond};
+}
+
+std::string Win32Host::FormatTimeOfDay(const LocalTime& time) {
+    // A valid date too: only the time is formatted, but the call checks the whole record.
+    SYSTEMTIME at{};
+    at.wYear = 2000;
+    at.wMonth = 1;
+    at.wDay = 1;
+    at.wHour = static_cast<WORD>(std::clamp(time.hour, 0, 23));
+    at.wMinute = static_cast<WORD>(std::clamp(time.minute, 0, 59));
+    at.wSecond = static_cast<WORD>(std::clamp(time.second, 0, 59));
+    wchar_t text[128] = {};
+    const int length = GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &at, nullptr, text, 128);
+    if (length > 1)
+        return Narrow(std::wstring_view(text, static_cast<std::size_t>(length - 1)));
+    // Without the regional format: the 24-hour one.
+    auto two = [](int value) { return std::string(value < 10 ? "0" : "") + std::to_string(value); };
+    return std::to_string(at.wHour) + ":" + two(at.wMinute) + ":" + two(at.wSecond);
 }
 
 std::string Win32Host::DecimalSymbol() {

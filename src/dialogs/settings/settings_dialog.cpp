@@ -1,0 +1,12 @@
+#include "dialogs/settings/settings_dialog.h"
+
+#include "app/meter_app.h"
+
+namespace dorv {
+
+// The dialog's pages arrive with their own work; the menu and the tray already lead here.
+void OpenSettingsDialog(MeterApp& app) {
+    (void)app;
+}
+
+}  // namespace dorv

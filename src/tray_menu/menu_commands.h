@@ -1,0 +1,19 @@
+#pragma once
+// The popup menu's commands.
+#include "tray_menu/menu_frm.h"
+
+namespace dorv {
+
+struct MeterApp;
+
+inline constexpr const char* kHelpFile = "Dorvanix.chm";
+
+void RunMenuCommand(MeterApp& app, MenuItemId id);
+
+// The four mode commands: labels, face, timer interval and retained drawing for the mode.
+void SelectMode(MeterApp& app, int mode);
+void ToggleAlwaysOnTop(MeterApp& app);
+// Pausing lets the needle sink to zero, pumping messages between the steps.
+void TogglePause(MeterApp& app);
+
+}  // namespace dorv

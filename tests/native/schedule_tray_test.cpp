@@ -1,0 +1,215 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/meter_events.h"
+#include "app/meter_lifecycle.h"
+#include "fake_host.h"
+#include "tray_menu/illumination.h"
+#include "tray_menu/menu_commands.h"
+#include "tray_menu/tray_icon.h"
+
+namespace dorv {
+namespace {
+
+using test::CrLfLines;
+using test::FakeMeter;
+
+void Start(FakeMeter& m, std::initializer_list<const char*> lines) {
+    m.host.File("meter.ini") = CrLfLines(lines);
+    RunEntryProcedure(m.app);
+}
+
+TEST(Schedule, LightsFromTheOnTimeUpToTheOffTime) {
+    struct Case {
+        const char* on;
+        const char* off;
+        LocalTime now;
+        bool lit;
+    } cases[] = {
+        {"18:00", "06:30", {17, 59, 59}, false},
+        {"18:00", "06:30", {18, 0, 0}, true},
+        {"18:00", "06:30", {0, 0, 0}, true},
+        {"18:00", "06:30", {6, 29, 59}, true},
+        {"18:00", "06:30", {6, 30, 0}, false},
+        {"08:00", "17:00", {7, 59, 0}, false},
+        {"08:00", "17:00", {8, 0, 0}, true},
+        {"08:00", "17:00", {16, 59, 0}, true},
+        {"08:00", "17:00", {17, 0, 0}, false},
+        {"12:00", "12:00", {12, 0, 0}, false},
+        {"12:00", "12:00", {3, 0, 0}, false},
+        // "9:00" sorts after "18:00" as stored text: the midnight case, with 09:00 compared, so always lit.
+        {"9:00", "18:00", {8, 0, 0}, true},
+        {"9:00", "18:00", {20, 0, 0}, true},
+        {"9:00", "18:00", {12, 0, 0}, true},
+    };
+    for (const Case& c : cases) {
+        for (bool before : {false, true}) {
+            FakeMeter m;
+            m.app.settings.illumi_on_time = c.on;
+            m.app.settings.illumi_off_time = c.off;
+            m.app.settings.Illumination = before;
+            m.host.time = c.now;
+            ScheduleCheck(m.app);
+            EXPECT_EQ(m.app.settings.Illumination, c.lit)
+                << c.on << "-" << c.off << " at " << c.now.hour << ":" << c.now.minute << " from " << before;
+        }
+    }
+}
+
+TEST(Schedule, SwitchesOnlyWhenTheStateDiffersAndIdlesWithoutAnOnTime) {
+    FakeMeter m;
+    Start(m, {"[Color]", "illumi_on_time=08:00", "illumi_off_time=17:00", "Illumination=True"});
+    m.host.time = {9, 0, 0};
+    m.host.drawing.clear();
+    OnMeterTimer(m.app, TimerId::Timer2);
+    EXPECT_TRUE(m.host.drawing.empty());
+    m.host.time = {17, 0, 0};
+    OnMeterTimer(m.app, TimerId::Timer2);
+    EXPECT_FALSE(m.app.settings.Illumination);
+    EXPECT_EQ(m.app.meter.face, DialFace::Meter);
+    m.app.settings.illumi_on_time.clear();
+    m.host.time = {9, 0, 0};
+    OnMeterTimer(m.app, TimerId::Timer2);
+    EXPECT_FALSE(m.app.settings.Illumination);
+}
+
+TEST(Schedule, HandEditedTimesAreReformatted) {
+    struct Case {
+        const char* stored;
+        const char* reformatted;
+    } cases[] = {{"9:00", "09:00"},  {"18:30", "18:30"}, {"7:5", "07:05"}, {"21:15:40", "21:15"},
+                 {"24:00", "24:00"}, {"noon", "noon"},   {"", ""},         {"12:60", "12:60"}};
+    for (const Case& c : cases)
+        EXPECT_EQ(ReformatScheduleTime(c.stored), c.reformatted) << c.stored;
+}
+
+TEST(IlluminationCommand, TogglesWithoutAScheduleAndAsksInJapaneseWithOne) {
+    FakeMeter m;
+    Start(m, {"[View]", "English=1", "Needle=3"});
+    RunMenuCommand(m.app, MenuItemId::MNU_M_I);
+    EXPECT_TRUE(m.app.settings.Illumination);
+    EXPECT_EQ(m.app.meter.face, DialFace::ClockLit);
+    EXPECT_TRUE(m.host.questions.empty());
+}
+
+TEST(IlluminationCommand, WithAScheduleAsksInJapaneseInEitherLanguage) {
+    FakeMeter m;
+    Start(m, {"[View]", "English=1", "[Color]", "illumi_on_time=18:00", "illumi_off_time=06:00"});
+    m.host.answers = {false};
+    RunMenuCommand(m.app, MenuItemId::MNU_M_I);
+    EXPECT_FALSE(m.app.settings.Illumination);
+    EXPECT_EQ(m.app.settings.illumi_on_time, "18:00");
+    ASSERT_EQ(m.host.questions.size(), 1u);
+    EXPECT_EQ(m.host.questions[0],
+              "イルミネーションの設定|自動点灯時刻がセットされています。\r\n時刻設定を解除しますか？");
+
+    m.host.answers = {true};
+    RunMenuCommand(m.app, MenuItemId::MNU_M_I);
+    EXPECT_TRUE(m.app.settings.Illumination);
+    EXPECT_EQ(m.app.settings.illumi_on_time, "");
+    EXPECT_EQ(m.app.settings.illumi_off_time, "");
+    EXPECT_EQ(m.host.TimerInterval(TimerId::Timer2), 5000);  // left running; its checks now return at once
+}
+
+TEST(SetIllumination, FollowsTheClockMarkForTheFaceAndRedrawsTheTrayAtOnce) {
+    FakeMeter m;
+    Start(m, {"[View]", "Needle=2", "Icon_view=1"});
+    m.app.ShownValue = 57;
+    m.host.trayLog.clear();
+    m.app.settings.Illumination = true;
+    SetIllumination(m.app);
+    EXPECT_EQ(m.app.meter.face, DialFace::MeterLit);
+    EXPECT_TRUE(m.app.menu.Item(MenuItemId::MNU_M_I).checked);
+    ASSERT_GE(m.host.trayLog.size(), 2u);
+    EXPECT_EQ(m.host.trayLog[0], "modify lit 0 CPU:0%");
+    EXPECT_EQ(m.host.trayLog.back(), "modify lit 5 CPU:57%");
+    m.app.settings.Illumination = false;
+    SetIllumination(m.app);
+    EXPECT_EQ(m.app.meter.face, DialFace::Meter);
+    EXPECT_EQ(m.host.trayIcon.set, TrayIconSet::Normal);
+}
+
+TEST(TrayIcon, PictureAndTipFollowTheValue) {
+    struct Case {
+        int mode;
+        double value;
+        int index;
+        const char* tip;
+    } cases[] = {
+        {MeterMode::Cpu, 9.99, 0, "CPU:9%"},     {MeterMode::Cpu, 10.0, 1, "CPU:10%"},
+        {MeterMode::Cpu, 100.0, 10, "CPU:100%"}, {MeterMode::Mem, 57.3, 5, "Mem:57%"},
+        {MeterMode::VMem, 8.0, 0, "VMem:8%"},    {MeterMode::Cpu, 110.0, 10, "CPU:110%"},
+        {MeterMode::Cpu, -3.0, 0, "CPU:-3%"},    {7, 57.0, 0, ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(TrayIconIndex(c.mode, c.value), c.index) << c.mode << " " << c.value;
+        EXPECT_EQ(TrayTip(c.mode, c.value), c.tip) << c.mode << " " << c.value;
+    }
+}
+
+TEST(TrayIcon, AddedAtLoadWithTheFirstDrawnValueAndRemovedAtQuit) {
+    FakeMeter m;
+    Start(m, {"[View]", "Icon_view=1", "Needle=2"});
+    EXPECT_TRUE(m.host.trayPresent);
+    EXPECT_EQ(m.host.trayIcon.tip, "CPU:0%");
+    m.app.settings.Needle = MeterMode::Clock;
+    m.host.time = {21, 5, 7};
+    OnMeterTimer(m.app, TimerId::Timer1);
+    EXPECT_EQ(m.host.trayIcon.tip, "Clock:21:05:07");
+    EXPECT_EQ(m.host.trayIcon.index, 0);
+    OnMeterCloseRequest(m.app);
+    EXPECT_FALSE(m.host.trayPresent);
+}
+
+TEST(TrayIcon, OffStillPreparesAndDeletesButNeverAddsOrUpdates) {
+    FakeMeter m;
+    Start(m, {"[View]", "Icon_view=0", "Needle=2"});
+    m.app.ShownValue = 40;
+    UpdateTrayIcon(m.app, 40);
+    UpdateClockTip(m.app);
+    OnTaskbarCreated(m.app);
+    EXPECT_TRUE(m.host.trayLog.empty());
+    EXPECT_EQ(m.app.tray.view.tip, "Dorvanix");
+    OnMeterCloseRequest(m.app);
+    EXPECT_EQ(m.host.trayLog, std::vector<std::string>{"delete"});
+}
+
+TEST(TrayIcon, ComesBackAfterTheShellRestarts) {
+    FakeMeter m;
+    Start(m, {"[View]", "Icon_view=1", "Needle=0"});
+    m.host.trayPresent = false;  // Explorer restarted and forgot it
+    OnTaskbarCreated(m.app);
+    EXPECT_TRUE(m.host.trayPresent);
+    EXPECT_EQ(m.host.TimerInterval(TimerId::TrayRetry), 0);
+    OnTaskbarCreated(m.app);  // sent again while the icon stands
+    EXPECT_TRUE(m.host.trayPresent);
+    EXPECT_TRUE(m.app.tray.added);
+    EXPECT_EQ(m.host.TimerInterval(TimerId::TrayRetry), 0);
+}
+
+TEST(TrayIcon, RetriesAFewTimesWhileTheShellIsNotReady) {
+    FakeMeter m;
+    m.host.shellReady = false;
+    Start(m, {"[View]", "Icon_view=1"});
+    EXPECT_FALSE(m.host.trayPresent);
+    EXPECT_EQ(m.host.TimerInterval(TimerId::TrayRetry), 2000);
+    OnMenuTimer(m.app, TimerId::TrayRetry);
+    OnMenuTimer(m.app, TimerId::TrayRetry);
+    m.host.shellReady = true;
+    OnMenuTimer(m.app, TimerId::TrayRetry);
+    EXPECT_TRUE(m.host.trayPresent);
+    EXPECT_EQ(m.host.TimerInterval(TimerId::TrayRetry), 0);
+
+    FakeMeter never;
+    never.host.shellReady = false;
+    Start(never, {"[View]", "Icon_view=1"});
+    for (int i = 0; i < 10; ++i)
+        OnMenuTimer(never.app, TimerId::TrayRetry);
+    EXPECT_EQ(std::count(never.host.trayLog.begin(), never.host.trayLog.end(), "add normal 0 CPU:0%"), 6);
+    EXPECT_EQ(never.host.TimerInterval(TimerId::TrayRetry), 0);
+}
+
+}  // namespace
+}  // namespace dorv

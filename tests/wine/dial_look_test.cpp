@@ -1,0 +1,721 @@
+// What the dial looks like: a private copy of Dorvanix.exe runs at a fixed spot and the test reads the screen's
+// pixels back, comparing the needle, the clock hands, the warning lamp and the round shape with what each
+// setting should show. Line colours are exact; positions allow a pixel either way.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "wine_dial_fixture.h"
+
+namespace dorv {
+namespace {
+
+constexpr double kPi = 3.14159265358979;
+constexpr double kPivot = 50;
+// Where every dial of this program appears; nothing else on the screen is there.
+constexpr int kDialLeft = 200;
+constexpr int kDialTop = 200;
+// The screen copy reaches this far around the dial, so what lies behind it can be seen too.
+constexpr int kMargin = 10;
+// The lamp's 6 x 6 icon; needle checks leave it alone.
+constexpr RECT kLampBox{52, 60, 58, 66};
+
+enum Mode { kMem = 0, kCpu = 2, kClock = 3 };
+
+struct MeterFile {
+    int needle = kMem;
+    int needleType = 1;
+    int watchMs = 50;
+    int warning = 101;  // above any value: the lamp stays off
+    int transparency = 255;
+
+    std::string Text() const {
+        std::ostringstream text;
+        text << "[Coordinates]\r\nLeft=" << PixelsToTwips(kDialLeft) << "\r\nTop=" << PixelsToTwips(kDialTop)
+             << "\r\n[View]\r\nNeedle=" << needle << "\r\nNeedle_type=" << needleType
+             << "\r\nLabel_view=0\r\nMode_view=0\r\nTop_view=0\r\nZanzo_view=0\r\nTransparency=" << transparency
+             << "\r\n[Movement]\r\nWatch_time=" << watchMs << "\r\nMove_quantity=1\r\nWarning=" << warning << "\r\n";
+        return text.str();
+    }
+};
+
+int Red(COLORREF c) {
+    return GetRValue(c);
+}
+int Green(COLORREF c) {
+    return GetGValue(c);
+}
+int Blue(COLORREF c) {
+    return GetBValue(c);
+}
+
+// Centre line RGB(230,0,0) or outline RGB(170,0,0) of a needle or hand; the lamp's red passes too.
+bool IsRed(COLORREF c) {
+    return Red(c) > 150 && Green(c) < 80 && Blue(c) < 80;
+}
+
+bool IsOutlineRed(COLORREF c) {
+    return Red(c) >= 140 && Red(c) <= 200 && Green(c) < 60 && Blue(c) < 60;
+}
+
+// The second hand, RGB(180,180,180): the screen has 24 bits, so only that grey, not the face's near greys.
+bool IsSecondGrey(COLORREF c) {
+    return std::abs(Red(c) - 180) <= 1 && std::abs(Green(c) - 180) <= 1 && std::abs(Blue(c) - 180) <= 1;
+}
+
+bool IsWhite(COLORREF c) {
+    return Red(c) > 240 && Green(c) > 240 && Blue(c) > 240;
+}
+
+struct Point {
+    double x;
+    double y;
+};
+
+// Directions are degrees counter-clockwise from +x, as on paper; the screen's y runs down.
+Point Along(double degrees, double radius) {
+    const double a = degrees / 180 * kPi;
+    return {kPivot + radius * std::cos(a), kPivot - radius * std::sin(a)};
+}
+
+double NeedleDirection(double value) {
+    return 270 - 2.7 * value;
+}
+
+// A clock hand's direction from its angle clockwise from twelve.
+double ClockDirection(double clockwiseDegrees) {
+    return 90 - clockwiseDegrees;
+}
+
+double AngleBetween(double a, double b) {
+    const double d = std::fmod(std::fabs(a - b), 360.0);
+    return d > 180 ? 360 - d : d;
+}
+
+// The dial's pixels and a margin around them, copied from the screen in one go.
+class DialPicture {
+public:
+    static DialPicture Capture(POINT dialOrigin) {
+        DialPicture picture;
+        constexpr int side = kDialSize + 2 * kMargin;
+        HDC screen = GetDC(nullptr);
+        HDC memory = CreateCompatibleDC(screen);
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = side;
+        info.bmiHeader.biHeight = -side;  // top-down rows
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
+        HBITMAP image = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        if (image && bits) {
+            HGDIOBJ old = SelectObject(memory, image);
+            if (BitBlt(memory, 0, 0, side, side, screen, dialOrigin.x - kMargin, dialOrigin.y - kMargin, SRCCOPY)) {
+                GdiFlush();
+                const auto* rows = static_cast<const std::uint32_t*>(bits);
+                picture.pixels_.assign(rows, rows + side * side);
+            }
+            SelectObject(memory, old);
+            DeleteObject(image);
+        }
+        DeleteDC(memory);
+        ReleaseDC(nullptr, screen);
+        return picture;
+    }
+
+    bool Valid() const { return !pixels_.empty(); }
+
+    // Dial coordinates, from -kMargin to kDialSize + kMargin - 1; black where nothing was read.
+    COLORREF At(int x, int y) const {
+        constexpr int side = kDialSize + 2 * kMargin;
+        const int col = x + kMargin;
+        const int row = y + kMargin;
+        if (!Valid() || col < 0 || row < 0 || col >= side || row >= side)
+            return RGB(0, 0, 0);
+        const std::uint32_t bgr = pixels_[static_cast<std::size_t>(row * side + col)];
+        return RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF);
+    }
+
+    // Whether a pixel next to the point (or on it) has the colour.
+    template <typename Test>
+    bool Near(Point p, Test test) const {
+        const int cx = static_cast<int>(std::lround(p.x));
+        const int cy = static_cast<int>(std::lround(p.y));
+        for (int y = cy - 1; y <= cy + 1; ++y)
+            for (int x = cx - 1; x <= cx + 1; ++x)
+                if (test(At(x, y)))
+                    return true;
+        return false;
+    }
+
+    template <typename Test>
+    bool AllAlong(double direction, const std::vector<double>& radii, Test test) const {
+        return std::all_of(radii.begin(), radii.end(), [&](double r) { return Near(Along(direction, r), test); });
+    }
+
+    // A character per pixel of the dial, for failure reports.
+    std::string Map() const {
+        std::string text = "\ndial pixels (R needle red, r outline red, s second grey, W white, + light, . dark):\n";
+        for (int y = 0; y < kDialSize; ++y) {
+            for (int x = 0; x < kDialSize; ++x) {
+                const COLORREF c = At(x, y);
+                char mark = '.';
+                if (IsOutlineRed(c))
+                    mark = 'r';
+                else if (IsRed(c))
+                    mark = 'R';
+                else if (IsWhite(c))
+                    mark = 'W';
+                else if (IsSecondGrey(c))
+                    mark = 's';
+                else if (Red(c) + Green(c) + Blue(c) > 300)
+                    mark = '+';
+                text += mark;
+            }
+            text += '\n';
+        }
+        return text;
+    }
+
+private:
+    std::vector<std::uint32_t> pixels_;
+};
+
+// Red pixels at the radii anywhere but within `clearance` pixels of the allowed directions (on their side of the
+// pivot), the lamp's box aside; empty when there are none.
+std::string StrayRed(const DialPicture& picture,
+                     const std::vector<double>& allowed,
+                     double clearance,
+                     const std::vector<double>& radii) {
+    std::ostringstream stray;
+    for (double r : radii) {
+        for (int d = 0; d < 360; d += 2) {
+            if (std::any_of(allowed.begin(), allowed.end(), [&](double a) {
+                    const double apart = AngleBetween(d, a);
+                    return apart < 90 && r * std::sin(apart / 180 * kPi) <= clearance;
+                }))
+                continue;
+            const Point p = Along(d, r);
+            const POINT at{static_cast<LONG>(std::lround(p.x)), static_cast<LONG>(std::lround(p.y))};
+            if (PtInRect(&kLampBox, at))
+                continue;
+            if (picture.Near(p, IsRed))
+                stray << " (" << at.x << "," << at.y << ")";
+        }
+    }
+    return stray.str();
+}
+
+// The needle's value as drawn: the middle of the values whose centre line has red at radii 15, 25 and 35.
+// The search reaches past both ends of the scale, so a needle drawn beyond them reads as such.
+std::optional<double> ReadNeedle(const DialPicture& picture) {
+    std::vector<int> hits;
+    for (int v = -15; v <= 115; ++v)
+        if (picture.AllAlong(NeedleDirection(v), {15, 25, 35}, IsRed))
+            hits.push_back(v);
+    if (hits.empty())
+        return std::nullopt;
+    return (hits.front() + hits.back()) / 2.0;
+}
+
+std::string Describe(const std::optional<double>& reading) {
+    if (!reading)
+        return "none";
+    std::ostringstream text;
+    text << *reading;
+    return text.str();
+}
+
+// Waits without stopping this thread's own windows.
+void Pause(DWORD ms) {
+    WaitUntil([] { return false; }, ms);
+}
+
+// The physical memory load as the program computes it, in percent.
+int MemoryLoad() {
+    MEMORYSTATUSEX status{};
+    status.dwLength = sizeof status;
+    if (!GlobalMemoryStatusEx(&status) || status.ullTotalPhys == 0)
+        return -1;
+    const double available = static_cast<double>(status.ullAvailPhys) / static_cast<double>(status.ullTotalPhys);
+    return static_cast<int>(std::lround((1 - available) * 100));
+}
+
+unsigned ProcessorCount() {
+    SYSTEM_INFO info{};
+    GetSystemInfo(&info);
+    return info.dwNumberOfProcessors;
+}
+
+// Processor 0's busy share between two readings of its times, as the system reports them per processor.
+class ProcessorZeroWatch {
+public:
+    ProcessorZeroWatch() : start_(Read()) {}
+
+    // Percent busy since construction; negative when the times cannot be read.
+    double BusyPercent() const {
+        const std::optional<Times> now = Read();
+        if (!start_ || !now)
+            return -1;
+        const double idle = static_cast<double>(now->idle - start_->idle);
+        const double total = static_cast<double>((now->kernel - start_->kernel) + (now->user - start_->user));
+        return total > 0 ? 100 * (total - idle) / total : -1;
+    }
+
+private:
+    struct Times {
+        std::int64_t idle;
+        std::int64_t kernel;  // includes the idle time
+        std::int64_t user;
+    };
+    struct Record {
+        LARGE_INTEGER idle;
+        LARGE_INTEGER kernel;
+        LARGE_INTEGER user;
+        LARGE_INTEGER dpc;
+        LARGE_INTEGER interrupt;
+        ULONG interruptCount;
+    };
+    using QueryFn = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
+
+    static std::optional<Times> Read() {
+        auto query = reinterpret_cast<QueryFn>(
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
+        if (!query)
+            return std::nullopt;
+        std::vector<Record> records(64);
+        ULONG written = 0;
+        constexpr ULONG kProcessorPerformance = 8;
+        const LONG status =
+            query(kProcessorPerformance, records.data(), static_cast<ULONG>(records.size() * sizeof(Record)), &written);
+        if (status < 0 || written < sizeof(Record))
+            return std::nullopt;
+        return Times{records[0].idle.QuadPart, records[0].kernel.QuadPart, records[0].user.QuadPart};
+    }
+
+    std::optional<Times> start_;
+};
+
+// A thread of this process spinning on the processors of the mask for as long as it lives.
+class Spinner {
+public:
+    explicit Spinner(DWORD_PTR mask) {
+        thread_ = CreateThread(nullptr, 0, &Spin, &stop_, CREATE_SUSPENDED, nullptr);
+        if (!thread_)
+            return;
+        pinned_ = SetThreadAffinityMask(thread_, mask) != 0;
+        ResumeThread(thread_);
+    }
+    ~Spinner() {
+        stop_ = true;
+        if (thread_) {
+            WaitForSingleObject(thread_, INFINITE);
+            CloseHandle(thread_);
+        }
+    }
+    Spinner(const Spinner&) = delete;
+    Spinner& operator=(const Spinner&) = delete;
+
+    bool Running() const { return thread_ && pinned_; }
+
+private:
+    static DWORD WINAPI Spin(void* stop) {
+        const auto* flag = static_cast<const std::atomic<bool>*>(stop);
+        while (!flag->load(std::memory_order_relaxed)) {
+        }
+        return 0;
+    }
+
+    std::atomic<bool> stop_{false};
+    HANDLE thread_ = nullptr;
+    bool pinned_ = false;
+};
+
+// A plain white window of this process; a dial opened later lies above it.
+class WhiteBackdrop {
+public:
+    WhiteBackdrop(int left, int top, int size) {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+        wc.lpszClassName = kClass;
+        RegisterClassExW(&wc);
+        window_ = CreateWindowExW(0, kClass, L"backdrop", WS_POPUP | WS_VISIBLE, left, top, size, size, nullptr,
+                                  nullptr, wc.hInstance, nullptr);
+        if (window_)
+            UpdateWindow(window_);
+    }
+    ~WhiteBackdrop() {
+        if (window_)
+            DestroyWindow(window_);
+    }
+    WhiteBackdrop(const WhiteBackdrop&) = delete;
+    WhiteBackdrop& operator=(const WhiteBackdrop&) = delete;
+
+    HWND Window() const { return window_; }
+
+private:
+    static constexpr wchar_t kClass[] = L"DorvanixLookBackdrop";
+    HWND window_ = nullptr;
+};
+
+// Makes Wine report Windows XP (major version 5) to Dorvanix.exe alone while it lives, or makes sure it
+// does not; the key never outlives the test, whatever the outcome.
+class XpVersionForProgram {
+public:
+    explicit XpVersionForProgram(bool on) {
+        RegDeleteKeyW(HKEY_CURRENT_USER, kKey);
+        if (!on)
+            return;
+        HKEY key = nullptr;
+        if (RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
+            ERROR_SUCCESS)
+            return;
+        constexpr wchar_t kXp[] = L"winxp";
+        set_ =
+            RegSetValueExW(key, L"Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(kXp), sizeof kXp) == ERROR_SUCCESS;
+        RegCloseKey(key);
+    }
+    ~XpVersionForProgram() { RegDeleteKeyW(HKEY_CURRENT_USER, kKey); }
+    XpVersionForProgram(const XpVersionForProgram&) = delete;
+    XpVersionForProgram& operator=(const XpVersionForProgram&) = delete;
+
+    bool Set() const { return set_; }
+
+private:
+    static constexpr wchar_t kKey[] = L"Software\\Wine\\AppDefaults\\Dorvanix.exe";
+    bool set_ = false;
+};
+
+class DialLookTest : public WineDialTest {
+protected:
+    // Writes the settings, starts the program and checks the dial stands where asked.
+    HWND Start(const MeterFile& file) {
+        WriteBytes(Ini(), file.Text());
+        HWND dial = LaunchVisibleDial();
+        if (!dial)
+            return nullptr;
+        RECT rect{};
+        GetWindowRect(dial, &rect);
+        EXPECT_EQ(rect.left, kDialLeft);
+        EXPECT_EQ(rect.top, kDialTop);
+        origin_ = POINT{rect.left, rect.top};
+        return dial;
+    }
+
+    DialPicture Capture() const { return DialPicture::Capture(origin_); }
+
+    // Waits for a picture the check accepts (an empty answer); on timeout the last picture and answer stay.
+    template <typename Check>
+    bool WaitForPicture(DWORD timeoutMs, DialPicture& picture, std::string& problem, Check check) {
+        return WaitUntil(
+            [&] {
+                picture = Capture();
+                problem = picture.Valid() ? check(picture) : std::string("the screen could not be read");
+                return problem.empty();
+            },
+            timeoutMs);
+    }
+
+    // The needle's readings over a while, one a picture; none where no needle is drawn.
+    std::vector<std::optional<double>> Readings(int count, DialPicture& last) {
+        std::vector<std::optional<double>> readings;
+        for (int i = 0; i < count; ++i) {
+            Pause(100);
+            last = Capture();
+            readings.push_back(ReadNeedle(last));
+        }
+        return readings;
+    }
+
+    POINT origin_{kDialLeft, kDialTop};
+};
+
+std::string Describe(const std::vector<std::optional<double>>& readings) {
+    std::string text;
+    for (const auto& reading : readings)
+        text += " " + Describe(reading);
+    return text;
+}
+
+// Readings with no needle drawn count as zero.
+double Median(const std::vector<std::optional<double>>& readings) {
+    std::vector<double> values;
+    for (const auto& reading : readings)
+        values.push_back(reading.value_or(0));
+    if (values.empty())
+        return -1;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+TEST_F(DialLookTest, MemoryNeedleIsALozengePointingAtTheLoad) {
+    HWND dial = Start(MeterFile{.needle = kMem, .needleType = 1});
+    ASSERT_TRUE(dial);
+    DialPicture picture;
+    std::string problem;
+    double value = 0;
+    const bool settled = WaitForPicture(5000, picture, problem, [&](const DialPicture& p) -> std::string {
+        const int before = MemoryLoad();
+        const std::optional<double> reading = ReadNeedle(p);
+        const int after = MemoryLoad();
+        const int low = std::min(before, after) - 2;
+        const int high = std::max(before, after) + 2;
+        if (!reading || *reading < low || *reading > high)
+            return "needle at " + Describe(reading) + ", memory load " + std::to_string(before) + ".." +
+                   std::to_string(after);
+        value = *reading;
+        return {};
+    });
+    ASSERT_TRUE(settled) << problem << picture.Map();
+
+    const double direction = NeedleDirection(value);
+    // The rest of the dial has no red: one needle, drawn where the value says, not mirrored.
+    const std::string stray = StrayRed(picture, {direction}, 4, {15, 25, 35});
+    EXPECT_TRUE(stray.empty()) << "red away from the needle at" << stray << picture.Map();
+    // Outline lines on both sides of the centre line near the pivot: the lozenge, not a single line.
+    for (double side : {-1.0, 1.0}) {
+        bool outline = false;
+        for (double r = 6; r <= 20 && !outline; r += 1)
+            for (double d = 1; d <= 3 && !outline; d += 0.5)
+                outline = picture.Near(Along(direction + side * std::atan2(d, r) * 180 / kPi, std::hypot(r, d)),
+                                       IsOutlineRed);
+        EXPECT_TRUE(outline) << "no outline on the " << (side < 0 ? "clockwise" : "counter-clockwise")
+                             << " side of the needle at " << value << picture.Map();
+    }
+    CloseAndWait(dial);
+}
+
+TEST_F(DialLookTest, CpuNeedleRisesWhileProcessorZeroIsBusy) {
+    Spinner spinner(1);
+    ASSERT_TRUE(spinner.Running()) << "could not pin a thread to processor 0";
+    HWND dial = Start(MeterFile{.needle = kCpu, .watchMs = 250});
+    ASSERT_TRUE(dial);
+    ProcessorZeroWatch watch;
+    DialPicture picture;
+    std::string problem;
+    std::vector<std::optional<double>> seen;
+    const bool rose = WaitForPicture(6000, picture, problem, [&](const DialPicture& p) -> std::string {
+        seen.push_back(ReadNeedle(p));
+        return seen.back() && *seen.back() >= 80 ? "" : "needle at " + Describe(seen.back());
+    });
+    ASSERT_TRUE(rose) << "processor 0 was " << watch.BusyPercent() << "% busy; needle readings:" << Describe(seen)
+                      << picture.Map();
+    // Not a passing spike: the needle stays up while the load lasts.
+    const std::vector<std::optional<double>> readings = Readings(10, picture);
+    EXPECT_GE(Median(readings), 80) << "processor 0 was " << watch.BusyPercent()
+                                    << "% busy; needle readings:" << Describe(readings) << picture.Map();
+    const std::optional<double> last = ReadNeedle(picture);
+    if (last) {
+        const std::string stray = StrayRed(picture, {NeedleDirection(*last)}, 4, {15, 25, 35});
+        EXPECT_TRUE(stray.empty()) << "red away from the needle at" << stray << picture.Map();
+    }
+    CloseAndWait(dial);
+}
+
+TEST_F(DialLookTest, CpuNeedleIgnoresTheOtherProcessors) {
+    if (ProcessorCount() < 2)
+        GTEST_SKIP() << "one processor only";
+    Spinner spinner(2);
+    ASSERT_TRUE(spinner.Running()) << "could not pin a thread to processor 1";
+    HWND dial = Start(MeterFile{.needle = kCpu, .watchMs = 250});
+    ASSERT_TRUE(dial);
+    // A few samples first, so the readings below are of a running meter.
+    Pause(1000);
+    // The machine's other work may land on processor 0 too; then a low needle proves nothing, so a few tries.
+    constexpr double kOtherLoadAllowed = 25;
+    DialPicture picture;
+    std::vector<std::optional<double>> readings;
+    double zeroBusy = -1;
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        ProcessorZeroWatch watch;
+        readings = Readings(15, picture);
+        zeroBusy = watch.BusyPercent();
+        if (zeroBusy >= 0 && zeroBusy <= kOtherLoadAllowed)
+            break;
+    }
+    CloseAndWait(dial);
+    if (zeroBusy < 0 || zeroBusy > kOtherLoadAllowed)
+        GTEST_SKIP() << "processor 0 stayed busy from elsewhere (" << zeroBusy
+                     << "% at last); needle readings:" << Describe(readings);
+    // A reading of the whole machine would sit at half scale or more, one of processor 1 at full scale.
+    EXPECT_LT(Median(readings), 40) << "processor 0 was " << zeroBusy
+                                    << "% busy; needle readings:" << Describe(readings) << picture.Map();
+}
+
+// The clock hands for one time of day: red hour and minute hands of their lengths, a grey second hand,
+// no red elsewhere; empty when the picture shows that time.
+std::string ClockProblems(const DialPicture& picture, int hour, int minute, int second) {
+    const double hourDirection = ClockDirection(30.0 * (hour % 12) + 0.5 * minute);
+    const double minuteDirection = ClockDirection(6.0 * minute);
+    const double secondDirection = ClockDirection(6.0 * second);
+    std::ostringstream problems;
+    if (!picture.AllAlong(hourDirection, {10, 15, 20}, IsRed))
+        problems << " no hour hand;";
+    if (!picture.AllAlong(minuteDirection, {28, 34, 38}, IsRed))
+        problems << " no minute hand;";
+    // The hour hand ends at 25 pixels: beyond that only the minute hand may be red.
+    if (AngleBetween(hourDirection, minuteDirection) > 12 &&
+        (picture.Near(Along(hourDirection, 31), IsRed) || picture.Near(Along(hourDirection, 35), IsRed)))
+        problems << " hour hand too long;";
+    // Hands drawn later cover the second hand; past 40 pixels it is alone.
+    const bool covered = AngleBetween(secondDirection, minuteDirection) <= 8;
+    if (!picture.AllAlong(secondDirection, covered ? std::vector<double>{42} : std::vector<double>{30, 36, 42},
+                          IsSecondGrey))
+        problems << " no second hand;";
+    const std::string stray = StrayRed(picture, {hourDirection, minuteDirection}, 4, {12, 22, 32});
+    if (!stray.empty())
+        problems << " red away from the hands at" << stray << ";";
+    std::string text = problems.str();
+    if (!text.empty())
+        text = std::to_string(hour) + ":" + std::to_string(minute) + ":" + std::to_string(second) + text;
+    return text;
+}
+
+int SecondOfDay(const SYSTEMTIME& t) {
+    return t.wHour * 3600 + t.wMinute * 60 + t.wSecond;
+}
+
+TEST_F(DialLookTest, ClockHandsShowTheLocalTime) {
+    HWND dial = Start(MeterFile{.needle = kClock, .needleType = 0, .watchMs = 100});
+    ASSERT_TRUE(dial);
+    DialPicture picture;
+    std::string problem;
+    const bool shown = WaitUntil(
+        [&] {
+            SYSTEMTIME before{};
+            SYSTEMTIME after{};
+            GetLocalTime(&before);
+            picture = Capture();
+            GetLocalTime(&after);
+            // The hands show the last second drawn: up to one older than the time before the copy.
+            const int first = SecondOfDay(before) - 1;
+            int last = SecondOfDay(after);
+            if (last < first)
+                last += 86400;
+            problem.clear();
+            for (int t = first; t <= last; ++t) {
+                const int time = (t + 86400) % 86400;
+                const std::string problems = ClockProblems(picture, time / 3600, time / 60 % 60, time % 60);
+                if (problems.empty())
+                    return true;
+                problem += problems + "\n";
+            }
+            return false;
+        },
+        5000);
+    EXPECT_TRUE(shown) << problem << picture.Map();
+    CloseAndWait(dial);
+}
+
+TEST_F(DialLookTest, OutsideTheCircleShowsAndGetsWhatIsBehind) {
+    WhiteBackdrop backdrop(kDialLeft - kMargin, kDialTop - kMargin, kDialSize + 2 * kMargin);
+    ASSERT_TRUE(backdrop.Window());
+    HWND dial = Start(MeterFile{});
+    ASSERT_TRUE(dial);
+    DialPicture picture;
+    std::string problem;
+    const bool shaped = WaitForPicture(5000, picture, problem, [](const DialPicture& p) -> std::string {
+        std::ostringstream wrong;
+        if (!IsWhite(p.At(-5, -5)))
+            wrong << " the white window does not show around the dial;";
+        for (POINT corner : {POINT{2, 2}, POINT{97, 2}, POINT{2, 97}, POINT{97, 97}})
+            if (!IsWhite(p.At(corner.x, corner.y)))
+                wrong << " corner (" << corner.x << "," << corner.y << ") is not see-through;";
+        for (POINT inside : {POINT{50, 3}, POINT{3, 50}, POINT{96, 50}, POINT{50, 96}, POINT{50, 50}})
+            if (IsWhite(p.At(inside.x, inside.y)))
+                wrong << " (" << inside.x << "," << inside.y << ") inside the circle is white;";
+        return wrong.str();
+    });
+    EXPECT_TRUE(shaped) << problem << picture.Map();
+    // A click outside the circle lands on the window behind.
+    EXPECT_EQ(WindowFromPoint(POINT{kDialLeft + 2, kDialTop + 2}), backdrop.Window());
+    EXPECT_EQ(WindowFromPoint(POINT{kDialLeft + 50, kDialTop + 3}), dial);
+    CloseAndWait(dial);
+}
+
+struct LayeredCase {
+    const char* name;
+    bool xp;
+    int transparency;
+    bool layered;
+};
+
+class DialTranslucencyTest : public DialLookTest, public testing::WithParamInterface<LayeredCase> {};
+
+TEST_P(DialTranslucencyTest, LayeredOnlyOnVersionFive) {
+    const LayeredCase& c = GetParam();
+    XpVersionForProgram version(c.xp);
+    ASSERT_EQ(version.Set(), c.xp) << "could not set the program's Windows version";
+    HWND dial = Start(MeterFile{.transparency = c.transparency});
+    ASSERT_TRUE(dial);
+    const auto exStyle = static_cast<DWORD>(GetWindowLongW(dial, GWL_EXSTYLE));
+    EXPECT_EQ((exStyle & WS_EX_LAYERED) != 0, c.layered) << std::hex << exStyle;
+    if (c.layered) {
+        BYTE alpha = 0;
+        DWORD flags = 0;
+        COLORREF key = 0;
+        ASSERT_TRUE(GetLayeredWindowAttributes(dial, &key, &alpha, &flags));
+        EXPECT_NE(flags & LWA_ALPHA, 0u);
+        EXPECT_EQ(alpha, c.transparency);
+    }
+    CloseAndWait(dial);
+}
+
+INSTANTIATE_TEST_SUITE_P(Versions,
+                         DialTranslucencyTest,
+                         testing::Values(LayeredCase{"XpHalf", true, 128, true},
+                                         LayeredCase{"XpOpaque", true, 255, true},
+                                         LayeredCase{"Win10Half", false, 128, false}),
+                         [](const testing::TestParamInfo<LayeredCase>& test) { return test.param.name; });
+
+struct LampCase {
+    const char* name;
+    int warning;
+    bool lit;
+};
+
+class DialLampTest : public DialLookTest, public testing::WithParamInterface<LampCase> {};
+
+TEST_P(DialLampTest, LampShowsFromTheThresholdUp) {
+    const LampCase& c = GetParam();
+    HWND dial = Start(MeterFile{.needle = kMem, .warning = c.warning});
+    ASSERT_TRUE(dial);
+    DialPicture picture;
+    std::string problem;
+    // The lamp follows each drawing of the needle, so the needle comes first.
+    const bool drawn = WaitForPicture(
+        5000, picture, problem, [](const DialPicture& p) -> std::string { return ReadNeedle(p) ? "" : "no needle"; });
+    ASSERT_TRUE(drawn) << problem << picture.Map();
+    int red = 0;
+    for (int y = kLampBox.top; y < kLampBox.bottom; ++y)
+        for (int x = kLampBox.left; x < kLampBox.right; ++x)
+            if (IsRed(picture.At(x, y)))
+                ++red;
+    if (c.lit)
+        EXPECT_GE(red, 4) << "lamp dark with Warning=" << c.warning << picture.Map();
+    else
+        EXPECT_EQ(red, 0) << "lamp lit with Warning=" << c.warning << picture.Map();
+    CloseAndWait(dial);
+}
+
+INSTANTIATE_TEST_SUITE_P(Thresholds,
+                         DialLampTest,
+                         testing::Values(LampCase{"AlwaysReached", 0, true}, LampCase{"NeverReached", 101, false}),
+                         [](const testing::TestParamInfo<LampCase>& test) { return test.param.name; });
+
+}  // namespace
+}  // namespace dorv

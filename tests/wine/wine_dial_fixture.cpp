@@ -1,0 +1,181 @@
+#include "wine_dial_fixture.h"
+
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+namespace dorv {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct DialSearch {
+    DWORD pid;
+    HWND found;
+    int count;
+};
+
+BOOL CALLBACK CollectDial(HWND hwnd, LPARAM param) {
+    auto* search = reinterpret_cast<DialSearch*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    wchar_t name[64] = {};
+    if (pid == search->pid && GetClassNameW(hwnd, name, 64) > 0 && std::wstring(name) == kDialClass) {
+        search->found = hwnd;
+        ++search->count;
+    }
+    return TRUE;
+}
+
+void PumpOwnMessages() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+}  // namespace
+
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    for (;;) {
+        PumpOwnMessages();
+        if (done())
+            return true;
+        if (GetTickCount64() >= end)
+            return false;
+        Sleep(20);
+    }
+}
+
+std::string ReadBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteBytes(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+int ScreenDpiX() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+int PixelsToTwips(int pixels) {
+    const int dpi = ScreenDpiX();
+    return MulDiv(pixels, 1440, dpi > 0 ? dpi : 96);
+}
+
+void WineDialTest::SetUp() {
+    wchar_t module[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameW(nullptr, module, MAX_PATH);
+    ASSERT_GT(length, 0u);
+    ASSERT_LT(length, static_cast<DWORD>(MAX_PATH));
+    const fs::path program = fs::path(module).parent_path() / L"Dorvanix.exe";
+    ASSERT_TRUE(fs::exists(program)) << program.string();
+
+    wchar_t temp[MAX_PATH] = {};
+    ASSERT_GT(GetTempPathW(MAX_PATH, temp), 0u);
+    static int serial = 0;
+    folder_ = fs::path(temp) / (L"dorv_dial_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
+                                std::to_wstring(GetTickCount64()) + L"_" + std::to_wstring(++serial));
+    std::error_code error;
+    ASSERT_TRUE(fs::create_directories(folder_ / L"elsewhere", error)) << error.message();
+    ASSERT_TRUE(fs::copy_file(program, folder_ / L"Dorvanix.exe", error)) << error.message();
+    WriteBytes(Decoy(), kDecoyFile);
+}
+
+void WineDialTest::TearDown() {
+    // Never leave a stray program behind: the next test (and taskkill) would meet it.
+    if (process_) {
+        if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
+            TerminateProcess(process_, 99);
+            WaitForSingleObject(process_, 5000);
+        }
+        CloseHandle(process_);
+        process_ = nullptr;
+    }
+    if (folder_.empty())
+        return;
+    // The image of a program that has just ended may stay locked for a moment.
+    std::error_code error;
+    WaitUntil(
+        [&] {
+            fs::remove_all(folder_, error);
+            return !fs::exists(folder_, error);
+        },
+        3000);
+    EXPECT_FALSE(fs::exists(folder_, error)) << "left behind: " << folder_.string();
+}
+
+void WineDialTest::Launch() {
+    if (process_) {
+        ASSERT_EQ(WaitForSingleObject(process_, 0), WAIT_OBJECT_0) << "the previous run is still going";
+        CloseHandle(process_);
+        process_ = nullptr;
+    }
+    const std::wstring exe = (folder_ / L"Dorvanix.exe").wstring();
+    const std::wstring cwd = (folder_ / L"elsewhere").wstring();
+    std::wstring command = L"\"" + exe + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    const BOOL started =
+        CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, cwd.c_str(), &startup, &info);
+    const DWORD startError = GetLastError();
+    ASSERT_TRUE(started) << "Dorvanix.exe did not start: " << startError;
+    CloseHandle(info.hThread);
+    process_ = info.hProcess;
+    pid_ = info.dwProcessId;
+}
+
+HWND WineDialTest::FindDial() {
+    DialSearch search{pid_, nullptr, 0};
+    const bool found = WaitUntil(
+        [&] {
+            search = DialSearch{pid_, nullptr, 0};
+            EnumWindows(CollectDial, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr || WaitForSingleObject(process_, 0) != WAIT_TIMEOUT;
+        },
+        10000);
+    EXPECT_TRUE(found && search.found) << "no dial window";
+    EXPECT_LE(search.count, 1) << "more than one dial window";
+    return search.found;
+}
+
+HWND WineDialTest::LaunchVisibleDial() {
+    Launch();
+    if (HasFatalFailure())
+        return nullptr;
+    HWND dial = FindDial();
+    if (!dial)
+        return nullptr;
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(dial) != FALSE; }, 10000)) << "dial never shown";
+    return dial;
+}
+
+void WineDialTest::ExpectCleanExit() {
+    ASSERT_TRUE(process_);
+    if (WaitForSingleObject(process_, 20000) != WAIT_OBJECT_0) {
+        TerminateProcess(process_, 99);
+        WaitForSingleObject(process_, 5000);
+        FAIL() << "Dorvanix.exe did not end within 20 s of the close request";
+    }
+    DWORD code = 1;
+    GetExitCodeProcess(process_, &code);
+    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(ReadBytes(Decoy()), kDecoyFile) << "the working directory's meter.ini was touched";
+}
+
+void WineDialTest::CloseAndWait(HWND dial) {
+    ASSERT_TRUE(PostMessageW(dial, WM_CLOSE, 0, 0));
+    ExpectCleanExit();
+}
+
+}  // namespace dorv

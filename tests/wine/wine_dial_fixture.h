@@ -1,0 +1,54 @@
+#pragma once
+// Runs a private copy of Dorvanix.exe for one test: its own temporary folder with meter.ini beside the program,
+// a working directory elsewhere, the dial window found from outside, an orderly close and nothing left behind.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+namespace dorv {
+
+inline constexpr wchar_t kDialClass[] = L"DorvanixMeterFrm";
+inline constexpr int kDialSize = 100;
+
+// Polls until done or the timeout; messages for this thread's own windows are served meanwhile.
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs);
+
+std::string ReadBytes(const std::filesystem::path& path);
+void WriteBytes(const std::filesystem::path& path, const std::string& bytes);
+
+int ScreenDpiX();
+// Screen pixels as the program's Left/Top twips, at the screen's resolution.
+int PixelsToTwips(int pixels);
+
+class WineDialTest : public testing::Test {
+protected:
+    // In the working directory the program is started from: it must neither read nor touch this one.
+    static constexpr char kDecoyFile[] = "[Coordinates]\r\nLeft=3000\r\nTop=3000\r\n[View]\r\nHide_Meter=1\r\n";
+
+    void SetUp() override;
+    void TearDown() override;
+
+    std::filesystem::path Ini() const { return folder_ / L"meter.ini"; }
+    std::filesystem::path Decoy() const { return folder_ / L"elsewhere" / L"meter.ini"; }
+
+    // Starts the copy from another working directory, so only its own folder can supply meter.ini.
+    // A test may launch again once the previous run has ended.
+    void Launch();
+    // The program's one dial window, once it exists.
+    HWND FindDial();
+    // Launch, find the window and wait for it to show; a null window means the test has failed.
+    HWND LaunchVisibleDial();
+    // The program must end by itself with 0 once asked to close.
+    void ExpectCleanExit();
+    void CloseAndWait(HWND dial);
+
+    std::filesystem::path folder_;
+    HANDLE process_ = nullptr;
+    DWORD pid_ = 0;
+};
+
+}  // namespace dorv
