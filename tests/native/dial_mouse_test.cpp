@@ -11,15 +11,11 @@ namespace {
 
 using test::CrLfLines;
 using test::FakeMeter;
-
-void Start(FakeMeter& m, std::initializer_list<const char*> lines) {
-    m.host.File("meter.ini") = CrLfLines(lines);
-    RunEntryProcedure(m.app);
-}
+using test::StartMeter;
 
 TEST(DialMouse, LeftPressDragsExceptOnALabel) {
     FakeMeter m;
-    Start(m, {"[View]", "Label_view=1", "Mode_view=1", "Needle=0"});
+    StartMeter(m, {"[View]", "Label_view=1", "Mode_view=1", "Needle=0"});
     OnDialMouseDown(m.app, LeftButton, 0, 20, 20);
     EXPECT_EQ(m.host.drags, 1);
     OnDialMouseDown(m.app, LeftButton, 0, 60, 70);  // the readout
@@ -43,7 +39,7 @@ TEST(MouseAvoidance, StepsAwayFromAPointerInAnOuterThird) {
     };
     for (const AvoidCase& c : cases) {
         FakeMeter m;
-        Start(m, {"[Etc]", "meter_move_flg=1", "[Coordinates]", "Left=6000", "Top=6000"});
+        StartMeter(m, {"[Etc]", "meter_move_flg=1", "[Coordinates]", "Left=6000", "Top=6000"});
         OnDialMouseMove(m.app, 0, 0, c.x, c.y);
         EXPECT_EQ(m.host.Dial().position.x, 400 + c.dx) << c.x << "," << c.y;
         EXPECT_EQ(m.host.Dial().position.y, 400 + c.dy) << c.x << "," << c.y;
@@ -52,7 +48,7 @@ TEST(MouseAvoidance, StepsAwayFromAPointerInAnOuterThird) {
 
 TEST(MouseAvoidance, WrapsAroundTheScreenAndYieldsToModifierKeys) {
     FakeMeter m;
-    Start(m, {"[Etc]", "meter_move_flg=1", "[Coordinates]", "Left=105", "Top=105"});
+    StartMeter(m, {"[Etc]", "meter_move_flg=1", "[Coordinates]", "Left=105", "Top=105"});
     ASSERT_EQ(m.host.Dial().position.x, 7);
     OnDialMouseMove(m.app, 0, 0, 80, 80);  // 105 - 200 < 0: back in at the far edges
     EXPECT_EQ(m.host.Dial().position.x, 1024 - 100);
@@ -71,8 +67,8 @@ TEST(MouseAvoidance, WrapsAroundTheScreenAndYieldsToModifierKeys) {
 
 TEST(MouseAvoidance, LabelsAndTheSwitchKeepTheDialStill) {
     FakeMeter m;
-    Start(m, {"[View]", "Label_view=1", "Needle=0", "[Etc]", "meter_move_flg=1", "[Coordinates]", "Left=6000",
-              "Top=6000"});
+    StartMeter(m, {"[View]", "Label_view=1", "Needle=0", "[Etc]", "meter_move_flg=1", "[Coordinates]", "Left=6000",
+                   "Top=6000"});
     OnDialMouseMove(m.app, 0, 0, 90, 70);  // right third, but on the readout
     EXPECT_EQ(m.host.Dial().position.x, 400);
     m.app.settings.meter_move_flg = 0;
@@ -83,7 +79,7 @@ TEST(MouseAvoidance, LabelsAndTheSwitchKeepTheDialStill) {
 TEST(TranslucencyCancel, OpaqueUnderThePointerTranslucentThreeSecondsLater) {
     FakeMeter m;
     m.host.version = {true, 2, 5, 1};
-    Start(m, {"[View]", "Mouse_Cancel=1", "Transparency=128"});
+    StartMeter(m, {"[View]", "Mouse_Cancel=1", "Transparency=128"});
     EXPECT_EQ(m.host.Dial().alpha, 128);
     OnDialMouseMove(m.app, 0, ShiftKey, 50, 50);
     EXPECT_EQ(m.host.Dial().alpha, 255);
@@ -103,7 +99,7 @@ TEST(TranslucencyCancel, NothingHappensOnAnOpaqueDialOrWithTheSwitchOff) {
     for (const char* lines : {"Mouse_Cancel=1\r\nTransparency=255", "Mouse_Cancel=0\r\nTransparency=128"}) {
         FakeMeter m;
         m.host.version = {true, 2, 5, 1};
-        Start(m, {"[View]", lines});
+        StartMeter(m, {"[View]", lines});
         m.host.log.clear();
         OnDialMouseMove(m.app, 0, 0, 50, 50);
         EXPECT_TRUE(m.host.log.empty()) << lines;

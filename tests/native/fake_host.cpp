@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/meter_lifecycle.h"
 #include "settings/ini_text.h"
 
 namespace dorv::test {
@@ -278,6 +279,11 @@ std::string CrLfLines(std::initializer_list<const char*> lines) {
     for (const char* line : lines)
         text += std::string(line) + "\r\n";
     return text;
+}
+
+void StartMeter(FakeMeter& meter, std::initializer_list<const char*> lines) {
+    meter.host.File("meter.ini") = CrLfLines(lines);
+    RunEntryProcedure(meter.app);
 }
 
 }  // namespace dorv::test

@@ -178,4 +178,7 @@ struct FakeMeter {
     MeterApp app{host.platform()};
 };
 
+// Starts the meter from a meter.ini of these lines, as the program's entry does.
+void StartMeter(FakeMeter& meter, std::initializer_list<const char*> lines);
+
 }  // namespace dorv::test

@@ -15,12 +15,7 @@ namespace {
 
 using test::CrLfLines;
 using test::FakeMeter;
-
-// A running meter loaded from the given file lines.
-void Start(FakeMeter& m, std::initializer_list<const char*> lines) {
-    m.host.File("meter.ini") = CrLfLines(lines);
-    RunEntryProcedure(m.app);
-}
+using test::StartMeter;
 
 std::vector<std::string> Captions(const std::vector<MenuItemView>& rows) {
     std::vector<std::string> captions;
@@ -35,7 +30,7 @@ const MenuItemView& Row(const std::vector<MenuItemView>& rows, MenuItemId id) {
 
 TEST(PopupMenu, JapaneseByDefaultWithOptionsAsTheDefaultItem) {
     FakeMeter m;
-    Start(m, {"[View]", "Needle=0", "Top_view=1"});
+    StartMeter(m, {"[View]", "Needle=0", "Top_view=1"});
     OnDialMouseUp(m.app, RightButton, 0, 20, 20);
     ASSERT_EQ(m.host.popups.size(), 1u);
     const std::vector<MenuItemView>& rows = m.host.popups[0];
@@ -53,7 +48,7 @@ TEST(PopupMenu, JapaneseByDefaultWithOptionsAsTheDefaultItem) {
 
 TEST(PopupMenu, EnglishCaptionsStayForTheRunAndHelpIsGreyed) {
     FakeMeter m;
-    Start(m, {"[View]", "English=1"});
+    StartMeter(m, {"[View]", "English=1"});
     m.app.settings.English = 0;  // switched off meanwhile: the English captions stay until the next start
     OnDialMouseUp(m.app, RightButton, 0, 20, 20);
     const std::vector<MenuItemView>& rows = m.host.popups.back();
@@ -65,7 +60,7 @@ TEST(PopupMenu, EnglishCaptionsStayForTheRunAndHelpIsGreyed) {
 
 TEST(PopupMenu, MarksAreRefreshedBeforeEachPopup) {
     FakeMeter m;
-    Start(m, {"[View]", "Needle=1"});
+    StartMeter(m, {"[View]", "Needle=1"});
     m.host.version = {true, 2, 6, 0};
     m.app.settings.Needle = 7;  // outside the modes: the marks stay as they were
     m.app.settings.Illumination = true;
@@ -79,7 +74,7 @@ TEST(PopupMenu, MarksAreRefreshedBeforeEachPopup) {
 
 TEST(PopupMenu, OpensFromTheTrayAfterComingForwardAndOnePumpPass) {
     FakeMeter m;
-    Start(m, {"[View]", "Icon_view=1"});
+    StartMeter(m, {"[View]", "Icon_view=1"});
     m.host.log.clear();
     OnTrayCallback(m.app, 0x205);
     EXPECT_EQ(m.host.log, (std::vector<std::string>{"foreground", "pump", "popup"}));
@@ -91,7 +86,7 @@ TEST(PopupMenu, OpensFromTheTrayAfterComingForwardAndOnePumpPass) {
 
 TEST(PopupMenu, ChosenCommandRuns) {
     FakeMeter m;
-    Start(m, {"[View]", "Needle=2"});
+    StartMeter(m, {"[View]", "Needle=2"});
     m.host.menuChoices.push_back(MenuCommandId(MenuItemId::MNU_M_L));
     OnDialMouseUp(m.app, RightButton, 0, 60, 70);  // released over the readout: the same menu
     EXPECT_EQ(m.app.settings.Needle, MeterMode::Clock);
@@ -105,7 +100,7 @@ TEST(PopupMenu, ChosenCommandRuns) {
 
 TEST(PopupMenu, QuitSavesTheModeChosenFromTheMenu) {
     FakeMeter m;
-    Start(m, {"[View]", "Needle=2", "Icon_view=1"});
+    StartMeter(m, {"[View]", "Needle=2", "Icon_view=1"});
     m.host.menuChoices = {MenuCommandId(MenuItemId::MNU_M_P), MenuCommandId(MenuItemId::MNU_M_X)};
     OnDialMouseUp(m.app, RightButton, 0, 20, 20);
     OnDialMouseUp(m.app, RightButton, 0, 20, 20);
@@ -131,7 +126,7 @@ TEST(ModeCommands, NeedleStartsOnePointLowerOrAtZeroFromTheClock) {
     };
     for (const Case& c : cases) {
         FakeMeter m;
-        Start(m, {"[View]", c.from});
+        StartMeter(m, {"[View]", c.from});
         m.app.ShownValue = c.shown;
         RunMenuCommand(m.app, c.command);
         EXPECT_NEAR(m.app.ShownValue, c.after, 1e-9) << c.from << " shown " << c.shown;
@@ -155,7 +150,7 @@ TEST(ModeCommands, LayoutFaceTimerAndDrawingPerMode) {
     };
     for (const Case& c : cases) {
         FakeMeter m;
-        Start(m, {"[View]", "Needle=3", "[Movement]", "Watch_time=250"});
+        StartMeter(m, {"[View]", "Needle=3", "[Movement]", "Watch_time=250"});
         RunMenuCommand(m.app, c.command);
         EXPECT_EQ(m.app.settings.Needle, c.needle);
         EXPECT_EQ(m.host.labels[DialLabelId::Readout].left, c.label1Left);
@@ -174,7 +169,7 @@ TEST(ModeCommands, LayoutFaceTimerAndDrawingPerMode) {
 
 TEST(ModeCommands, ClockHidesTheLampAndResetsTheTrayPictureInTheLitSet) {
     FakeMeter m;
-    Start(m, {"[View]", "Needle=0", "Icon_view=1", "[Color]", "Illumination=True", "[Movement]", "Warning=0"});
+    StartMeter(m, {"[View]", "Needle=0", "Icon_view=1", "[Color]", "Illumination=True", "[Movement]", "Warning=0"});
     m.host.memory = {100, 40, 100, 100};
     OnMeterTimer(m.app, TimerId::Timer1);
     EXPECT_TRUE(m.app.meter.warningLampVisible);
@@ -187,7 +182,7 @@ TEST(ModeCommands, ClockHidesTheLampAndResetsTheTrayPictureInTheLitSet) {
 
 TEST(AlwaysOnTop, TogglesAndShowsAHiddenDial) {
     FakeMeter m;
-    Start(m, {"[View]", "Hide_Meter=1"});
+    StartMeter(m, {"[View]", "Hide_Meter=1"});
     ASSERT_FALSE(m.host.Dial().visible);
     RunMenuCommand(m.app, MenuItemId::MNU_M_T);
     EXPECT_TRUE(m.host.Dial().visible);
@@ -200,7 +195,7 @@ TEST(AlwaysOnTop, TogglesAndShowsAHiddenDial) {
 
 TEST(Pause, CpuNeedleSinksToZeroInVisibleStepsAndSamplingResumes) {
     FakeMeter m;
-    Start(m, {"[View]", "Needle=2"});
+    StartMeter(m, {"[View]", "Needle=2"});
     m.app.ShownValue = 80;
     RunMenuCommand(m.app, MenuItemId::MNU_M_S);
     EXPECT_DOUBLE_EQ(m.app.ShownValue, 0);
@@ -223,7 +218,7 @@ TEST(Pause, CpuNeedleSinksToZeroInVisibleStepsAndSamplingResumes) {
 
 TEST(Pause, QuitInsideThePauseLoopEndsIt) {
     FakeMeter m;
-    Start(m, {"[View]", "Needle=0"});
+    StartMeter(m, {"[View]", "Needle=0"});
     m.app.ShownValue = 90;
     m.host.onPump = [&m] {
         if (m.host.pumps == 3)

@@ -15,11 +15,7 @@ namespace {
 
 using test::CrLfLines;
 using test::FakeMeter;
-
-void Start(FakeMeter& m, std::initializer_list<const char*> lines) {
-    m.host.File("meter.ini") = CrLfLines(lines);
-    RunEntryProcedure(m.app);
-}
+using test::StartMeter;
 
 TEST(Schedule, LightsFromTheOnTimeUpToTheOffTime) {
     struct Case {
@@ -60,7 +56,7 @@ TEST(Schedule, LightsFromTheOnTimeUpToTheOffTime) {
 
 TEST(Schedule, SwitchesOnlyWhenTheStateDiffersAndIdlesWithoutAnOnTime) {
     FakeMeter m;
-    Start(m, {"[Color]", "illumi_on_time=08:00", "illumi_off_time=17:00", "Illumination=True"});
+    StartMeter(m, {"[Color]", "illumi_on_time=08:00", "illumi_off_time=17:00", "Illumination=True"});
     m.host.time = {9, 0, 0};
     m.host.drawing.clear();
     OnMeterTimer(m.app, TimerId::Timer2);
@@ -87,7 +83,7 @@ TEST(Schedule, HandEditedTimesAreReformatted) {
 
 TEST(IlluminationCommand, TogglesWithoutAScheduleAndAsksInJapaneseWithOne) {
     FakeMeter m;
-    Start(m, {"[View]", "English=1", "Needle=3"});
+    StartMeter(m, {"[View]", "English=1", "Needle=3"});
     RunMenuCommand(m.app, MenuItemId::MNU_M_I);
     EXPECT_TRUE(m.app.settings.Illumination);
     EXPECT_EQ(m.app.meter.face, DialFace::ClockLit);
@@ -96,7 +92,7 @@ TEST(IlluminationCommand, TogglesWithoutAScheduleAndAsksInJapaneseWithOne) {
 
 TEST(IlluminationCommand, WithAScheduleAsksInJapaneseInEitherLanguage) {
     FakeMeter m;
-    Start(m, {"[View]", "English=1", "[Color]", "illumi_on_time=18:00", "illumi_off_time=06:00"});
+    StartMeter(m, {"[View]", "English=1", "[Color]", "illumi_on_time=18:00", "illumi_off_time=06:00"});
     m.host.answers = {false};
     RunMenuCommand(m.app, MenuItemId::MNU_M_I);
     EXPECT_FALSE(m.app.settings.Illumination);
@@ -115,7 +111,7 @@ TEST(IlluminationCommand, WithAScheduleAsksInJapaneseInEitherLanguage) {
 
 TEST(SetIllumination, FollowsTheClockMarkForTheFaceAndRedrawsTheTrayAtOnce) {
     FakeMeter m;
-    Start(m, {"[View]", "Needle=2", "Icon_view=1"});
+    StartMeter(m, {"[View]", "Needle=2", "Icon_view=1"});
     m.app.ShownValue = 57;
     m.host.trayLog.clear();
     m.app.settings.Illumination = true;
@@ -151,7 +147,7 @@ TEST(TrayIcon, PictureAndTipFollowTheValue) {
 
 TEST(TrayIcon, AddedAtLoadWithTheFirstDrawnValueAndRemovedAtQuit) {
     FakeMeter m;
-    Start(m, {"[View]", "Icon_view=1", "Needle=2"});
+    StartMeter(m, {"[View]", "Icon_view=1", "Needle=2"});
     EXPECT_TRUE(m.host.trayPresent);
     EXPECT_EQ(m.host.trayIcon.tip, "CPU:0%");
     m.app.settings.Needle = MeterMode::Clock;
@@ -165,7 +161,7 @@ TEST(TrayIcon, AddedAtLoadWithTheFirstDrawnValueAndRemovedAtQuit) {
 
 TEST(TrayIcon, OffStillPreparesAndDeletesButNeverAddsOrUpdates) {
     FakeMeter m;
-    Start(m, {"[View]", "Icon_view=0", "Needle=2"});
+    StartMeter(m, {"[View]", "Icon_view=0", "Needle=2"});
     m.app.ShownValue = 40;
     UpdateTrayIcon(m.app, 40);
     UpdateClockTip(m.app);
@@ -178,7 +174,7 @@ TEST(TrayIcon, OffStillPreparesAndDeletesButNeverAddsOrUpdates) {
 
 TEST(TrayIcon, ComesBackAfterTheShellRestarts) {
     FakeMeter m;
-    Start(m, {"[View]", "Icon_view=1", "Needle=0"});
+    StartMeter(m, {"[View]", "Icon_view=1", "Needle=0"});
     m.host.trayPresent = false;  // Explorer restarted and forgot it
     OnTaskbarCreated(m.app);
     EXPECT_TRUE(m.host.trayPresent);
@@ -192,7 +188,7 @@ TEST(TrayIcon, ComesBackAfterTheShellRestarts) {
 TEST(TrayIcon, RetriesAFewTimesWhileTheShellIsNotReady) {
     FakeMeter m;
     m.host.shellReady = false;
-    Start(m, {"[View]", "Icon_view=1"});
+    StartMeter(m, {"[View]", "Icon_view=1"});
     EXPECT_FALSE(m.host.trayPresent);
     EXPECT_EQ(m.host.TimerInterval(TimerId::TrayRetry), 2000);
     OnMenuTimer(m.app, TimerId::TrayRetry);
@@ -204,7 +200,7 @@ TEST(TrayIcon, RetriesAFewTimesWhileTheShellIsNotReady) {
 
     FakeMeter never;
     never.host.shellReady = false;
-    Start(never, {"[View]", "Icon_view=1"});
+    StartMeter(never, {"[View]", "Icon_view=1"});
     for (int i = 0; i < 10; ++i)
         OnMenuTimer(never.app, TimerId::TrayRetry);
     EXPECT_EQ(std::count(never.host.trayLog.begin(), never.host.trayLog.end(), "add normal 0 CPU:0%"), 6);
