@@ -4,12 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cstdint>
 
 #include "metrics/cpu_counter.h"
 #include "metrics/processor_times.h"
 #include "platform/win32/win32_host.h"
+#include "wine_dial_fixture.h"
 
 namespace dorv {
 namespace {
@@ -17,47 +17,6 @@ namespace {
 bool UnderWine() {
     return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
 }
-
-unsigned ProcessorCount() {
-    SYSTEM_INFO info{};
-    GetSystemInfo(&info);
-    return info.dwNumberOfProcessors;
-}
-
-// A thread spinning on the processors of the mask for as long as it lives.
-class Spinner {
-public:
-    explicit Spinner(DWORD_PTR mask) {
-        thread_ = CreateThread(nullptr, 0, &Spin, &stop_, CREATE_SUSPENDED, nullptr);
-        if (!thread_)
-            return;
-        pinned_ = SetThreadAffinityMask(thread_, mask) != 0;
-        ResumeThread(thread_);
-    }
-    ~Spinner() {
-        stop_ = true;
-        if (thread_) {
-            WaitForSingleObject(thread_, INFINITE);
-            CloseHandle(thread_);
-        }
-    }
-    Spinner(const Spinner&) = delete;
-    Spinner& operator=(const Spinner&) = delete;
-
-    bool Running() const { return thread_ && pinned_; }
-
-private:
-    static DWORD WINAPI Spin(void* stop) {
-        auto* flag = static_cast<std::atomic<bool>*>(stop);
-        while (!flag->load(std::memory_order_relaxed)) {
-        }
-        return 0;
-    }
-
-    std::atomic<bool> stop_{false};
-    HANDLE thread_ = nullptr;
-    bool pinned_ = false;
-};
 
 std::uint64_t Ticks(const FILETIME& time) {
     return (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;

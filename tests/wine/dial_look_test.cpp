@@ -252,12 +252,6 @@ int MemoryLoad() {
     return static_cast<int>(std::lround((1 - available) * 100));
 }
 
-unsigned ProcessorCount() {
-    SYSTEM_INFO info{};
-    GetSystemInfo(&info);
-    return info.dwNumberOfProcessors;
-}
-
 // Processor 0's busy share between two readings of its times, as the system reports them per processor.
 class ProcessorZeroWatch {
 public:
@@ -305,41 +299,6 @@ private:
     }
 
     std::optional<Times> start_;
-};
-
-// A thread of this process spinning on the processors of the mask for as long as it lives.
-class Spinner {
-public:
-    explicit Spinner(DWORD_PTR mask) {
-        thread_ = CreateThread(nullptr, 0, &Spin, &stop_, CREATE_SUSPENDED, nullptr);
-        if (!thread_)
-            return;
-        pinned_ = SetThreadAffinityMask(thread_, mask) != 0;
-        ResumeThread(thread_);
-    }
-    ~Spinner() {
-        stop_ = true;
-        if (thread_) {
-            WaitForSingleObject(thread_, INFINITE);
-            CloseHandle(thread_);
-        }
-    }
-    Spinner(const Spinner&) = delete;
-    Spinner& operator=(const Spinner&) = delete;
-
-    bool Running() const { return thread_ && pinned_; }
-
-private:
-    static DWORD WINAPI Spin(void* stop) {
-        const auto* flag = static_cast<const std::atomic<bool>*>(stop);
-        while (!flag->load(std::memory_order_relaxed)) {
-        }
-        return 0;
-    }
-
-    std::atomic<bool> stop_{false};
-    HANDLE thread_ = nullptr;
-    bool pinned_ = false;
 };
 
 // A plain white window of this process; a dial opened later lies above it.

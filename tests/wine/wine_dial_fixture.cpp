@@ -178,4 +178,10 @@ void WineDialTest::CloseAndWait(HWND dial) {
     ExpectCleanExit();
 }
 
+unsigned ProcessorCount() {
+    SYSTEM_INFO info{};
+    GetSystemInfo(&info);
+    return info.dwNumberOfProcessors;
+}
+
 }  // namespace dorv

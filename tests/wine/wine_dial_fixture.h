@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -49,6 +50,43 @@ protected:
     std::filesystem::path folder_;
     HANDLE process_ = nullptr;
     DWORD pid_ = 0;
+};
+
+unsigned ProcessorCount();
+
+// A thread of this process spinning on the processors of the mask for as long as it lives.
+class Spinner {
+public:
+    explicit Spinner(DWORD_PTR mask) {
+        thread_ = CreateThread(nullptr, 0, &Spin, &stop_, CREATE_SUSPENDED, nullptr);
+        if (!thread_)
+            return;
+        pinned_ = SetThreadAffinityMask(thread_, mask) != 0;
+        ResumeThread(thread_);
+    }
+    ~Spinner() {
+        stop_ = true;
+        if (thread_) {
+            WaitForSingleObject(thread_, INFINITE);
+            CloseHandle(thread_);
+        }
+    }
+    Spinner(const Spinner&) = delete;
+    Spinner& operator=(const Spinner&) = delete;
+
+    bool Running() const { return thread_ && pinned_; }
+
+private:
+    static DWORD WINAPI Spin(void* stop) {
+        const auto* flag = static_cast<const std::atomic<bool>*>(stop);
+        while (!flag->load(std::memory_order_relaxed)) {
+        }
+        return 0;
+    }
+
+    std::atomic<bool> stop_{false};
+    HANDLE thread_ = nullptr;
+    bool pinned_ = false;
 };
 
 }  // namespace dorv

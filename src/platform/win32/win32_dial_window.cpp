@@ -113,6 +113,9 @@ void Win32Host::BeginWindowDrag(WindowHandle window) {
     // The caption hit starts the system's move loop, which returns once the button is up.
     ReleaseCapture();
     SendMessageW(ToHwnd(window), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+    // The move loop swallows a quit posted while it ran (a close during the drag): post it again.
+    if (ending_)
+        PostQuitMessage(0);
 }
 
 void Win32Host::SetForegroundWindow(WindowHandle window) {

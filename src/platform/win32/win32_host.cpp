@@ -109,6 +109,9 @@ void Win32Host::PumpMessagesOnce() {
 void Win32Host::EndProgram() {
     ending_ = true;
     PostQuitMessage(0);
+    // A quit reached from inside the popup's loop: close the menu, whose loop would swallow the quit.
+    if (menuOpen_)
+        EndMenu();
 }
 
 void Win32Host::Beep() {

@@ -102,6 +102,11 @@ int Win32Host::TrackPopup(WindowHandle owner, const std::vector<MenuItemView>& i
                                        0, ownerWindow, nullptr);
     menuOpen_ = false;
     PostMessageW(ownerWindow, WM_NULL, 0, 0);
+    // The menu's loop swallows a quit posted while it ran (a close while the menu was open): post it again.
+    if (ending_) {
+        PostQuitMessage(0);
+        return 0;
+    }
     return static_cast<int>(chosen);
 }
 
