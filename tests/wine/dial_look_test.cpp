@@ -107,30 +107,9 @@ class DialPicture {
 public:
     static DialPicture Capture(POINT dialOrigin) {
         DialPicture picture;
-        constexpr int side = kDialSize + 2 * kMargin;
-        HDC screen = GetDC(nullptr);
-        HDC memory = CreateCompatibleDC(screen);
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = side;
-        info.bmiHeader.biHeight = -side;  // top-down rows
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        HBITMAP image = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        if (image && bits) {
-            HGDIOBJ old = SelectObject(memory, image);
-            if (BitBlt(memory, 0, 0, side, side, screen, dialOrigin.x - kMargin, dialOrigin.y - kMargin, SRCCOPY)) {
-                GdiFlush();
-                const auto* rows = static_cast<const std::uint32_t*>(bits);
-                picture.pixels_.assign(rows, rows + side * side);
-            }
-            SelectObject(memory, old);
-            DeleteObject(image);
-        }
-        DeleteDC(memory);
-        ReleaseDC(nullptr, screen);
+        const RECT area{dialOrigin.x - kMargin, dialOrigin.y - kMargin, dialOrigin.x + kDialSize + kMargin,
+                        dialOrigin.y + kDialSize + kMargin};
+        picture.pixels_ = CaptureScreen(area);
         return picture;
     }
 

@@ -112,31 +112,11 @@ public:
         const int height = area.bottom - area.top;
         if (width <= 0 || height <= 0)
             return picture;
-        HDC screen = GetDC(nullptr);
-        HDC memory = CreateCompatibleDC(screen);
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;  // top-down rows
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        HBITMAP image = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        if (image && bits) {
-            HGDIOBJ old = SelectObject(memory, image);
-            if (BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY)) {
-                GdiFlush();
-                const auto* first = static_cast<const std::uint32_t*>(bits);
-                picture.pixels_.assign(first, first + static_cast<std::size_t>(width) * height);
-                picture.width_ = width;
-                picture.height_ = height;
-            }
-            SelectObject(memory, old);
-            DeleteObject(image);
+        picture.pixels_ = CaptureScreen(area);
+        if (picture.Valid()) {
+            picture.width_ = width;
+            picture.height_ = height;
         }
-        DeleteDC(memory);
-        ReleaseDC(nullptr, screen);
         return picture;
     }
 

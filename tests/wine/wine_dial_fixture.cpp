@@ -184,4 +184,37 @@ unsigned ProcessorCount() {
     return info.dwNumberOfProcessors;
 }
 
+std::vector<std::uint32_t> CaptureScreen(const RECT& area) {
+    std::vector<std::uint32_t> pixels;
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    if (width <= 0 || height <= 0)
+        return pixels;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP image = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (image && bits) {
+        HGDIOBJ old = SelectObject(memory, image);
+        if (BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY)) {
+            GdiFlush();
+            const auto* first = static_cast<const std::uint32_t*>(bits);
+            pixels.assign(first, first + static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+        }
+        SelectObject(memory, old);
+    }
+    if (image)
+        DeleteObject(image);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
 }  // namespace dorv

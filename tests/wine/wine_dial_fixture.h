@@ -6,9 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace dorv {
 
@@ -88,5 +90,8 @@ private:
     HANDLE thread_ = nullptr;
     bool pinned_ = false;
 };
+
+// The screen's pixels in the area, top-down rows of 0x00RRGGBB; empty when nothing could be read.
+std::vector<std::uint32_t> CaptureScreen(const RECT& area);
 
 }  // namespace dorv
