@@ -19,19 +19,6 @@ namespace {
 
 constexpr int kScheduleCheckMs = 5000;
 
-MenuItemId ModeMenuItem(int mode) {
-    switch (mode) {
-        case MeterMode::Mem:
-            return MenuItemId::MNU_M_P;
-        case MeterMode::VMem:
-            return MenuItemId::MNU_M_V;
-        case MeterMode::Cpu:
-            return MenuItemId::MNU_M_C;
-        default:
-            return MenuItemId::MNU_M_L;
-    }
-}
-
 }  // namespace
 
 // The whole load, in its fixed order: settings are read key by key with the actions between reads.
@@ -53,8 +40,7 @@ void LoadMeterFrm(MeterApp& app) {
     if (s.Top_view == 1)
         SetMenuChecked(app, MenuItemId::MNU_M_T, true);
     LoadSetting(file, SettingKey::Needle, s);
-    if (s.Needle >= MeterMode::Mem && s.Needle <= MeterMode::Clock)
-        SetMenuChecked(app, ModeMenuItem(s.Needle), true);
+    CheckModeItem(app, s.Needle);
     // 7-8. View settings, then translucency while the window is still hidden.
     for (SettingKey key :
          {SettingKey::Needle_type, SettingKey::Label_view, SettingKey::Mode_view, SettingKey::Icon_view,

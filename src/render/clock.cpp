@@ -29,27 +29,9 @@ std::vector<RoleLine> Hand(double c, double angle, double radius, double halfWid
     return {lines.begin(), lines.end()};
 }
 
-Colour HandColour(const ActiveColours& colours, LineRole role) {
-    switch (role) {
-        case LineRole::Outline:
-            return colours.outline;
-        case LineRole::HubCentre:
-            return colours.hubCentre;
-        case LineRole::HubOutline:
-            return colours.hubOutline;
-        case LineRole::SecondHand:
-            return colours.secondHand;
-        case LineRole::CentreLine:
-            break;
-    }
-    return colours.centreLine;
-}
-
 void DrawLines(MeterApp& app, const std::vector<RoleLine>& lines) {
     for (const RoleLine& line : lines)
-        app.platform.drawing.DrawLine(app.meter.window, static_cast<float>(line.from.x),
-                                      static_cast<float>(line.from.y), static_cast<float>(line.to.x),
-                                      static_cast<float>(line.to.y), HandColour(app.activeColours, line.role));
+        DrawRoleLine(app, line, LineColour(line.role, app.activeColours));
 }
 
 }  // namespace

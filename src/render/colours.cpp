@@ -27,4 +27,36 @@ AfterimageColours ComputeAfterimageColours(const MeterSettings& settings) {
             DarkenColour(set.hubOutline)};
 }
 
+Colour LineColour(LineRole role, const ActiveColours& colours) {
+    switch (role) {
+        case LineRole::Outline:
+            return colours.outline;
+        case LineRole::HubCentre:
+            return colours.hubCentre;
+        case LineRole::HubOutline:
+            return colours.hubOutline;
+        case LineRole::SecondHand:
+            return colours.secondHand;
+        case LineRole::CentreLine:
+            break;
+    }
+    return colours.centreLine;
+}
+
+Colour AfterimageLineColour(LineRole role, const ActiveColours& colours, const AfterimageColours& shades) {
+    switch (role) {
+        case LineRole::Outline:
+            return shades.outline;
+        case LineRole::HubCentre:
+            return shades.hubCentre;
+        case LineRole::HubOutline:
+            return shades.hubOutline;
+        case LineRole::SecondHand:
+            return colours.secondHand;
+        case LineRole::CentreLine:
+            break;
+    }
+    return shades.centreLine;
+}
+
 }  // namespace dorv

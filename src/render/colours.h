@@ -1,5 +1,6 @@
 #pragma once
 // The colours in effect for drawing, and the darkened shades of the afterimages.
+#include "render/geometry.h"
 #include "settings/meter_settings.h"
 
 namespace dorv {
@@ -27,5 +28,9 @@ ActiveColours SelectActiveColours(const MeterSettings& settings);
 Colour SelectTextColour(const MeterSettings& settings);
 
 AfterimageColours ComputeAfterimageColours(const MeterSettings& settings);
+
+// The colour a line of a needle or hand takes; an afterimage takes the shade (the second hand has none).
+Colour LineColour(LineRole role, const ActiveColours& colours);
+Colour AfterimageLineColour(LineRole role, const ActiveColours& colours, const AfterimageColours& shades);
 
 }  // namespace dorv

@@ -29,6 +29,11 @@ void RefreshLabels(MeterApp& app) {
     RefreshLabel(app, DialLabelId::Mode);
 }
 
+void DrawRoleLine(MeterApp& app, const RoleLine& line, Colour colour) {
+    app.platform.drawing.DrawLine(app.meter.window, static_cast<float>(line.from.x), static_cast<float>(line.from.y),
+                                  static_cast<float>(line.to.x), static_cast<float>(line.to.y), colour);
+}
+
 void ClearDrawing(MeterApp& app) {
     app.platform.drawing.ClearDrawing(app.meter.window);
 }

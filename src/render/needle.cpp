@@ -7,28 +7,6 @@
 #include "tray_menu/tray_icon.h"
 
 namespace dorv {
-namespace {
-
-Colour NeedleColour(const MeterApp& app, LineRole role, NeedleKind kind) {
-    const ActiveColours& normal = app.activeColours;
-    const AfterimageColours& shade = app.afterimageColours;
-    bool after = kind == NeedleKind::Afterimage;
-    switch (role) {
-        case LineRole::Outline:
-            return after ? shade.outline : normal.outline;
-        case LineRole::HubCentre:
-            return after ? shade.hubCentre : normal.hubCentre;
-        case LineRole::HubOutline:
-            return after ? shade.hubOutline : normal.hubOutline;
-        case LineRole::SecondHand:
-            return normal.secondHand;
-        case LineRole::CentreLine:
-            break;
-    }
-    return after ? shade.centreLine : normal.centreLine;
-}
-
-}  // namespace
 
 std::vector<RoleLine> NeedleLines(double value, int centre, int needleType) {
     const double c = centre;
@@ -56,9 +34,10 @@ void DrawNeedle(MeterApp& app, double value, NeedleKind kind) {
     if (s.Zanzo_view == 0)
         ClearDrawing(app);
     for (const RoleLine& line : NeedleLines(value, s.Center, s.Needle_type))
-        app.platform.drawing.DrawLine(app.meter.window, static_cast<float>(line.from.x),
-                                      static_cast<float>(line.from.y), static_cast<float>(line.to.x),
-                                      static_cast<float>(line.to.y), NeedleColour(app, line.role, kind));
+        DrawRoleLine(app, line,
+                     kind == NeedleKind::Afterimage
+                         ? AfterimageLineColour(line.role, app.activeColours, app.afterimageColours)
+                         : LineColour(line.role, app.activeColours));
     ShowWarningLamp(app, value >= s.Warning);
     if (s.Icon_view == 1)
         UpdateTrayIcon(app, value);

@@ -17,14 +17,6 @@ namespace {
 
 constexpr int kClockTickMs = 200;
 
-constexpr MenuItemId kModeItems[] = {MenuItemId::MNU_M_P, MenuItemId::MNU_M_V, MenuItemId::MNU_M_C,
-                                     MenuItemId::MNU_M_L};
-
-void CheckModeItem(MeterApp& app, int mode) {
-    for (int i = 0; i < 4; ++i)
-        SetMenuChecked(app, kModeItems[i], i == mode);
-}
-
 DialFace MeterFace(const MeterApp& app) {
     return app.settings.Illumination ? DialFace::MeterLit : DialFace::Meter;
 }

@@ -65,12 +65,16 @@ void SetMenuLanguage(MeterApp& app) {
     app.menu.Item(MenuItemId::MNU_M_H).enabled = false;
 }
 
+void CheckModeItem(MeterApp& app, int mode) {
+    if (mode < MeterMode::Mem || mode > MeterMode::Clock)
+        return;
+    for (int i = 0; i < 4; ++i)
+        SetMenuChecked(app, kModeItems[i], i == mode);
+}
+
 void RefreshMenuChecks(MeterApp& app) {
     SetMenuLanguage(app);
-    const int mode = app.settings.Needle;
-    if (mode >= MeterMode::Mem && mode <= MeterMode::Clock)
-        for (int i = 0; i < 4; ++i)
-            SetMenuChecked(app, kModeItems[i], i == mode);
+    CheckModeItem(app, app.settings.Needle);
     SetMenuChecked(app, MenuItemId::MNU_M_I, app.settings.Illumination);
     SetMenuChecked(app, MenuItemId::MNU_M_T, app.settings.Top_view != 0);
 }

@@ -50,6 +50,9 @@ void SetMenuChecked(MeterApp& app, MenuItemId id, bool checked);
 void SetMenuEnabled(MeterApp& app, MenuItemId id, bool enabled);
 bool IsMenuChecked(MeterApp& app, MenuItemId id);
 
+// Checks the item of a mode (0..3) and unchecks the other three; other values leave the marks alone.
+void CheckModeItem(MeterApp& app, int mode);
+
 // The English captions when English = 1, with help disabled; Japanese ones are never written back.
 void SetMenuLanguage(MeterApp& app);
 // Before each popup: language, mode marks, illumination and always-on-top marks.

@@ -26,6 +26,10 @@ void TryAdd(MeterApp& app) {
     app.tray.added = app.platform.tray.AddTrayIcon(app.menu.window, app.tray.view);
 }
 
+std::string ClockTip(MeterApp& app) {
+    return "Clock:" + app.platform.system.FormatTimeOfDay(app.platform.system.CurrentLocalTime());
+}
+
 void Modify(MeterApp& app) {
     app.platform.tray.ModifyTrayIcon(app.menu.window, app.tray.view);
 }
@@ -71,7 +75,7 @@ void UpdateTrayIcon(MeterApp& app, double value) {
         return;
     const int mode = app.settings.Needle;
     if (mode == MeterMode::Clock)
-        app.tray.view.tip = "Clock:" + app.platform.system.FormatTimeOfDay(app.platform.system.CurrentLocalTime());
+        app.tray.view.tip = ClockTip(app);
     else if (std::string tip = TrayTip(mode, value); !tip.empty())
         app.tray.view.tip = tip;
     app.tray.view.index = TrayIconIndex(mode, value);
@@ -82,7 +86,7 @@ void UpdateTrayIcon(MeterApp& app, double value) {
 void UpdateClockTip(MeterApp& app) {
     if (app.settings.Icon_view != 1)
         return;
-    app.tray.view.tip = "Clock:" + app.platform.system.FormatTimeOfDay(app.platform.system.CurrentLocalTime());
+    app.tray.view.tip = ClockTip(app);
     Modify(app);
 }
 
