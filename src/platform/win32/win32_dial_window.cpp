@@ -131,6 +131,8 @@ LRESULT CALLBACK Win32Host::DialWindowProc(HWND hwnd, UINT message, WPARAM wPara
 }
 
 LRESULT Win32Host::HandleDialMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (LRESULT result = 0; HandleQuitMessage(message, wParam, result))
+        return result;
     switch (message) {
         case WM_TIMER:
             if (app_ && !ending_ && hwnd == dial_ && wParam >= 1 && wParam <= 3)
@@ -145,16 +147,6 @@ LRESULT Win32Host::HandleDialMessage(HWND hwnd, UINT message, WPARAM wParam, LPA
         case WM_MOUSEMOVE:
             if (hwnd == dial_)
                 HandleDialMouse(hwnd, message, wParam, lParam);
-            return 0;
-        case WM_CLOSE:
-            // Closing the dial is an orderly Quit: unload, save, exit; never a bare destroy.
-            RequestClose();
-            return 0;
-        case WM_QUERYENDSESSION:
-            return TRUE;
-        case WM_ENDSESSION:
-            if (wParam)
-                RequestClose();
             return 0;
         case WM_ERASEBKGND:
             return 1;

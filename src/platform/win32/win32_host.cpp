@@ -75,13 +75,30 @@ LRESULT Win32Host::Dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     }
 }
 
+// A second close arriving while Quit pumps messages is ignored by the core itself.
 void Win32Host::RequestClose() {
-    // Quit pumps messages while it unloads; a second close arriving then must not start another one.
-    if (!app_ || ending_ || closing_)
-        return;
-    closing_ = true;
-    OnMeterCloseRequest(*app_);
-    closing_ = false;
+    if (app_ && !ending_)
+        OnMeterCloseRequest(*app_);
+}
+
+bool Win32Host::HandleQuitMessage(UINT message, WPARAM wParam, LRESULT& result) {
+    switch (message) {
+        case WM_CLOSE:
+            // An orderly Quit: unload, save, exit; never a bare destroy.
+            RequestClose();
+            result = 0;
+            return true;
+        case WM_QUERYENDSESSION:
+            result = TRUE;
+            return true;
+        case WM_ENDSESSION:
+            if (wParam)
+                RequestClose();
+            result = 0;
+            return true;
+        default:
+            return false;
+    }
 }
 
 void Win32Host::SetTimerInterval(WindowHandle window, TimerId timer, int intervalMs) {

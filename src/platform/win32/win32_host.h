@@ -123,6 +123,8 @@ private:
     void RegisterWindowClass(const wchar_t* name, WNDPROC procedure);
     // Forwards a close or the session's end to the core's Quit, once at a time.
     void RequestClose();
+    // Close and end of session reach every top-level window (taskkill, logoff); true when handled.
+    bool HandleQuitMessage(UINT message, WPARAM wParam, LRESULT& result);
 
     // The dial and its hidden owner (win32_dial_window.cpp).
     LRESULT HandleDialMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -143,7 +145,6 @@ private:
     HINSTANCE instance_;
     MeterApp* app_ = nullptr;
     bool ending_ = false;   // EndProgram was called: no more events reach the core
-    bool closing_ = false;  // a close request is in the core's Quit right now
 
     // Windows, each destroyed by the host's destructor unless the system destroyed it first.
     HWND owner_ = nullptr;  // hidden owner of the dial; destroying it takes the dial along

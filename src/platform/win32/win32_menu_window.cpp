@@ -39,6 +39,8 @@ LRESULT Win32Host::HandleMenuMessage(HWND hwnd, UINT message, WPARAM wParam, LPA
             OnTaskbarCreated(*app_);
         return 0;
     }
+    if (LRESULT result = 0; HandleQuitMessage(message, wParam, result))
+        return result;
     switch (message) {
         case kTrayCallback:
             if (app_ && !ending_)
@@ -47,16 +49,6 @@ LRESULT Win32Host::HandleMenuMessage(HWND hwnd, UINT message, WPARAM wParam, LPA
         case WM_TIMER:
             if (app_ && !ending_ && wParam >= 1 && wParam <= 4)
                 OnMenuTimer(*app_, static_cast<TimerId>(wParam));
-            return 0;
-        case WM_CLOSE:
-            // taskkill without /F posts a close to every top-level window: the same orderly Quit as the dial.
-            RequestClose();
-            return 0;
-        case WM_QUERYENDSESSION:
-            return TRUE;
-        case WM_ENDSESSION:
-            if (wParam)
-                RequestClose();
             return 0;
         case WM_NCDESTROY:
             SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
