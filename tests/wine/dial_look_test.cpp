@@ -221,16 +221,6 @@ void Pause(DWORD ms) {
     WaitUntil([] { return false; }, ms);
 }
 
-// The physical memory load as the program computes it, in percent.
-int MemoryLoad() {
-    MEMORYSTATUSEX status{};
-    status.dwLength = sizeof status;
-    if (!GlobalMemoryStatusEx(&status) || status.ullTotalPhys == 0)
-        return -1;
-    const double available = static_cast<double>(status.ullAvailPhys) / static_cast<double>(status.ullTotalPhys);
-    return static_cast<int>(std::lround((1 - available) * 100));
-}
-
 // Processor 0's busy share between two readings of its times, as the system reports them per processor.
 class ProcessorZeroWatch {
 public:

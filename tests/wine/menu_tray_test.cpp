@@ -378,16 +378,6 @@ std::string Describe(const std::vector<std::wstring>& tips) {
     return tips.empty() ? " none" : text;
 }
 
-// The physical memory load as the program computes it, in percent.
-int MemoryLoad() {
-    MEMORYSTATUSEX status{};
-    status.dwLength = sizeof status;
-    if (!GlobalMemoryStatusEx(&status) || status.ullTotalPhys == 0)
-        return -1;
-    const double available = static_cast<double>(status.ullAvailPhys) / static_cast<double>(status.ullTotalPhys);
-    return static_cast<int>(std::lround((1 - available) * 100));
-}
-
 // The number between the prefix and a closing "%", or -1.
 int Percent(const std::wstring& tip, const std::wstring& prefix) {
     if (tip.size() < prefix.size() + 2 || tip.compare(0, prefix.size(), prefix) != 0 || tip.back() != L'%')

@@ -1,5 +1,6 @@
 #include "wine_dial_fixture.h"
 
+#include <cmath>
 #include <fstream>
 #include <sstream>
 #include <system_error>
@@ -215,6 +216,15 @@ std::vector<std::uint32_t> CaptureScreen(const RECT& area) {
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     return pixels;
+}
+
+int MemoryLoad() {
+    MEMORYSTATUSEX status{};
+    status.dwLength = sizeof status;
+    if (!GlobalMemoryStatusEx(&status) || status.ullTotalPhys == 0)
+        return -1;
+    const double available = static_cast<double>(status.ullAvailPhys) / static_cast<double>(status.ullTotalPhys);
+    return static_cast<int>(std::lround((1 - available) * 100));
 }
 
 }  // namespace dorv

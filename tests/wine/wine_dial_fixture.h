@@ -94,4 +94,7 @@ private:
 // The screen's pixels in the area, top-down rows of 0x00RRGGBB; empty when nothing could be read.
 std::vector<std::uint32_t> CaptureScreen(const RECT& area);
 
+// The physical memory load as the program computes it, in percent; -1 when unknown.
+int MemoryLoad();
+
 }  // namespace dorv
