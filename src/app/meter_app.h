@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "dialogs/about/about_frm.h"
+#include "dialogs/settings/setting_frm.h"
 #include "metrics/cpu_counter.h"
 #include "platform/platform.h"
 #include "render/colours.h"
@@ -61,6 +63,8 @@ struct MeterApp {
     MenuFrm menu;
     TrayIconRecord tray;
     CpuCounter cpu;
+    SettingFrm settingFrm;  // the settings dialog while open
+    AboutFrm aboutFrm;      // the about box while open
 
     bool unloading = false;
 };

@@ -3,6 +3,7 @@
 #include "app/meter_app.h"
 #include "app/meter_lifecycle.h"
 #include "app/sample_tick.h"
+#include "dialogs/about/about_box.h"
 #include "dialogs/settings/settings_dialog.h"
 #include "tray_menu/illumination.h"
 #include "tray_menu/menu_frm.h"
@@ -30,9 +31,37 @@ void OnMeterTimer(MeterApp& app, TimerId timer) {
         case TimerId::Timer3:
             RestoreTranslucency(app);
             break;
-        case TimerId::TrayRetry:
+        case TimerId::TrayRetry:  // not the dial's
+        case TimerId::AboutRefresh:
             break;
     }
+}
+
+void OnTimer(MeterApp& app, TimerId timer) {
+    if (app.unloading)
+        return;
+    switch (timer) {
+        case TimerId::Timer1:
+        case TimerId::Timer2:
+        case TimerId::Timer3:
+            OnMeterTimer(app, timer);
+            break;
+        case TimerId::TrayRetry:
+            RetryTrayIcon(app);
+            break;
+        case TimerId::AboutRefresh:
+            RefreshAboutReport(app);
+            break;
+    }
+}
+
+void OnDialogEvent(MeterApp& app, WindowHandle dialog, int controlId, DialogEvent event) {
+    if (app.unloading || dialog == nullptr)
+        return;
+    if (dialog == app.settingFrm.window)
+        OnSettingsDialogEvent(app, controlId, event);
+    else if (dialog == app.aboutFrm.window)
+        OnAboutBoxEvent(app, controlId, event);
 }
 
 void OnMeterCloseRequest(MeterApp& app) {

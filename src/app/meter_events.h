@@ -1,5 +1,6 @@
 #pragma once
 // What the hosts call when the window system reports something to the program's windows.
+#include "platform/dialogs.h"
 #include "platform/timers.h"
 
 namespace dorv {
@@ -24,5 +25,10 @@ void OnDialMouseMove(MeterApp& app, int buttons, int modifiers, int x, int y);
 void OnTrayCallback(MeterApp& app, unsigned mouseMessage);
 void OnTaskbarCreated(MeterApp& app);
 void OnMenuTimer(MeterApp& app, TimerId timer);
+
+// Any window's timer, routed by its id.
+void OnTimer(MeterApp& app, TimerId timer);
+// A user action in an open dialog (settings or about box), or its close box.
+void OnDialogEvent(MeterApp& app, WindowHandle dialog, int controlId, DialogEvent event);
 
 }  // namespace dorv

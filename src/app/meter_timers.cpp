@@ -17,7 +17,8 @@ TimerState& MeterTimer(MeterApp& app, TimerId timer) {
         case TimerId::Timer2:
             return app.meter.Timer2;
         case TimerId::Timer3:
-        case TimerId::TrayRetry:  // the menu window's, never the dial's
+        case TimerId::TrayRetry:  // the menu window's and the about box's, never the dial's
+        case TimerId::AboutRefresh:
             break;
     }
     return app.meter.Timer3;

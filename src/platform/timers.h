@@ -4,8 +4,8 @@
 
 namespace dorv {
 
-// Timer1..Timer3 belong to the dial window; TrayRetry to the menu window.
-enum class TimerId { Timer1 = 1, Timer2 = 2, Timer3 = 3, TrayRetry = 4 };
+// Timer1..Timer3 belong to the dial window, TrayRetry to the menu window, AboutRefresh to the about box.
+enum class TimerId { Timer1 = 1, Timer2 = 2, Timer3 = 3, TrayRetry = 4, AboutRefresh = 5 };
 
 class TimerSystem {
 public:

@@ -18,6 +18,8 @@ struct PixelSize {
     int height = 0;
 };
 
+enum class MessageIcon { None, Information, Warning, Critical };
+
 class WindowSystem {
 public:
     virtual ~WindowSystem() = default;
@@ -42,6 +44,11 @@ public:
     virtual void SetForegroundWindow(WindowHandle window) = 0;
     // A modal question with Yes and No buttons and a question-mark icon; true for Yes. Texts are UTF-8.
     virtual bool AskYesNo(WindowHandle owner, const std::string& title, const std::string& text) = 0;
+    // A modal message with one OK button. Texts are UTF-8.
+    virtual void ShowMessage(WindowHandle owner,
+                             const std::string& title,
+                             const std::string& text,
+                             MessageIcon icon) = 0;
     // Asks for the window to be painted again from the core's state.
     virtual void InvalidateWindow(WindowHandle window) = 0;
 

@@ -171,6 +171,12 @@ int FakeHost::TrackPopup(WindowHandle, const std::vector<MenuItemView>& items) {
     return choice;
 }
 
+void FakeHost::ShowMessage(WindowHandle, const std::string& title, const std::string& text, MessageIcon icon) {
+    messages.push_back(title + "|" + text + "|" + std::to_string(static_cast<int>(icon)));
+    if (onMessage)
+        onMessage();
+}
+
 void FakeHost::ShowHelp(WindowHandle, const std::string& file, const std::string& topic) {
     helpShown.push_back(topic.empty() ? file : file + "::/" + topic);
 }

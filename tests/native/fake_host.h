@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/meter_app.h"
+#include "fake_dialogs.h"
 #include "platform/platform.h"
 
 namespace dorv::test {
@@ -37,7 +38,7 @@ class FakeHost : public WindowSystem,
                  public HelpViewer {
 public:
     Platform platform() {
-        return Platform{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this};
+        return Platform{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, dialogs, shell};
     }
 
     // WindowSystem
@@ -58,6 +59,8 @@ public:
     void BeginWindowDrag(WindowHandle window) override;
     void SetForegroundWindow(WindowHandle window) override;
     bool AskYesNo(WindowHandle owner, const std::string& title, const std::string& text) override;
+    // Recorded in `messages` as "title|text|icon" (icon 0 none, 1 information, 2 warning, 3 critical).
+    void ShowMessage(WindowHandle owner, const std::string& title, const std::string& text, MessageIcon icon) override;
 
     // DialDrawing: every call is recorded in `drawing`, lines with two decimals.
     void ClearDrawing(WindowHandle window) override;
@@ -161,6 +164,10 @@ public:
     std::vector<std::vector<MenuItemView>> popups;
     std::deque<bool> answers;  // AskYesNo's answers; No when empty
     std::vector<std::string> questions;
+    std::vector<std::string> messages;
+    std::function<void()> onMessage;  // runs while a message box is open (timers keep ticking)
+    FakeDialogs dialogs;
+    FakeShell shell;
     std::vector<std::string> helpShown;  // "Dorvanix.chm" or "Dorvanix.chm::/html/..."
     int drags = 0;
     WindowHandle foreground = nullptr;

@@ -9,4 +9,14 @@ void OpenAboutBox(MeterApp& app) {
     (void)app;
 }
 
+void OnAboutBoxEvent(MeterApp& app, int controlId, DialogEvent event) {
+    (void)app;
+    (void)controlId;
+    (void)event;
+}
+
+void RefreshAboutReport(MeterApp& app) {
+    (void)app;
+}
+
 }  // namespace dorv

@@ -9,4 +9,10 @@ void OpenSettingsDialog(MeterApp& app) {
     (void)app;
 }
 
+void OnSettingsDialogEvent(MeterApp& app, int controlId, DialogEvent event) {
+    (void)app;
+    (void)controlId;
+    (void)event;
+}
+
 }  // namespace dorv

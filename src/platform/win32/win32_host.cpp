@@ -6,7 +6,7 @@
 namespace dorv {
 
 Win32Host::Win32Host(HINSTANCE instance)
-    : instance_(instance), taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {}
+    : instance_(instance), taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")), dialogs_(instance) {}
 
 Win32Host::~Win32Host() {
     // The app is gone by now: nothing may reach its handlers while the windows go.

@@ -11,6 +11,8 @@
 #include "metrics/processor_times.h"
 #include "platform/platform.h"
 #include "win32_dial_painter.h"
+#include "win32_dialogs.h"
+#include "win32_shell.h"
 
 namespace dorv {
 
@@ -32,10 +34,13 @@ public:
     Win32Host& operator=(const Win32Host&) = delete;
 
     Platform platform() {
-        return Platform{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this};
+        return Platform{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, dialogs_, shell_};
     }
     // Events of the host's windows go to this app's handlers.
-    void Attach(MeterApp& app) { app_ = &app; }
+    void Attach(MeterApp& app) {
+        app_ = &app;
+        dialogs_.Attach(&app);
+    }
     // The message loop; returns the program's exit code once it ends.
     int RunMessageLoop();
 
@@ -52,6 +57,7 @@ public:
     void BeginWindowDrag(WindowHandle window) override;
     void SetForegroundWindow(WindowHandle window) override;
     bool AskYesNo(WindowHandle owner, const std::string& title, const std::string& text) override;
+    void ShowMessage(WindowHandle owner, const std::string& title, const std::string& text, MessageIcon icon) override;
     void InvalidateWindow(WindowHandle window) override;
     PixelSize PrimaryScreenSize() override;
     double TwipsPerPixelX() override;
@@ -144,14 +150,16 @@ private:
 
     HINSTANCE instance_;
     MeterApp* app_ = nullptr;
-    bool ending_ = false;   // EndProgram was called: no more events reach the core
+    bool ending_ = false;  // EndProgram was called: no more events reach the core
 
     // Windows, each destroyed by the host's destructor unless the system destroyed it first.
     HWND owner_ = nullptr;  // hidden owner of the dial; destroying it takes the dial along
     HWND dial_ = nullptr;
     HWND menu_ = nullptr;  // never shown: tray callbacks, shell broadcasts, popup menu owner
     UINT taskbarCreated_ = 0;
-    DialPainter painter_;  // composed off screen and copied once per paint, so nothing flickers
+    DialPainter painter_;   // composed off screen and copied once per paint, so nothing flickers
+    Win32Dialogs dialogs_;  // the open settings dialog and about box
+    Win32Shell shell_;
 
     // The notification-area icon: its 22 pictures, loaded at first use and destroyed with the host.
     // Its callback reaches the menu window as WM_MOUSEMOVE's number, with the mouse message in lParam's low

@@ -108,4 +108,24 @@ bool Win32Host::AskYesNo(WindowHandle owner, const std::string& title, const std
     return MessageBoxW(ToHwnd(owner), wideText.c_str(), wideTitle.c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
+void Win32Host::ShowMessage(WindowHandle owner, const std::string& title, const std::string& text, MessageIcon icon) {
+    UINT style = MB_OK;
+    switch (icon) {
+        case MessageIcon::None:
+            break;
+        case MessageIcon::Information:
+            style |= MB_ICONINFORMATION;
+            break;
+        case MessageIcon::Warning:
+            style |= MB_ICONWARNING;
+            break;
+        case MessageIcon::Critical:
+            style |= MB_ICONERROR;
+            break;
+    }
+    const std::wstring wideTitle = Widen(title);
+    const std::wstring wideText = Widen(text);
+    MessageBoxW(ToHwnd(owner), wideText.c_str(), wideTitle.c_str(), style);
+}
+
 }  // namespace dorv
