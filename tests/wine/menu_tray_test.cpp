@@ -31,6 +31,25 @@ constexpr int kDialLeft = 200;
 constexpr int kDialTop = 200;
 // Menus open at the pointer, put here first: nothing else is on the screen there.
 constexpr POINT kMenuPoint{600, 100};
+
+// Moves the pointer and waits until the system reports it there for a while: the X server may still deliver a
+// motion from the previous place, which would open the program's menu there.
+void MovePointerTo(POINT at) {
+    SetCursorPos(at.x, at.y);
+    int settled = 0;
+    WaitUntil(
+        [&] {
+            POINT now{};
+            GetCursorPos(&now);
+            if (now.x != at.x || now.y != at.y) {
+                settled = 0;
+                SetCursorPos(at.x, at.y);
+                return false;
+            }
+            return ++settled >= 5;
+        },
+        2000);
+}
 constexpr wchar_t kPopupClass[] = L"#32768";
 constexpr wchar_t kMenuWindowClass[] = L"DorvanixMenuFrm";
 // The icon's callback message; lParam carries the mouse message.
@@ -463,7 +482,7 @@ protected:
 
     // A right-button release on the dial's face, with the pointer at `at`; the popup, or null after a failure.
     HWND OpenFromDial(HWND dial, POINT at = kMenuPoint) {
-        SetCursorPos(at.x, at.y);
+        MovePointerTo(at);
         EXPECT_TRUE(PostMessageW(dial, WM_RBUTTONUP, 0, MAKELPARAM(50, 50)));
         HWND popup = WaitForPopup();
         EXPECT_TRUE(popup) << "no menu after a right-button release on the dial";
@@ -486,7 +505,7 @@ protected:
     void PostToTray(UINT mouseMessage) { ASSERT_TRUE(PostMessageW(MenuWindow(), kTrayCallback, 1, mouseMessage)); }
 
     HWND OpenFromTray(POINT at = kMenuPoint) {
-        SetCursorPos(at.x, at.y);
+        MovePointerTo(at);
         PostToTray(WM_RBUTTONUP);
         HWND popup = WaitForPopup();
         EXPECT_TRUE(popup) << "no menu after a right-button release on the icon";
@@ -713,7 +732,7 @@ TEST_F(MenuTrayTest, AlwaysOnTopFromTheIconShowsAHiddenDial) {
 TEST_F(MenuTrayTest, DialOpensTheMenuOnARightButtonReleaseAlsoOverTheReadout) {
     HWND dial = Start(MeterFile{.labelView = 1});
     ASSERT_TRUE(dial);
-    SetCursorPos(kMenuPoint.x, kMenuPoint.y);
+    MovePointerTo(kMenuPoint);
     // The readout sits at (56,69), 45 x 8, in the meter modes.
     const LPARAM onReadout = MAKELPARAM(60, 72);
     ASSERT_TRUE(PostMessageW(dial, WM_RBUTTONDOWN, MK_RBUTTON, onReadout));
@@ -730,7 +749,7 @@ TEST_F(MenuTrayTest, DialOpensTheMenuOnARightButtonReleaseAlsoOverTheReadout) {
 TEST_F(MenuTrayTest, IconOpensTheMenuOnARightButtonReleaseOnly) {
     HWND dial = Start(MeterFile{.iconView = 1});
     ASSERT_TRUE(dial);
-    SetCursorPos(kMenuPoint.x, kMenuPoint.y);
+    MovePointerTo(kMenuPoint);
     // A double click asks for the settings dialog, which shows nothing yet; the other messages do nothing.
     constexpr UINT kIgnored[] = {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONDOWN};
     for (UINT message : kIgnored) {
