@@ -44,6 +44,15 @@ test: build
 run: build-windows
 	tools/run_gadget.sh
 
+# The zip a Windows user downloads, from a fresh Release build in build/dist; then the same zip
+# unpacked and run under Wine.
+.PHONY: dist dist-test
+dist: deps
+	tools/make_dist.sh
+
+dist-test: dist
+	tools/dist_test.sh
+
 format:
 	find src tests -type f \( -name '*.h' -o -name '*.cpp' \) -print0 | xargs -0 -r clang-format -i
 
