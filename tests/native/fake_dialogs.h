@@ -30,6 +30,7 @@ struct FakeDialog {
     DialogSpec spec;
     std::map<int, FakeControl> controls;
     bool shown = false;
+    bool topmost = false;
     int showCount = 0;  // ShowDialog calls: a second request brings it forward
 };
 

@@ -40,13 +40,21 @@ void FakeHost::MoveWindow(WindowHandle window, PixelPoint topLeft) {
 }
 
 void FakeHost::HideWindow(WindowHandle window) {
-    Window(window).visible = false;
+    if (dialogs.IsOpen(window))
+        dialogs.Dialog(window).shown = false;
+    else
+        Window(window).visible = false;
     log.push_back("hide");
 }
 
 int FakeHost::SetWindowStacking(WindowHandle window, bool topmost) {
-    Window(window).topmost = topmost;
-    Window(window).visible = true;
+    if (dialogs.IsOpen(window)) {
+        dialogs.Dialog(window).topmost = topmost;
+        dialogs.Dialog(window).shown = true;
+    } else {
+        Window(window).topmost = topmost;
+        Window(window).visible = true;
+    }
     log.push_back(topmost ? "show topmost" : "show notopmost");
     return 1;
 }
@@ -265,6 +273,30 @@ bool FakeHost::QueryValue(RegistryKey key, const char* name, void* buffer, std::
     std::memcpy(buffer, bytes.data(), bytes.size());
     size = static_cast<std::uint32_t>(bytes.size());
     return true;
+}
+
+std::optional<RegistryValue> FakeHost::ReadValue(RegistryKey key, const std::string& name) {
+    auto index = static_cast<std::size_t>(reinterpret_cast<std::uintptr_t>(key));
+    if (index == 0 || index > openKeys.size() || openKeys[index - 1].empty())
+        return std::nullopt;
+    const std::string path = openKeys[index - 1] + "\\" + name;
+    registryLog.push_back("read " + path);
+    auto found = registryValues.find(path);
+    if (found == registryValues.end())
+        return std::nullopt;
+    auto type = registryTypes.find(path);
+    RegistryValue value;
+    value.type = type == registryTypes.end() ? RegistryValueType::Other : type->second;
+    const std::string& bytes = found->second;
+    if (value.type == RegistryValueType::Text) {
+        value.text = bytes.substr(0, bytes.find('\0'));
+    } else if (value.type == RegistryValueType::Number32) {
+        if (bytes.size() != 4)
+            return std::nullopt;
+        for (int i = 3; i >= 0; --i)
+            value.number = value.number << 8 | static_cast<unsigned char>(bytes[static_cast<std::size_t>(i)]);
+    }
+    return value;
 }
 
 void FakeHost::CloseKey(RegistryKey key) {

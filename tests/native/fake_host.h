@@ -4,6 +4,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -88,6 +89,8 @@ public:
     MemoryStatus QueryMemoryStatus() override { return memory; }
     LocalTime CurrentLocalTime() override { return time; }
     std::string DecimalSymbol() override { return decimalSymbol; }
+    std::string ThousandsSeparator() override { return thousandsSeparator; }
+    std::uint64_t TickCount() override { return tickMs; }
     std::string FormatTimeOfDay(const LocalTime& time) override;
 
     // OsVersion
@@ -109,6 +112,7 @@ public:
     // Registry
     RegistryKey OpenKey(RegistryRoot root, const char* path) override;
     bool QueryValue(RegistryKey key, const char* name, void* buffer, std::uint32_t& size) override;
+    std::optional<RegistryValue> ReadValue(RegistryKey key, const std::string& name) override;
     void CloseKey(RegistryKey key) override;
 
     // TrayIcons: the shell's icon, present or not, and every call in `trayLog`.
@@ -128,12 +132,16 @@ public:
     MemoryStatus memory{1000, 1000, 1000, 1000};
     LocalTime time{12, 0, 0};
     std::string decimalSymbol = ".";
+    std::string thousandsSeparator = ",";
+    std::uint64_t tickMs = 0;
     OsVersionInfo version{true, 2, 10, 0};
     std::deque<double> cpuReadings;
     std::string programFolder = "C:\\Dorvanix";
     std::map<std::string, std::string> files;
     // Registry values by "root\\key\\value name" ("DynData\\PerfStats\\StatData\\KERNEL\\CPUUsage").
     std::map<std::string, std::string> registryValues;
+    // Their types for ReadValue (Other when absent): text up to its first NUL, a number from 4 bytes.
+    std::map<std::string, RegistryValueType> registryTypes;
 
     // What the core did.
     std::vector<FakeWindow> windows;

@@ -1,22 +1,139 @@
 #include "dialogs/about/about_box.h"
 
+#include <cstdint>
+
 #include "app/meter_app.h"
+#include "dialogs/about/about_layout.h"
+#include "dialogs/about/memory_report.h"
+#include "dialogs/about/system_info.h"
+#include "dialogs/about/version_text.h"
+#include "dialogs/about/web_link.h"
+#include "metrics/os_checks.h"
+#include "window/window_shape.h"
 
 namespace dorv {
+namespace {
 
-// The box and its report arrive with their own work; the menu already leads here.
+constexpr int kRefreshMs = 200;
+
+// The link labels by index (one today), and back.
+int LinkControl(int index) {
+    return Label1_0 + index;
+}
+
+int LinkIndex(int controlId) {
+    return controlId == Label1_0 ? 0 : -1;
+}
+
+void CloseAboutBox(MeterApp& app) {
+    const WindowHandle box = app.aboutFrm.window;
+    if (!box)
+        return;
+    app.platform.timers.SetTimerInterval(box, TimerId::AboutRefresh, 0);
+    app.aboutFrm = AboutFrm{};  // events raised while the window goes no longer reach the box
+    app.platform.dialogs.DestroyDialog(box);
+}
+
+void ClearHighlight(MeterApp& app) {
+    if (app.aboutFrm.HoverIndex != -1)
+        app.platform.dialogs.SetHighlighted(app.aboutFrm.window, LinkControl(app.aboutFrm.HoverIndex), false);
+}
+
+// Over a link it lights up; over the background or the report it goes out; over the buttons, the title or
+// the icon it stays as it is.
+void OnMouseMove(MeterApp& app, int controlId) {
+    const int link = LinkIndex(controlId);
+    if (link != -1) {
+        ClearHighlight(app);
+        app.aboutFrm.HoverIndex = static_cast<std::int16_t>(link);
+        app.platform.dialogs.SetHighlighted(app.aboutFrm.window, LinkControl(link), true);
+    } else if (controlId == 0 || controlId == Text1) {
+        ClearHighlight(app);
+        app.aboutFrm.HoverIndex = -1;
+    }
+}
+
+// The box goes away first, so the browser is not opened behind it; it closes whether or not the page opened.
+void OnLinkClick(MeterApp& app, int link) {
+    const WindowHandle box = app.aboutFrm.window;
+    app.platform.window.HideWindow(box);
+    app.platform.timers.PumpMessagesOnce();
+    if (app.unloading || app.aboutFrm.window != box)
+        return;  // the program is ending, or the box closed meanwhile
+    if (link == 0)
+        OpenWebLink(app, kHomePageAddress);
+    CloseAboutBox(app);
+}
+
+void OnClick(MeterApp& app, int controlId) {
+    Dialogs& dialogs = app.platform.dialogs;
+    const WindowHandle box = app.aboutFrm.window;
+    switch (controlId) {
+        case cmdOK:
+            CloseAboutBox(app);
+            break;
+        case cmdClipboard:
+            app.platform.shell.CopyTextToClipboard(box, dialogs.Text(box, Text1));
+            break;
+        case cmdSysInfo:
+            StartSysInfo(app);
+            break;
+        default:
+            if (LinkIndex(controlId) != -1)
+                OnLinkClick(app, LinkIndex(controlId));
+            break;
+    }
+}
+
+}  // namespace
+
 void OpenAboutBox(MeterApp& app) {
-    (void)app;
+    Dialogs& dialogs = app.platform.dialogs;
+    if (!app.aboutFrm.window) {
+        const WindowHandle box =
+            dialogs.CreateDialogWindow(AboutBoxSpec(app.settings.English == 1, VersionText(ThisProgramVersion())));
+        if (!box)
+            return;
+        app.aboutFrm.window = box;
+        app.aboutFrm.HoverIndex = -1;
+        // The first report comes with the first tick; the text box is empty until then.
+        app.platform.timers.SetTimerInterval(box, TimerId::AboutRefresh, kRefreshMs);
+    }
+    dialogs.ShowDialog(app.aboutFrm.window);
+    SetStacking(app, app.aboutFrm.window, app.settings.Top_view);
 }
 
 void OnAboutBoxEvent(MeterApp& app, int controlId, DialogEvent event) {
-    (void)app;
-    (void)controlId;
-    (void)event;
+    if (!app.aboutFrm.window)
+        return;
+    switch (event) {
+        case DialogEvent::Clicked:
+            OnClick(app, controlId);
+            break;
+        case DialogEvent::MouseMove:
+            OnMouseMove(app, controlId);
+            break;
+        case DialogEvent::Close:
+            CloseAboutBox(app);
+            break;
+        case DialogEvent::Changed:
+            break;
+    }
 }
 
 void RefreshAboutReport(MeterApp& app) {
-    (void)app;
+    if (!app.aboutFrm.window)
+        return;
+    SystemStatus& system = app.platform.system;
+    ReportFigures figures;
+    figures.tickMs = system.TickCount();
+    figures.memory = system.QueryMemoryStatus();
+    figures.english = app.settings.English == 1;
+    figures.vistaOrLater = IsVistaOrLater(app.platform.os);
+    if (!figures.english)
+        figures.time = system.CurrentLocalTime();
+    figures.symbols = NumberSymbols{system.ThousandsSeparator(), system.DecimalSymbol()};
+    app.platform.dialogs.SetText(app.aboutFrm.window, Text1, BuildMemoryReport(figures));
 }
 
 }  // namespace dorv

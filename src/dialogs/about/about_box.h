@@ -6,6 +6,7 @@ namespace dorv {
 
 struct MeterApp;
 
+// Builds and shows the box, or shows the open one again; either way with the dial's stacking.
 void OpenAboutBox(MeterApp& app);
 // A user action in the open box.
 void OnAboutBoxEvent(MeterApp& app, int controlId, DialogEvent event);

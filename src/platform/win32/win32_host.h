@@ -91,6 +91,8 @@ public:
     LocalTime CurrentLocalTime() override;
     std::string FormatTimeOfDay(const LocalTime& time) override;
     std::string DecimalSymbol() override;
+    std::string ThousandsSeparator() override;
+    std::uint64_t TickCount() override;
 
     // OsVersion
     OsVersionInfo QueryVersion() override;
@@ -105,6 +107,7 @@ public:
     // Registry
     RegistryKey OpenKey(RegistryRoot root, const char* path) override;
     bool QueryValue(RegistryKey key, const char* name, void* buffer, std::uint32_t& size) override;
+    std::optional<RegistryValue> ReadValue(RegistryKey key, const std::string& name) override;
     void CloseKey(RegistryKey key) override;
 
     // TrayIcons

@@ -1,4 +1,9 @@
+#include <cstring>
+#include <cwchar>
+#include <vector>
+
 #include "win32_host.h"
+#include "win32_text.h"
 
 namespace dorv {
 namespace {
@@ -9,9 +14,10 @@ HKEY const kDynData = reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(0x80000006))
 }  // namespace
 
 RegistryKey Win32Host::OpenKey(RegistryRoot root, const char* path) {
+    // Read access only: a standard user, or an administrator under UAC, may not write these keys.
     HKEY key = nullptr;
     HKEY parent = root == RegistryRoot::DynData ? kDynData : HKEY_LOCAL_MACHINE;
-    if (RegOpenKeyExA(parent, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(parent, Widen(path).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
         return nullptr;
     return reinterpret_cast<RegistryKey>(key);
 }
@@ -21,10 +27,41 @@ bool Win32Host::QueryValue(RegistryKey key, const char* name, void* buffer, std:
         return false;
     DWORD type = 0;
     DWORD bytes = size;
-    LONG result =
-        RegQueryValueExA(reinterpret_cast<HKEY>(key), name, nullptr, &type, static_cast<BYTE*>(buffer), &bytes);
+    LONG result = RegQueryValueExW(reinterpret_cast<HKEY>(key), Widen(name).c_str(), nullptr, &type,
+                                   static_cast<BYTE*>(buffer), &bytes);
     size = bytes;
     return result == ERROR_SUCCESS;
+}
+
+std::optional<RegistryValue> Win32Host::ReadValue(RegistryKey key, const std::string& name) {
+    if (!key)
+        return std::nullopt;
+    const HKEY hkey = reinterpret_cast<HKEY>(key);
+    const std::wstring wideName = Widen(name);
+    DWORD type = 0;
+    DWORD bytes = 0;
+    if (RegQueryValueExW(hkey, wideName.c_str(), nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS)
+        return std::nullopt;
+    // Room for a terminating NUL the stored text may lack.
+    std::vector<BYTE> data(bytes + sizeof(wchar_t), 0);
+    DWORD read = bytes;
+    if (RegQueryValueExW(hkey, wideName.c_str(), nullptr, &type, data.data(), &read) != ERROR_SUCCESS)
+        return std::nullopt;
+
+    RegistryValue value;
+    if (type == REG_SZ) {
+        value.type = RegistryValueType::Text;
+        std::wstring text(read / sizeof(wchar_t), L'\0');
+        std::memcpy(text.data(), data.data(), text.size() * sizeof(wchar_t));
+        text.resize(std::wcslen(text.c_str()));
+        value.text = Narrow(text);
+    } else if (type == REG_DWORD && read == sizeof(DWORD)) {
+        value.type = RegistryValueType::Number32;
+        DWORD number = 0;
+        std::memcpy(&number, data.data(), sizeof number);
+        value.number = number;
+    }
+    return value;
 }
 
 void Win32Host::CloseKey(RegistryKey key) {

@@ -1,17 +1,115 @@
 #include "win32_shell.h"
 
-namespace dorv {
+#include <shellapi.h>
 
-// The calls arrive with the about box's own work.
-void Win32Shell::CopyTextToClipboard(WindowHandle, const std::string&) {}
-bool Win32Shell::FileExists(const std::string&) {
-    return false;
+#include <cstring>
+
+#include "win32_text.h"
+
+namespace dorv {
+namespace {
+
+// Owns a kernel handle (process, thread) and closes it once.
+class KernelHandle {
+public:
+    explicit KernelHandle(HANDLE handle) : handle_(handle) {}
+    ~KernelHandle() {
+        if (handle_)
+            CloseHandle(handle_);
+    }
+    KernelHandle(const KernelHandle&) = delete;
+    KernelHandle& operator=(const KernelHandle&) = delete;
+
+private:
+    HANDLE handle_;
+};
+
+// Owns the clipboard while it is open.
+class ClipboardSession {
+public:
+    explicit ClipboardSession(HWND owner) : open_(OpenClipboard(owner) != FALSE) {}
+    ~ClipboardSession() {
+        if (open_)
+            CloseClipboard();
+    }
+    ClipboardSession(const ClipboardSession&) = delete;
+    ClipboardSession& operator=(const ClipboardSession&) = delete;
+    bool IsOpen() const { return open_; }
+
+private:
+    bool open_;
+};
+
+// Global memory for the clipboard: ours until SetClipboardData takes it.
+class GlobalBlock {
+public:
+    explicit GlobalBlock(std::size_t bytes) : memory_(GlobalAlloc(GMEM_MOVEABLE, bytes)) {}
+    ~GlobalBlock() {
+        if (memory_)
+            GlobalFree(memory_);
+    }
+    GlobalBlock(const GlobalBlock&) = delete;
+    GlobalBlock& operator=(const GlobalBlock&) = delete;
+    HGLOBAL Get() const { return memory_; }
+    HGLOBAL Release() {
+        HGLOBAL memory = memory_;
+        memory_ = nullptr;
+        return memory;
+    }
+
+private:
+    HGLOBAL memory_;
+};
+
+}  // namespace
+
+void Win32Shell::CopyTextToClipboard(WindowHandle owner, const std::string& text) {
+    const std::wstring wide = Widen(text);
+    const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
+    GlobalBlock block(bytes);
+    if (!block.Get())
+        return;
+    void* target = GlobalLock(block.Get());
+    if (!target)
+        return;
+    std::memcpy(target, wide.c_str(), bytes);
+    GlobalUnlock(block.Get());
+
+    ClipboardSession clipboard(reinterpret_cast<HWND>(owner));
+    if (!clipboard.IsOpen() || !EmptyClipboard())
+        return;
+    if (SetClipboardData(CF_UNICODETEXT, block.Get()))
+        block.Release();  // the clipboard owns it now
 }
-bool Win32Shell::StartProgram(const std::string&) {
-    return false;
+
+bool Win32Shell::FileExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesW(Widen(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
-std::intptr_t Win32Shell::OpenAddress(const std::string&) {
-    return 0;
+
+bool Win32Shell::StartProgram(const std::string& path) {
+    // An empty path would start nothing useful (or whatever the search finds): refuse it.
+    if (path.empty())
+        return false;
+    const std::wstring program = Widen(path);
+    std::wstring commandLine = L"\"" + program + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process))
+        return false;
+    KernelHandle processHandle(process.hProcess);
+    KernelHandle threadHandle(process.hThread);
+    return true;
+}
+
+std::intptr_t Win32Shell::OpenAddress(const std::string& url) {
+    const std::wstring address = Widen(url);
+    HINSTANCE result = ShellExecuteW(GetDesktopWindow(), L"open", address.c_str(), nullptr, L"", SW_SHOWNORMAL);
+    return reinterpret_cast<std::intptr_t>(result);
 }
 
 }  // namespace dorv

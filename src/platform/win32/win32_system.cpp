@@ -11,7 +11,16 @@ MemoryStatus Win32Host::QueryMemoryStatus() {
     status.dwLength = sizeof status;
     if (!GlobalMemoryStatusEx(&status))
         return MemoryStatus{};
-    return MemoryStatus{status.ullTotalPhys, status.ullAvailPhys, status.ullTotalPageFile, status.ullAvailPageFile};
+    return MemoryStatus{status.ullTotalPhys,     status.ullAvailPhys,    status.ullTotalPageFile,
+                        status.ullAvailPageFile, status.ullTotalVirtual, status.ullAvailVirtual};
+}
+
+std::uint64_t Win32Host::TickCount() {
+    // The 64-bit count where the system has it (Vista on); the 32-bit one wraps after 49.7 days.
+    using TickCount64Proc = ULONGLONG(WINAPI*)();
+    static const auto tickCount64 = reinterpret_cast<TickCount64Proc>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetTickCount64")));
+    return tickCount64 ? tickCount64() : GetTickCount();
 }
 
 LocalTime Win32Host::CurrentLocalTime() {
@@ -43,6 +52,14 @@ std::string Win32Host::DecimalSymbol() {
     if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, symbol, sizeof symbol) <= 1)
         return ".";
     return symbol;
+}
+
+std::string Win32Host::ThousandsSeparator() {
+    wchar_t separator[8] = {};
+    const int length = GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, separator, 8);
+    if (length <= 0)
+        return ",";
+    return Narrow(std::wstring_view(separator, static_cast<std::size_t>(length - 1)));
 }
 
 PixelSize Win32Host::PrimaryScreenSize() {

@@ -1,0 +1,76 @@
+#include "dialogs/about/about_layout.h"
+
+#include <utility>
+
+#include "app/meter_lifecycle.h"
+#include "dialogs/about/web_link.h"
+
+namespace dorv {
+namespace {
+
+// Twips. The client area is about 6,660 x 5,220 (444 x 348 pixels at 96 dpi).
+constexpr int kMargin = 240;
+constexpr int kInnerWidth = 6180;
+constexpr int kTitleLeft = 960;
+constexpr int kTitleTop = 180;
+constexpr int kShadowDx = -30;
+constexpr int kShadowDy = -20;
+constexpr int kButtonTop = 4560;
+constexpr int kButtonHeight = 420;
+
+const FontSpec kTitleFont{"Comic Sans MS", 20, 0, true};
+const FontSpec kVersionFont{"Comic Sans MS", 10, 0, false};
+const FontSpec kReportFont{"ＭＳ ゴシック", 9, 128, false};
+const FontSpec kLinkFont{"MS UI Gothic", 9, 128, false};
+
+ControlSpec Control(int id, ControlKind kind, std::string caption, int x, int y, int width, int height) {
+    ControlSpec control;
+    control.id = id;
+    control.kind = kind;
+    control.caption = std::move(caption);
+    control.x = x;
+    control.y = y;
+    control.width = width;
+    control.height = height;
+    return control;
+}
+
+ControlSpec WithFont(ControlSpec control, const FontSpec& font) {
+    control.font = font;
+    return control;
+}
+
+ControlSpec WithRole(ControlSpec control, ButtonRole role) {
+    control.role = role;
+    return control;
+}
+
+}  // namespace
+
+DialogSpec AboutBoxSpec(bool english, const std::string& versionText) {
+    const std::string title = kMeterTitle;
+    DialogSpec spec;
+    spec.title = english ? "About " + title : title + "のバージョン情報";
+    spec.width = 6750;
+    spec.height = 5700;
+    spec.controls = {
+        Control(picIcon, ControlKind::Icon, "", kMargin, kMargin, 480, 480),
+        // Created first so it is drawn over its shadow.
+        WithFont(
+            Control(lblTitle_1, ControlKind::Label, title, kTitleLeft + kShadowDx, kTitleTop + kShadowDy, 3600, 600),
+            kTitleFont),
+        WithFont(Control(lblTitle_0, ControlKind::Label, title, kTitleLeft, kTitleTop, 3600, 600), kTitleFont),
+        WithFont(Control(lblVersion, ControlKind::Label, versionText, kTitleLeft, 780, 3000, 300), kVersionFont),
+        Control(Line1_0, ControlKind::Line, "", kMargin, 1200, kInnerWidth, 30),
+        WithFont(Control(Text1, ControlKind::TextBox, "", kMargin, 1380, kInnerWidth, 2520), kReportFont),
+        WithFont(Control(Label1_0, ControlKind::Link, kHomePageAddress, kMargin, 4020, 2700, 270), kLinkFont),
+        Control(Line1_1, ControlKind::Line, "", kMargin, 4380, kInnerWidth, 30),
+        Control(cmdClipboard, ControlKind::Button, "クリップボードにコピー", kMargin, kButtonTop, 2280, kButtonHeight),
+        Control(cmdSysInfo, ControlKind::Button, english ? "System Info." : "システム情報...", 2640, kButtonTop, 1680,
+                kButtonHeight),
+        WithRole(Control(cmdOK, ControlKind::Button, "OK", 5100, kButtonTop, 1320, kButtonHeight), ButtonRole::Default),
+    };
+    return spec;
+}
+
+}  // namespace dorv

@@ -1,0 +1,23 @@
+#pragma once
+// Starting the system information tool found through the registry.
+#include <string>
+
+#include "platform/registry.h"
+
+namespace dorv {
+
+struct MeterApp;
+
+// Reads a value under an open-for-reading key: text as it is, a 32-bit number in decimal; a value of any
+// other type leaves keyVal as passed and still gives true. When the key or value cannot be read, keyVal
+// becomes empty and the result is false.
+bool GetKeyValue(Registry& registry,
+                 RegistryRoot root,
+                 const std::string& keyName,
+                 const std::string& valueName,
+                 std::string& keyVal);
+
+// Starts the registered tool; tells the user when there is none or it does not start.
+void StartSysInfo(MeterApp& app);
+
+}  // namespace dorv
