@@ -1,38 +1,82 @@
 #include "app/mode_layout.h"
 
 #include "app/meter_app.h"
+#include "app/meter_timers.h"
 #include "render/dial_surface.h"
 
 namespace dorv {
 namespace {
 
-struct ModeLayout {
+struct ModeProfile {
     int label1Left, label1Top, label2Left, label2Top;
     const char* caption;
     bool persistentDrawing;
+    bool clearsDrawing;  // Cpu draws straight to the screen: start from the bare face
+    bool hidesLamp;      // the clock has no warning lamp
+    DialFace face, litFace;
+    bool clockTick;  // Timer1 at kClockTickMs instead of Watch_time
 };
 
+constexpr int kClockTickMs = 200;
+
 // Indexed by MeterMode.
-constexpr ModeLayout kModeLayouts[] = {
-    {56, 69, 56, 75, "Mem.", true},
-    {56, 69, 56, 75, "VMem.", true},
-    {56, 69, 56, 75, "CPU", false},
-    {30, 60, 40, 65, "Clock", true},
+constexpr ModeProfile kModes[] = {
+    {56, 69, 56, 75, "Mem.", true, false, false, DialFace::Meter, DialFace::MeterLit, false},
+    {56, 69, 56, 75, "VMem.", true, false, false, DialFace::Meter, DialFace::MeterLit, false},
+    {56, 69, 56, 75, "CPU", false, true, false, DialFace::Meter, DialFace::MeterLit, false},
+    {30, 60, 40, 65, "Clock", true, false, true, DialFace::Clock, DialFace::ClockLit, true},
 };
+
+const ModeProfile* Profile(int mode) {
+    if (mode < MeterMode::Mem || mode > MeterMode::Clock)
+        return nullptr;
+    return &kModes[mode];
+}
 
 }  // namespace
 
 void ApplyModeLayout(MeterApp& app, int mode) {
-    if (mode < MeterMode::Mem || mode > MeterMode::Clock)
+    const ModeProfile* p = Profile(mode);
+    if (!p)
         return;
-    const ModeLayout& layout = kModeLayouts[mode];
-    app.meter.Label1.left = layout.label1Left;
-    app.meter.Label1.top = layout.label1Top;
-    app.meter.Label2.left = layout.label2Left;
-    app.meter.Label2.top = layout.label2Top;
-    app.meter.Label2.text = layout.caption;
+    app.meter.Label1.left = p->label1Left;
+    app.meter.Label1.top = p->label1Top;
+    app.meter.Label2.left = p->label2Left;
+    app.meter.Label2.top = p->label2Top;
+    app.meter.Label2.text = p->caption;
     RefreshLabels(app);
-    SetPersistentDrawing(app, layout.persistentDrawing);
+    SetPersistentDrawing(app, p->persistentDrawing);
+}
+
+void EnterModeLayout(MeterApp& app, int mode) {
+    const ModeProfile* p = Profile(mode);
+    if (!p)
+        return;
+    if (p->clearsDrawing)
+        ClearDrawing(app);
+    if (p->hidesLamp)
+        ShowWarningLamp(app, false);
+    ApplyModeLayout(app, mode);
+}
+
+DialFace ModeFace(int mode, bool lit) {
+    const ModeProfile* p = Profile(mode);
+    if (!p)
+        p = &kModes[MeterMode::Mem];
+    return lit ? p->litFace : p->face;
+}
+
+void ShowModeFace(MeterApp& app, int mode) {
+    ShowFace(app, ModeFace(mode, app.settings.Illumination));
+}
+
+int ModeTimerInterval(const MeterSettings& settings, int mode) {
+    const ModeProfile* p = Profile(mode);
+    return p && p->clockTick ? kClockTickMs : settings.Watch_time;
+}
+
+void SetModeTimer(MeterApp& app, int mode) {
+    SetMeterTimerInterval(app, TimerId::Timer1, ModeTimerInterval(app.settings, mode));
 }
 
 }  // namespace dorv

@@ -1,5 +1,7 @@
 #include "app/move_needle.h"
 
+#include <algorithm>
+
 #include "app/meter_app.h"
 #include "render/dial_surface.h"
 #include "render/needle.h"
@@ -12,8 +14,7 @@ namespace {
 constexpr double kSnapDistance = 2.0;
 
 void DrawWithTrail(MeterApp& app) {
-    // A negative trail length read from the file would index outside the history.
-    int trail = app.settings.Zanzo_max < 0 ? 0 : app.settings.Zanzo_max;
+    const int trail = TrailLength(app);
     ClearDrawing(app);
     // Descending: shifts the history without losing an entry and paints the oldest afterimage first.
     for (int i = trail; i >= 1; --i) {
@@ -26,6 +27,11 @@ void DrawWithTrail(MeterApp& app) {
 }
 
 }  // namespace
+
+int TrailLength(const MeterApp& app) {
+    const int longest = static_cast<int>(app.ZanzoHistory.size()) - 1;
+    return std::clamp<int>(app.settings.Zanzo_max, 0, longest);
+}
 
 void MoveNeedle(MeterApp& app, double target) {
     const MeterSettings& s = app.settings;

@@ -6,5 +6,7 @@ namespace dorv {
 struct MeterApp;
 
 void MoveNeedle(MeterApp& app, double target);
+// Afterimages drawn behind the needle: Zanzo_max held within the history, whatever was stored.
+int TrailLength(const MeterApp& app);
 
 }  // namespace dorv

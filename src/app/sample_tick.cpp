@@ -22,8 +22,7 @@ bool NeedleNeedsRedraw(const MeterApp& app) {
     const std::string& symbol = app.settingsFile.decimalSymbol;
     if (FormatOneDecimal(app.CurrentValue, symbol) != FormatOneDecimal(app.ShownValue, symbol))
         return true;
-    int trail = app.settings.Zanzo_max < 0 ? 0 : app.settings.Zanzo_max;
-    return app.ZanzoHistory[0] != app.ZanzoHistory[static_cast<std::size_t>(trail)];
+    return app.ZanzoHistory[0] != app.ZanzoHistory[static_cast<std::size_t>(TrailLength(app))];
 }
 
 void SampleTick(MeterApp& app) {

@@ -13,75 +13,33 @@
 #include "window/window_shape.h"
 
 namespace dorv {
-namespace {
-
-constexpr int kClockTickMs = 200;
-
-DialFace MeterFace(const MeterApp& app) {
-    return app.settings.Illumination ? DialFace::MeterLit : DialFace::Meter;
-}
-
-void SelectMemoryMode(MeterApp& app, int mode) {
-    // From the clock the needle starts at zero; otherwise one point lower, so the next tick redraws.
-    if (IsMenuChecked(app, MenuItemId::MNU_M_L)) {
-        app.ShownValue = 0.0;
-        ClearDrawing(app);
-    } else {
-        app.ShownValue -= 1.0;
-        if (app.ShownValue > 100.0)
-            app.ShownValue = 100.0;
-        if (app.ShownValue < 0.0)
+// The mode's table row does the layout, timer and face; what differs is where the needle starts.
+void SelectMode(MeterApp& app, int mode) {
+    if (mode < MeterMode::Mem || mode > MeterMode::Clock)
+        return;
+    const bool fromClock = IsMenuChecked(app, MenuItemId::MNU_M_L);
+    if (mode == MeterMode::Mem || mode == MeterMode::VMem) {
+        // From the clock the needle starts at zero; otherwise one point lower, so the next tick redraws.
+        if (fromClock) {
             app.ShownValue = 0.0;
+            ClearDrawing(app);
+        } else {
+            app.ShownValue -= 1.0;
+            if (app.ShownValue > 100.0)
+                app.ShownValue = 100.0;
+            if (app.ShownValue < 0.0)
+                app.ShownValue = 0.0;
+        }
+    } else if (mode == MeterMode::Cpu && fromClock) {
+        app.ShownValue = 0.0;
     }
     CheckModeItem(app, mode);
     app.settings.Needle = static_cast<std::int16_t>(mode);
-    ApplyModeLayout(app, mode);
-    SetMeterTimerInterval(app, TimerId::Timer1, app.settings.Watch_time);
-    SetPersistentDrawing(app, true);
-    ShowFace(app, MeterFace(app));
-}
-
-void SelectCpuMode(MeterApp& app) {
-    if (IsMenuChecked(app, MenuItemId::MNU_M_L))
-        app.ShownValue = 0.0;
-    ClearDrawing(app);
-    CheckModeItem(app, MeterMode::Cpu);
-    app.settings.Needle = MeterMode::Cpu;
-    ApplyModeLayout(app, MeterMode::Cpu);
-    SetMeterTimerInterval(app, TimerId::Timer1, app.settings.Watch_time);
-    SetPersistentDrawing(app, false);
-    ShowFace(app, MeterFace(app));
-}
-
-void SelectClockMode(MeterApp& app) {
-    CheckModeItem(app, MeterMode::Clock);
-    app.settings.Needle = MeterMode::Clock;
-    ShowWarningLamp(app, false);
-    ApplyModeLayout(app, MeterMode::Clock);
-    SetMeterTimerInterval(app, TimerId::Timer1, kClockTickMs);
-    SetPersistentDrawing(app, true);
-    ShowFace(app, app.settings.Illumination ? DialFace::ClockLit : DialFace::Clock);
-    if (app.settings.Icon_view == 1)
+    EnterModeLayout(app, mode);
+    SetModeTimer(app, mode);
+    ShowModeFace(app, mode);
+    if (mode == MeterMode::Clock && app.settings.Icon_view == 1)
         ResetTrayIcon(app);
-}
-
-}  // namespace
-
-void SelectMode(MeterApp& app, int mode) {
-    switch (mode) {
-        case MeterMode::Mem:
-        case MeterMode::VMem:
-            SelectMemoryMode(app, mode);
-            break;
-        case MeterMode::Cpu:
-            SelectCpuMode(app);
-            break;
-        case MeterMode::Clock:
-            SelectClockMode(app);
-            break;
-        default:
-            break;
-    }
 }
 
 void ToggleAlwaysOnTop(MeterApp& app) {

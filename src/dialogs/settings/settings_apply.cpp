@@ -1,0 +1,123 @@
+#include "dialogs/settings/settings_apply.h"
+
+#include "app/meter_app.h"
+#include "app/meter_timers.h"
+#include "app/mode_layout.h"
+#include "app/move_needle.h"
+#include "dialogs/settings/colour_table.h"
+#include "dialogs/settings/setting_form.h"
+#include "render/colours.h"
+#include "render/dial_surface.h"
+#include "tray_menu/menu_frm.h"
+#include "tray_menu/tray_icon.h"
+#include "window/window_shape.h"
+
+namespace dorv {
+namespace {
+
+constexpr int kOpaque = 255;
+constexpr int kNoWarning = 101;
+constexpr int kScheduleCheckMs = 5000;
+
+std::int16_t Checked(const SettingForm& form, SettingControl box) {
+    return form[box] == 1 ? 1 : 0;
+}
+
+std::int16_t Short(int value) {
+    return static_cast<std::int16_t>(value);
+}
+
+}  // namespace
+
+// The steps in their fixed order, reading one control after another like the load reads the file.
+void ApplySettingForm(MeterApp& app, SettingForm& form) {
+    MeterSettings& s = app.settings;
+    // 1-3. Mode and needle style; the dial is laid out for the mode at once. The menu's mode mark follows,
+    // since the schedule's illumination switch picks the face by it.
+    s.Needle = MeterMode::Clock;
+    for (int mode = MeterMode::Mem; mode < MeterMode::Clock; ++mode)
+        if (form[static_cast<SettingControl>(Option1_0 + mode)] == 1) {
+            s.Needle = Short(mode);
+            break;
+        }
+    s.Needle_type = form[Option2_1] == 1 ? 1 : 0;
+    EnterModeLayout(app, s.Needle);
+    CheckModeItem(app, s.Needle);
+    // 4-5. Language (for the next opening) and the readout label.
+    s.English = Checked(form, Check12);
+    s.Label_view = Checked(form, Check1);
+    app.meter.Label1.visible = s.Label_view == 1;
+    RefreshLabel(app, DialLabelId::Readout);
+    // 6-8.
+    s.Transparency = form[Check11] == 1 ? form[Slider4] : kOpaque;
+    ApplyTransparency(app, app.meter.window);
+    s.Mouse_Cancel = Checked(form, Check13);
+    s.Top_view = Checked(form, Check2);
+    // 9. No threshold: the lamp goes out now.
+    if (form[Check3] == 1) {
+        s.Warning = Short(form[Slider3]);
+    } else {
+        s.Warning = kNoWarning;
+        ShowWarningLamp(app, false);
+    }
+    // 10-11. Mode label, then the dial shown with its stacking or hidden.
+    s.Mode_view = Checked(form, Check4);
+    app.meter.Label2.visible = s.Mode_view == 1;
+    RefreshLabel(app, DialLabelId::Mode);
+    s.Hide_Meter = Checked(form, Check9);
+    if (s.Hide_Meter != 1)
+        SetStacking(app, app.meter.window, s.Top_view);
+    else
+        app.platform.window.HideWindow(app.meter.window);
+    // 12-13. Sliders whether enabled or not; the clock still ticks at its own pace.
+    s.Zanzo_view = Checked(form, Check6);
+    s.Zanzo_max = Short(form[Slider5]);
+    s.Move_quantity = Short(form[Slider1]);
+    s.Watch_time = Short(form[Slider2]);
+    SetModeTimer(app, s.Needle);
+    // 14. The schedule; equal times are accepted.
+    if (form[Check14] == 1) {
+        s.illumi_on_time = FormatMinutes(form[DTPicker1_0]);
+        s.illumi_off_time = FormatMinutes(form[DTPicker1_1]);
+        SetMeterTimerInterval(app, TimerId::Timer2, kScheduleCheckMs);
+    } else {
+        s.illumi_on_time.clear();
+        s.illumi_off_time.clear();
+        SetMeterTimerInterval(app, TimerId::Timer2, 0);
+    }
+    // 15. Illumination and the face of the mode.
+    s.Illumination = form[Option3_0] == 1;
+    ShowModeFace(app, s.Needle);
+    // 16. Tray icon. An icon already standing is left alone: the shell would refuse a second add, and the
+    // refusal would pass for a missing shell and start the retries.
+    s.Icon_view = Checked(form, Check5);
+    if (s.Icon_view != 1) {
+        RemoveTrayIcon(app);
+    } else {
+        if (s.Needle == MeterMode::Clock)
+            ResetTrayIcon(app);
+        if (!app.tray.added)
+            AddTrayIcon(app);
+    }
+    // 17. Colours: the shown swatches into their set, the table into the settings, then the colours in effect.
+    const int set = s.Illumination ? kLitSet : kNormalSet;
+    for (int i = 0; i < kSwatchCount; ++i)
+        form.colours[static_cast<std::size_t>(i + kSwatchCount * set)] = form[SwatchControl(i)];
+    StoreColourTable(s, form.colours);
+    app.activeColours = ActiveColours{form[Command3_0], form[Command3_1], form[Command3_2], form[Command3_3],
+                                      form[Command3_4]};
+    app.meter.Label1.colour = form[Command3_5];
+    app.meter.Label2.colour = form[Command3_5];
+    RefreshLabels(app);
+    // 18. Shades, and a redraw in the new colours in the memory modes only.
+    app.afterimageColours = ComputeAfterimageColours(s);
+    if (s.Needle == MeterMode::Mem || s.Needle == MeterMode::VMem)
+        MoveNeedle(app, 50.0);
+    // 19.
+    s.max_beep_flg = Checked(form, Check7);
+    s.down_beep_flg = Checked(form, Check8);
+    s.meter_move_flg = Checked(form, Check10);
+    s.adjusted_flg = Checked(form, Check15);
+}
+
+}  // namespace dorv

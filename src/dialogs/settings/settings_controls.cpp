@@ -1,0 +1,193 @@
+#include "dialogs/settings/settings_controls.h"
+
+#include <array>
+
+namespace dorv {
+namespace {
+
+using K = ControlKind;
+
+constexpr int kDialogWidth = 4550;
+constexpr int kDialogHeight = 3700;
+
+constexpr SettingControlRow Row(SettingControl id,
+                                int parent,
+                                K kind,
+                                const char* japanese,
+                                const char* english,
+                                int x,
+                                int y,
+                                int width,
+                                int height) {
+    return SettingControlRow{id, parent, kind, japanese, english, x, y, width, height, {}, {}, ButtonRole::None, 0};
+}
+
+constexpr SettingControlRow Slider(SettingControl id, int x, int y, int width, int height, SliderRange range) {
+    SettingControlRow row = Row(id, 0, K::Slider, nullptr, nullptr, x, y, width, height);
+    row.slider = range;
+    return row;
+}
+
+constexpr SettingControlRow Option(SettingControl id,
+                                   int parent,
+                                   int group,
+                                   const char* japanese,
+                                   const char* english,
+                                   int x,
+                                   int y,
+                                   int width,
+                                   int height) {
+    SettingControlRow row = Row(id, parent, K::OptionButton, japanese, english, x, y, width, height);
+    row.group = group;
+    return row;
+}
+
+SettingControlRow WithFont(SettingControlRow row, FontSpec font) {
+    row.font = font;
+    return row;
+}
+
+SettingControlRow WithRole(SettingControlRow row, ButtonRole role) {
+    row.role = role;
+    return row;
+}
+
+SettingControlRow OnPage(SettingControlRow row, SettingControl page) {
+    row.parent = page;
+    return row;
+}
+
+const FontSpec kScaleFont{"ＭＳ ゴシック", 9, 128, false};
+const FontSpec kReadoutFont{"Comic Sans MS", 8.25, 1, false};
+constexpr const char* kU = kUnchanged;
+
+// Places in twips: page controls from their page's corner, frame children from their frame's.
+const std::array<SettingControlRow, kSettingControlEnd - 1> kRows = {{
+    Row(TabStrip1, 0, K::Tabs, "モード\n表示\n動作\nカラー\nその他", "Main\nDisplay\nMotion\nColor\nOther", 120, 120,
+        4260, 2635),
+    Row(Picture1_0, 0, K::Page, nullptr, nullptr, 200, 500, 3975, 2155),
+    Row(Picture1_1, 0, K::Page, nullptr, nullptr, 200, 500, 3975, 2155),
+    Row(Picture1_2, 0, K::Page, nullptr, nullptr, 200, 500, 3975, 2155),
+    Row(Picture1_3, 0, K::Page, nullptr, nullptr, 200, 500, 3975, 2155),
+    Row(Picture1_4, 0, K::Page, nullptr, nullptr, 200, 500, 3975, 2155),
+    // Mode
+    Row(Frame2_0, Picture1_0, K::Frame, "数値モード", "Mode", 120, 120, 2200, 1200),
+    Option(Option1_0, Frame2_0, 1, "物理メモリ使用率(&P)", "&Physical Memory", 100, 200, 2000, 180),
+    Option(Option1_1, Frame2_0, 1, "仮想メモリ使用率(&V)", "&Virtual Memory", 100, 440, 2000, 180),
+    Option(Option1_2, Frame2_0, 1, "CPU使用率(&C)", "C&PU Usage", 100, 680, 2000, 180),
+    Option(Option1_3, Frame2_0, 1, "時計(&L)", "C&lock", 100, 920, 2000, 180),
+    Row(Frame2_1, Picture1_0, K::Frame, "針", "Pointer", 2400, 510, 1455, 800),
+    Option(Option2_0, Frame2_1, 2, "一本線", "&2D", 120, 240, 1095, 180),
+    Option(Option2_1, Frame2_1, 2, "立体風", "&3D", 120, 500, 1095, 180),
+    Row(Check12, Picture1_0, K::CheckBox, "&English", kU, 2400, 120, 1455, 255),
+    Row(Check1, Picture1_0, K::CheckBox, "数値表示(&N)", "&Numerical value display", 120, 1400, 2200, 180),
+    // Display
+    Row(Check11, Picture1_1, K::CheckBox, "半透明機能(Win2K,XP用)", "Transparent (for Win2K)", 120, 120, 2200, 180),
+    OnPage(Slider(Slider4, 2400, 120, 1455, 200, {15, 239, 16, 64, 32}), Picture1_1),
+    Row(Check13, Picture1_1, K::CheckBox, "マウスが重なった時に半透明を一時解除", "Cancellation when mouse moves", 360,
+        360, 3500, 180),
+    Row(Check2, Picture1_1, K::CheckBox, "常に手前に表示(&T)", "Always on top", 120, 600, 2000, 180),
+    Row(Check3, Picture1_1, K::CheckBox, "WARNINGモード(&W)", "Warning", 120, 840, 2000, 180),
+    OnPage(Slider(Slider3, 2200, 800, 1650, 220, {50, 90, 5, 10, 10}), Picture1_1),
+    WithFont(Row(Label7, Picture1_1, K::Label, "5   6   7   8   9", kU, 2295, 1035, 1530, 180), kScaleFont),
+    WithFont(Row(Label8, Picture1_1, K::Label, "8500rpm", kU, 3100, 1200, 705, 225), kReadoutFont),
+    Row(Check4, Picture1_1, K::CheckBox, "モード表示(&M)", "Show Mode", 120, 1080, 1695, 180),
+    Row(Check5, Picture1_1, K::CheckBox, "システムトレイにアイコン表示(&I)", "Icon on system tray", 120, 1320, 2700, 180),
+    Row(Check9, Picture1_1, K::CheckBox, "メインメータを非表示(&H)", "Disable main meter", 360, 1560, 2175, 180),
+    Row(Check6, Picture1_1, K::CheckBox, "針の残像を表示(&Z)", "Pointer shadow", 120, 1800, 2000, 180),
+    OnPage(Slider(Slider5, 2200, 1700, 1650, 255, {1, 5, 1, 1, 1}), Picture1_1),
+    WithFont(Row(Label13, Picture1_1, K::Label, "1   2   3   4   5", kU, 2290, 1970, 1530, 180), kScaleFont),
+    // Motion
+    Row(Label1, Picture1_2, K::Label, "針の移動量(&M)", "Response", 120, 0, 1155, 180),
+    OnPage(Slider(Slider1, 240, 200, 2500, 220, {1, 10, 1, 2, 1}), Picture1_2),
+    Row(Label2, Picture1_2, K::Label, "大（レスポンス）", "Max", 120, 495, 1155, 180),
+    Row(Label3, Picture1_2, K::Label, "小（スムーズ）", "Min", 2400, 495, 1065, 180),
+    Row(Label4, Picture1_2, K::Label, "監視間隔(&T)", "Interval", 120, 750, 945, 180),
+    OnPage(Slider(Slider2, 240, 930, 2500, 220, {10, 410, 50, 100, 50}), Picture1_2),
+    Row(Label5, Picture1_2, K::Label, "短い", "Short", 120, 1200, 345, 180),
+    Row(Label6, Picture1_2, K::Label, "長い", "Long", 2580, 1200, 345, 180),
+    Row(Command2, Picture1_2, K::Button, "標準に戻す", "Default", 2280, 1400, 1500, 300),
+    // Colour
+    Row(Label10, Picture1_3, K::Label, "イルミネーション：", "Illumination", 120, 0, 1320, 180),
+    Option(Option3_0, Picture1_3, 3, "ON", kU, 1700, 0, 700, 200),
+    Option(Option3_1, Picture1_3, 3, "OFF", kU, 2600, 0, 700, 200),
+    Row(Check14, Picture1_3, K::CheckBox, "設定時刻に点灯", "Illumination lighting", 120, 300, 1700, 255),
+    Row(DTPicker1_0, Picture1_3, K::TimePicker, nullptr, nullptr, 1900, 300, 800, 280),
+    Row(Label12, Picture1_3, K::Label, "-", kU, 2700, 340, 90, 180),
+    Row(DTPicker1_1, Picture1_3, K::TimePicker, nullptr, nullptr, 2800, 300, 800, 280),
+    Row(Frame1_0, Picture1_3, K::Frame, "タコメータの針", "Main pointor", 100, 700, 1900, 1450),
+    Row(Label9_0, Frame1_0, K::Label, "針の中心", "Center of beam", 120, 240, 720, 180),
+    Row(Command3_0, Frame1_0, K::ColourSwatch, nullptr, nullptr, 1080, 200, 615, 255),
+    Row(Label9_1, Frame1_0, K::Label, "針の外枠", "Beam outline", 120, 540, 720, 180),
+    Row(Command3_1, Frame1_0, K::ColourSwatch, nullptr, nullptr, 1080, 500, 615, 255),
+    Row(Label9_2, Frame1_0, K::Label, "根元中心", "Center of pointer", 120, 840, 720, 180),
+    Row(Command3_2, Frame1_0, K::ColourSwatch, nullptr, nullptr, 1080, 800, 615, 255),
+    Row(Label9_3, Frame1_0, K::Label, "根元外枠", "Outline of center", 120, 1140, 720, 180),
+    Row(Command3_3, Frame1_0, K::ColourSwatch, nullptr, nullptr, 1080, 1100, 615, 255),
+    Row(Frame1_1, Picture1_3, K::Frame, "時計の針", "Clock", 2300, 700, 1500, 500),
+    Row(Label9_4, Frame1_1, K::Label, "秒針", "Second hand", 120, 200, 360, 180),
+    Row(Command3_4, Frame1_1, K::ColourSwatch, nullptr, nullptr, 700, 180, 615, 255),
+    Row(Frame1_2, Picture1_3, K::Frame, "モード表示", "Mode display", 2300, 1250, 1500, 500),
+    Row(Label9_5, Frame1_2, K::Label, "文字", "Font", 120, 195, 360, 180),
+    Row(Command3_5, Frame1_2, K::ColourSwatch, nullptr, nullptr, 700, 180, 615, 255),
+    Row(Command4, Picture1_3, K::Button, "標準に戻す", "Default", 2280, 1800, 1500, 300),
+    // Other. Check7 is as wide as its neighbours, so it stays inside the page.
+    Row(Check7, Picture1_4, K::CheckBox, "使用率が100%になった時にBEEP音で通知", "Beep when reaches 100% usage.", 120,
+        120, 3855, 180),
+    Row(Check8, Picture1_4, K::CheckBox, "使用率が100%から下がった時BEEP音で通知", "Beep when drops from 100% usage.",
+        120, 480, 3855, 180),
+    Row(Check10, Picture1_4, K::CheckBox, "マウスが重なったときメーターを移動",
+        "Dorvanix moves around so it won't overlap with mouse pointer.", 120, 840, 3855, 360),
+    Row(Check15, Picture1_4, K::CheckBox, "画面からはみ出さないよう自動調整", "Coordinates are adjusted.", 120, 1320,
+        3855, 255),
+    // Bottom
+    WithRole(Row(Command1_0, 0, K::Button, "&OK", kU, 120, 2900, 1000, 300), ButtonRole::Default),
+    Row(Command1_1, 0, K::Button, "更新", "&Apply", 1200, 2900, 1000, 300),
+    WithRole(Row(Command1_2, 0, K::Button, "キャンセル", "&Cancel", 2280, 2900, 1000, 300), ButtonRole::Cancel),
+    Row(Command1_3, 0, K::Button, "ヘルプ", "&Help", 3360, 2900, 1000, 300),
+}};
+
+const char* const kTabCaptions[2][kSettingPageCount] = {
+    {"モード", "表示", "動作", "カラー", "その他"},
+    {"Main", "Display", "Motion", "Color", "Other"},
+};
+
+}  // namespace
+
+const SettingControlRow* SettingControlRows(int& count) {
+    count = static_cast<int>(kRows.size());
+    return kRows.data();
+}
+
+const SettingControlRow& SettingControlRowOf(SettingControl id) {
+    return kRows[static_cast<std::size_t>(id - 1)];
+}
+
+DialogSpec SettingsDialogSpec(int english) {
+    const bool en = english == 1;
+    DialogSpec spec{en ? "Option" : kSettingsTitleJapanese, kDialogWidth, kDialogHeight, {}};
+    for (const SettingControlRow& row : kRows) {
+        const char* caption = row.japanese;
+        if (en && row.english != kUnchanged)
+            caption = row.english;
+        spec.controls.push_back(ControlSpec{row.id, row.parent, row.kind, caption ? caption : "", row.x, row.y,
+                                            row.width, row.height, row.font, row.slider, row.role, row.group});
+    }
+    return spec;
+}
+
+SettingControl PageControl(int index) {
+    return static_cast<SettingControl>(Picture1_0 + index);
+}
+
+SettingControl SwatchControl(int index) {
+    static constexpr SettingControl kSwatches[kSwatchCount] = {Command3_0, Command3_1, Command3_2,
+                                                               Command3_3, Command3_4, Command3_5};
+    return kSwatches[index];
+}
+
+const char* TabCaption(int tab, bool english) {
+    return kTabCaptions[english ? 1 : 0][tab];
+}
+
+}  // namespace dorv
