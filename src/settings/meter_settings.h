@@ -56,6 +56,8 @@ struct MeterSettings {
     std::int16_t meter_move_flg = 0;
     // "Coordinates"; Left and Top live in the window, not here.
     std::int16_t Center = 50;
+
+    bool operator==(const MeterSettings&) const = default;
 };
 
 }  // namespace dorv

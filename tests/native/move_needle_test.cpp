@@ -136,14 +136,22 @@ TEST(MoveNeedle, TrailHistoryIsLeftAloneWithoutTheTrail) {
     EXPECT_EQ(m.app.ZanzoHistory, (std::array<double, 6>{30, 0, 0, 0, 0, 0}));
 }
 
-TEST(MoveNeedle, NegativeTrailLengthDrawsOnlyTheNeedle) {
-    FakeMeter m;
-    m.app.settings.Zanzo_view = 1;
-    m.app.settings.Zanzo_max = -4;
-    m.app.settings.Move_quantity = 1;
-    MoveNeedle(m.app, 30);
-    MoveNeedle(m.app, 60);
-    EXPECT_EQ(m.app.ZanzoHistory, (std::array<double, 6>{60, 0, 0, 0, 0, 0}));
+TEST(MoveNeedle, TrailLengthOutsideTheHistoryIsHeldWithinIt) {
+    struct Case {
+        std::int16_t trail;
+        std::array<double, 6> history;
+    } cases[] = {
+        {-4, {60, 0, 0, 0, 0, 0}}, {9, {60, 30, 0, 0, 0, 0}},  // the five afterimages the history holds
+    };
+    for (const Case& c : cases) {
+        FakeMeter m;
+        m.app.settings.Zanzo_view = 1;
+        m.app.settings.Zanzo_max = c.trail;
+        m.app.settings.Move_quantity = 1;
+        MoveNeedle(m.app, 30);
+        MoveNeedle(m.app, 60);
+        EXPECT_EQ(m.app.ZanzoHistory, c.history) << c.trail;
+    }
 }
 
 TEST(MoveNeedle, WarningLampFollowsEveryNeedleDrawn) {

@@ -101,6 +101,7 @@ TEST(SampleTick, RedrawsOnlyWhileTheTextsDifferOrTheTrailLags) {
         {45.0, {45, 45, 45, 0, 0, 0}, 2, false},  // entries beyond the trail length do not count
         {45.0, {45, 44, 40, 0, 0, 0}, 0, false},  // no trail: index 0 compared with itself
         {45.0, {45, 44, 40, 0, 0, 0}, -1, false},
+        {45.0, {45, 45, 45, 45, 45, 40}, 9, true},  // too long: the last entry of the history
     };
     for (const Case& c : cases) {
         m.app.ShownValue = c.shown;

@@ -6,11 +6,10 @@ namespace {
 using S = MeterSettings;
 
 // Table order: the lit set, then the normal set.
-constexpr Colour S::* kEntries[12] = {
-    &S::Illumi_needle_color, &S::Illumi_needle_shadow_color, &S::Illumi_needle_color2,
-    &S::Illumi_needle_shadow_color2, &S::Illumi_second_color, &S::Illumi_font_color,
-    &S::Needle_color, &S::Needle_shadow_color, &S::Needle_color2,
-    &S::Needle_shadow_color2, &S::Second_color, &S::Font_color,
+constexpr Colour S::*kEntries[12] = {
+    &S::Illumi_needle_color, &S::Illumi_needle_shadow_color, &S::Illumi_needle_color2, &S::Illumi_needle_shadow_color2,
+    &S::Illumi_second_color, &S::Illumi_font_color,          &S::Needle_color,         &S::Needle_shadow_color,
+    &S::Needle_color2,       &S::Needle_shadow_color2,       &S::Second_color,         &S::Font_color,
 };
 
 }  // namespace

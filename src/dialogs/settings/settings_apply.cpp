@@ -104,8 +104,8 @@ void ApplySettingForm(MeterApp& app, SettingForm& form) {
     for (int i = 0; i < kSwatchCount; ++i)
         form.colours[static_cast<std::size_t>(i + kSwatchCount * set)] = form[SwatchControl(i)];
     StoreColourTable(s, form.colours);
-    app.activeColours = ActiveColours{form[Command3_0], form[Command3_1], form[Command3_2], form[Command3_3],
-                                      form[Command3_4]};
+    app.activeColours =
+        ActiveColours{form[Command3_0], form[Command3_1], form[Command3_2], form[Command3_3], form[Command3_4]};
     app.meter.Label1.colour = form[Command3_5];
     app.meter.Label2.colour = form[Command3_5];
     RefreshLabels(app);

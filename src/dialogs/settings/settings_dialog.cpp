@@ -131,8 +131,8 @@ bool OnClicked(MeterApp& app, SettingForm& form, int id) {
         PickSwatchColour(form, swatch, picked);
         return true;
     }
-    if (id > 0 && id < kSettingControlEnd && SettingControlRowOf(static_cast<SettingControl>(id)).kind ==
-                                                  ControlKind::CheckBox)
+    if (id > 0 && id < kSettingControlEnd &&
+        SettingControlRowOf(static_cast<SettingControl>(id)).kind == ControlKind::CheckBox)
         FollowCheck(form, static_cast<SettingControl>(id));
     return true;
 }
