@@ -19,12 +19,12 @@ constexpr int kOpaque = 255;
 constexpr int kNoWarning = 101;
 constexpr int kScheduleCheckMs = 5000;
 
-std::int16_t Checked(const SettingForm& form, SettingControl box) {
-    return form[box] == 1 ? 1 : 0;
-}
-
 std::int16_t Short(int value) {
     return static_cast<std::int16_t>(value);
+}
+
+std::int16_t Checked(const SettingForm& form, SettingControl box) {
+    return Short(form[box] == 1 ? 1 : 0);
 }
 
 }  // namespace
@@ -40,7 +40,7 @@ void ApplySettingForm(MeterApp& app, SettingForm& form) {
             s.Needle = Short(mode);
             break;
         }
-    s.Needle_type = form[Option2_1] == 1 ? 1 : 0;
+    s.Needle_type = Checked(form, Option2_1);
     EnterModeLayout(app, s.Needle);
     CheckModeItem(app, s.Needle);
     // 4-5. Language (for the next opening) and the readout label.

@@ -10,7 +10,7 @@ using K = ControlKind;
 constexpr int kDialogWidth = 4550;
 constexpr int kDialogHeight = 3700;
 
-constexpr SettingControlRow Row(SettingControl id,
+SettingControlRow Row(SettingControl id,
                                 int parent,
                                 K kind,
                                 const char* japanese,
@@ -22,13 +22,13 @@ constexpr SettingControlRow Row(SettingControl id,
     return SettingControlRow{id, parent, kind, japanese, english, x, y, width, height, {}, {}, ButtonRole::None, 0};
 }
 
-constexpr SettingControlRow Slider(SettingControl id, int x, int y, int width, int height, SliderRange range) {
+SettingControlRow Slider(SettingControl id, int x, int y, int width, int height, SliderRange range) {
     SettingControlRow row = Row(id, 0, K::Slider, nullptr, nullptr, x, y, width, height);
     row.slider = range;
     return row;
 }
 
-constexpr SettingControlRow Option(SettingControl id,
+SettingControlRow Option(SettingControl id,
                                    int parent,
                                    int group,
                                    const char* japanese,
