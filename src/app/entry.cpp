@@ -14,13 +14,13 @@ void RunEntryProcedure(MeterApp& app) {
     SetStacking(app, app.meter.window, app.settings.Top_view);
 }
 
-void Quit(MeterApp& app) {
+void Quit(MeterApp& app, QuitCause cause) {
     // Closing the window or ending the session during the unload's pump pass must not save twice.
     if (app.unloading)
         return;
     app.unloading = true;
     UnloadMenuFrm(app);
-    UnloadMeterFrm(app);
+    UnloadMeterFrm(app, cause);
     app.platform.timers.EndProgram();
 }
 

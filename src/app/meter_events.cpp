@@ -65,7 +65,11 @@ void OnDialogEvent(MeterApp& app, WindowHandle dialog, int controlId, DialogEven
 }
 
 void OnMeterCloseRequest(MeterApp& app) {
-    Quit(app);
+    Quit(app, QuitCause::Request);
+}
+
+void OnSessionEnd(MeterApp& app) {
+    Quit(app, QuitCause::SessionEnd);
 }
 
 void OnDialMouseDown(MeterApp& app, MouseButton button, int modifiers, int x, int y) {

@@ -12,8 +12,10 @@ enum ModifierKey { ShiftKey = 1, CtrlKey = 2, AltKey = 4 };
 
 // The dial window's timers.
 void OnMeterTimer(MeterApp& app, TimerId timer);
-// The dial window was asked to close (taskkill, Alt+F4) or the session ends: the same Quit as the menu.
+// The dial window was asked to close (taskkill, Alt+F4): the same Quit as the menu.
 void OnMeterCloseRequest(MeterApp& app);
+// The Windows session ends: the same Quit, with no window shown on the way out.
+void OnSessionEnd(MeterApp& app);
 
 // Mouse events on the dial window, in its pixels; the core tells the labels from the dial itself.
 void OnDialMouseDown(MeterApp& app, MouseButton button, int modifiers, int x, int y);

@@ -1,8 +1,18 @@
 #pragma once
-// The INI file: one value per call, with the semantics of the private-profile calls.
+// The INI file: one value per call, with the semantics of the private-profile calls, and the few file steps
+// that let a save replace the file in one piece. Paths are UTF-8.
 #include <string>
+#include <utility>
 
 namespace dorv {
+
+// How a change to a file went: done, or not done and the system's own words for why (UTF-8).
+struct FileResult {
+    bool ok = true;
+    std::string reason;
+
+    static FileResult Failed(std::string why) { return FileResult{false, std::move(why)}; }
+};
 
 class IniFile {
 public:
@@ -10,11 +20,18 @@ public:
 
     // Value of a key, empty when the file, section or key is absent; at most 1023 characters.
     virtual std::string ReadString(const std::string& path, const std::string& section, const std::string& key) = 0;
-    // Writes one value, creating the file and section when missing. Failures go unnoticed.
-    virtual void WriteString(const std::string& path,
-                             const std::string& section,
-                             const std::string& key,
-                             const std::string& value) = 0;
+    // Writes one value, creating the file and section when missing.
+    virtual FileResult WriteString(const std::string& path,
+                                   const std::string& section,
+                                   const std::string& key,
+                                   const std::string& value) = 0;
+    // Makes `copy` a byte copy of `path`, over whatever `copy` held; when `path` does not exist, `copy` is
+    // removed instead. Fails when `path` exists but this process could not write it (read-only, locked, a folder).
+    virtual FileResult CopyForSave(const std::string& path, const std::string& copy) = 0;
+    // Puts `copy` in the place of `path` in one step, on disk before it returns; `copy` is gone afterwards.
+    virtual FileResult ReplaceWith(const std::string& path, const std::string& copy) = 0;
+    // Removes a file if it is there.
+    virtual void RemoveFile(const std::string& path) = 0;
     // The folder that holds the program, without a trailing separator.
     virtual std::string ProgramFolder() = 0;
 };

@@ -71,9 +71,10 @@ bool EqualNoCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-// The system takes C strings: anything after an embedded zero is not seen.
-std::string_view AsCString(const std::string& s) {
-    return std::string_view(s.c_str());
+// The system handles names and values as C strings: whatever follows an embedded zero, in an argument or in
+// the file, is neither seen nor written back.
+std::string_view AsCString(std::string_view s) {
+    return s.substr(0, s.find('\0'));
 }
 
 Document Parse(std::string_view text) {
@@ -136,16 +137,16 @@ std::string Serialize(const Document& doc) {
     }
     for (const Section& section : doc.sections) {
         // A nameless section has no header, so keys written to it land under whatever precedes it.
-        if (!section.name.empty()) {
+        if (!AsCString(section.name).empty()) {
             out += '[';
-            out += section.name;
+            out += AsCString(section.name);
             out += "]\r\n";
         }
         for (const Entry& entry : section.entries) {
-            out += entry.name;
+            out += AsCString(entry.name);
             if (entry.value) {
                 out += '=';
-                out += *entry.value;
+                out += AsCString(*entry.value);
             }
             out += "\r\n";
         }
@@ -157,7 +158,7 @@ std::string Serialize(const Document& doc) {
 Section* FindSection(Document& doc, std::string_view name) {
     const std::string_view wanted = Trim(name);
     for (Section& section : doc.sections) {
-        if (EqualNoCase(section.name, wanted)) {
+        if (EqualNoCase(AsCString(section.name), wanted)) {
             return &section;
         }
     }
@@ -167,7 +168,7 @@ Section* FindSection(Document& doc, std::string_view name) {
 Entry* FindEntry(Section& section, std::string_view key) {
     const std::string_view wanted = Trim(key);
     for (Entry& entry : section.entries) {
-        if (EqualNoCase(entry.name, wanted)) {
+        if (EqualNoCase(AsCString(entry.name), wanted)) {
             return &entry;
         }
     }
@@ -201,7 +202,7 @@ std::string IniTextRead(const std::string& text, const std::string& section, con
     if (entry == nullptr || !entry->value) {
         return {};
     }
-    return CopyToBuffer(*entry->value);
+    return CopyToBuffer(AsCString(*entry->value));
 }
 
 std::string IniTextWrite(const std::string& text,
@@ -223,7 +224,7 @@ std::string IniTextWrite(const std::string& text,
     Entry* entry = FindEntry(*target, keyName);
     if (entry == nullptr) {
         target->entries.push_back(Entry{std::string(TrimLeft(keyName)), std::move(newValue)});
-    } else if (entry->value && *entry->value == newValue) {
+    } else if (entry->value && AsCString(*entry->value) == newValue) {
         return text;  // unchanged: the system does not rewrite the file, so hand edits survive
     } else {
         entry->value = std::move(newValue);

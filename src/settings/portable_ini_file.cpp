@@ -1,9 +1,11 @@
 #include "settings/portable_ini_file.h"
 
+#include <cerrno>
 #include <cstddef>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <system_error>
 
 #include "settings/ini_text.h"
 
@@ -27,25 +29,65 @@ std::string ReadAll(const std::filesystem::path& path) {
     return text;
 }
 
+FileResult Failed(int error) {
+    return FileResult::Failed(std::generic_category().message(error));
+}
+
 }  // namespace
 
 std::string PortableIniFile::ReadString(const std::string& path, const std::string& section, const std::string& key) {
     return IniTextRead(ReadAll(FromUtf8(path)), section, key);
 }
 
-void PortableIniFile::WriteString(const std::string& path,
-                                  const std::string& section,
-                                  const std::string& key,
-                                  const std::string& value) {
+FileResult PortableIniFile::WriteString(const std::string& path,
+                                        const std::string& section,
+                                        const std::string& key,
+                                        const std::string& value) {
     const std::filesystem::path file = FromUtf8(path);
     const std::string before = ReadAll(file);
     const std::string after = IniTextWrite(before, section, key, value);
     if (after == before) {
-        return;  // the system leaves the file alone when the value is already there
+        return {};  // the system leaves the file alone when the value is already there
     }
-    // Failures are silent by contract: a missing folder or a read-only file simply keeps the old text.
+    errno = 0;
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out.write(after.data(), static_cast<std::streamsize>(after.size()));
+    out.close();
+    if (!out) {
+        return Failed(errno);
+    }
+    return {};
+}
+
+FileResult PortableIniFile::CopyForSave(const std::string& path, const std::string& copy) {
+    const std::filesystem::path from = FromUtf8(path);
+    const std::filesystem::path to = FromUtf8(copy);
+    std::error_code error;
+    std::filesystem::remove(to, error);  // a leftover of a save that was cut short
+    if (error) {
+        return FileResult::Failed(error.message());
+    }
+    if (!std::filesystem::exists(from, error)) {
+        return error ? FileResult::Failed(error.message()) : FileResult{};
+    }
+    // Opened for writing without a change, so a file that could not be saved fails here, before any work.
+    errno = 0;
+    if (std::filesystem::is_directory(from, error) || !std::ofstream(from, std::ios::binary | std::ios::app)) {
+        return Failed(errno != 0 ? errno : EISDIR);
+    }
+    std::filesystem::copy_file(from, to, error);
+    return error ? FileResult::Failed(error.message()) : FileResult{};
+}
+
+FileResult PortableIniFile::ReplaceWith(const std::string& path, const std::string& copy) {
+    std::error_code error;
+    std::filesystem::rename(FromUtf8(copy), FromUtf8(path), error);
+    return error ? FileResult::Failed(error.message()) : FileResult{};
+}
+
+void PortableIniFile::RemoveFile(const std::string& path) {
+    std::error_code ignored;
+    std::filesystem::remove(FromUtf8(path), ignored);
 }
 
 }  // namespace dorv

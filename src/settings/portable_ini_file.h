@@ -11,10 +11,13 @@ public:
     explicit PortableIniFile(std::string programFolder) : programFolder_(std::move(programFolder)) {}
 
     std::string ReadString(const std::string& path, const std::string& section, const std::string& key) override;
-    void WriteString(const std::string& path,
-                     const std::string& section,
-                     const std::string& key,
-                     const std::string& value) override;
+    FileResult WriteString(const std::string& path,
+                           const std::string& section,
+                           const std::string& key,
+                           const std::string& value) override;
+    FileResult CopyForSave(const std::string& path, const std::string& copy) override;
+    FileResult ReplaceWith(const std::string& path, const std::string& copy) override;
+    void RemoveFile(const std::string& path) override;
     std::string ProgramFolder() override { return programFolder_; }
 
 private:

@@ -18,7 +18,7 @@ struct SettingsFile {
 SettingsFile OpenSettingsFile(IniFile& ini, const std::string& decimalSymbol);
 
 std::string ReadIni(const SettingsFile& file, const char* section, const char* key);
-void WriteIni(const SettingsFile& file, const char* section, const char* key, const std::string& value);
+FileResult WriteIni(const SettingsFile& file, const char* section, const char* key, const std::string& value);
 
 // Reads one key into the record with its default, guard and clamp.
 void LoadSetting(const SettingsFile& file, SettingKey key, MeterSettings& settings);
@@ -26,7 +26,11 @@ void LoadSetting(const SettingsFile& file, SettingKey key, MeterSettings& settin
 // Reads Left or Top in twips; nothing when the text is not a number.
 std::optional<float> LoadPosition(const SettingsFile& file, SettingKey leftOrTop);
 
-// Writes every key in the fixed order; the position comes from the window, in twips.
-void SaveSettings(const SettingsFile& file, const MeterSettings& settings, float leftTwips, float topTwips);
+// The working copy a save writes before it takes the file's place.
+std::string SaveWorkPath(const SettingsFile& file);
+
+// Writes every key in the fixed order; the position comes from the window, in twips. The keys go to a copy
+// of the file, which then replaces it in one step: a save that fails or is cut short leaves the old file.
+FileResult SaveSettings(const SettingsFile& file, const MeterSettings& settings, float leftTwips, float topTwips);
 
 }  // namespace dorv

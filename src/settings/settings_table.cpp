@@ -166,7 +166,7 @@ std::string FormatSetting(SettingKey key, const MeterSettings& settings) {
     if (auto* fieldBool = std::get_if<bool S::*>(&def.field))
         return FormatBoolean(settings.*(*fieldBool));
     if (auto* fieldText = std::get_if<std::string S::*>(&def.field))
-        return settings.*(*fieldText);
+        return FormatText(settings.*(*fieldText));
     return std::string();
 }
 

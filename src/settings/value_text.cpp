@@ -162,13 +162,26 @@ std::string FormatInteger(std::int64_t value) {
     return value < 0 ? text : " " + text;
 }
 
+// The shortest text that reads back to the same float, plain or with an exponent, whichever is shorter:
+// 1230.5 stays "1230.5", while 1e-30 is not spelled out in thirty places.
 std::string FormatSingle(float value, std::string_view decimalSymbol) {
     char buffer[64];
-    auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
     std::string text = error == std::errc() ? std::string(buffer, end) : std::string("0");
     if (std::size_t dot = text.find('.'); dot != std::string::npos)
         text.replace(dot, 1, decimalSymbol);
     return text;
+}
+
+// The profile reader trims blanks around a value and strips one pair of matching outer quotes, so a text that
+// has either would come back changed; one more pair of quotes protects it (a stored """" reads back as "").
+std::string FormatText(std::string_view text) {
+    auto isBlank = [](char c) { return (c >= '\t' && c <= '\r') || c == ' ' || c == '\x1a'; };
+    const bool quoted = text.size() >= 2 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front();
+    const bool padded = !text.empty() && (isBlank(text.front()) || isBlank(text.back()));
+    if (quoted || padded)
+        return "\"" + std::string(text) + "\"";
+    return std::string(text);
 }
 
 std::string FormatBoolean(bool value) {

@@ -28,8 +28,11 @@ std::optional<bool> ParseBoolean(std::string_view text, std::string_view decimal
 // An integer as the settings file keeps it: a blank before non-negative numbers (" 2", "-1").
 std::string FormatInteger(std::int64_t value);
 
-// A single-precision number in its shortest plain decimal form (1230, -45, 1230.5).
+// A single-precision number in the shortest form that reads back to it (1230, -45, 1230.5, 1e+12).
 std::string FormatSingle(float value, std::string_view decimalSymbol);
+
+// Text as the settings file keeps it, so that the profile reader gives it back unchanged.
+std::string FormatText(std::string_view text);
 
 std::string FormatBoolean(bool value);
 

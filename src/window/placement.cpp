@@ -1,15 +1,23 @@
 #include "window/placement.h"
 
 #include <cmath>
+#include <optional>
 
 #include "app/meter_app.h"
 
 namespace dorv {
 namespace {
 
-// Whole pixels, to the nearest.
-int TwipsToPixels(float twips, double twipsPerPixel) {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / twipsPerPixel));
+// The pixels a window edge can sit at: the system keeps window positions within 16 bits.
+constexpr double kLowestEdgePixel = -32768.0;
+constexpr double kHighestEdgePixel = 32767.0;
+
+// Whole pixels, to the nearest; nothing when no window can sit there, so no huge value ever wraps.
+std::optional<int> TwipsToPixels(float twips, double twipsPerPixel) {
+    const double pixels = std::round(static_cast<double>(twips) / twipsPerPixel);
+    if (!(pixels >= kLowestEdgePixel && pixels <= kHighestEdgePixel))
+        return std::nullopt;
+    return static_cast<int>(pixels);
 }
 
 float PixelsToTwips(int pixels, double twipsPerPixel) {
@@ -61,24 +69,34 @@ float ScreenHeightTwips(MeterApp& app) {
     return PixelsToTwips(w.PrimaryScreenSize().height, w.TwipsPerPixelY());
 }
 
-void SetWindowLeftTwips(MeterApp& app, float left) {
+bool SetWindowLeftTwips(MeterApp& app, float left) {
     WindowSystem& w = app.platform.window;
+    const std::optional<int> x = TwipsToPixels(left, w.TwipsPerPixelX());
+    if (!x)
+        return false;
     PixelPoint at = w.WindowPosition(app.meter.window);
-    at.x = TwipsToPixels(left, w.TwipsPerPixelX());
+    at.x = *x;
     w.MoveWindow(app.meter.window, at);
     RememberEdge(app.meter.leftEdge, left, at.x);
+    return true;
 }
 
-void SetWindowTopTwips(MeterApp& app, float top) {
+bool SetWindowTopTwips(MeterApp& app, float top) {
     WindowSystem& w = app.platform.window;
+    const std::optional<int> y = TwipsToPixels(top, w.TwipsPerPixelY());
+    if (!y)
+        return false;
     PixelPoint at = w.WindowPosition(app.meter.window);
-    at.y = TwipsToPixels(top, w.TwipsPerPixelY());
+    at.y = *y;
     w.MoveWindow(app.meter.window, at);
     RememberEdge(app.meter.topEdge, top, at.y);
+    return true;
 }
 
+// An edge no window can take is out of range like any other such number: the design position stands.
 void PlaceLeftAtStartup(MeterApp& app, float left) {
-    SetWindowLeftTwips(app, left);
+    if (!SetWindowLeftTwips(app, left))
+        return;
     if (app.settings.adjusted_flg != 1)
         return;
     if (WindowLeftTwips(app) + kScreenEdgeMarginTwips > ScreenWidthTwips(app))
@@ -88,7 +106,8 @@ void PlaceLeftAtStartup(MeterApp& app, float left) {
 }
 
 void PlaceTopAtStartup(MeterApp& app, float top) {
-    SetWindowTopTwips(app, top);
+    if (!SetWindowTopTwips(app, top))
+        return;
     if (WindowTopTwips(app) + kScreenEdgeMarginTwips > ScreenHeightTwips(app))
         SetWindowTopTwips(app, ScreenHeightTwips(app) - WindowHeightTwips(app));
     if (WindowTopTwips(app) < -kScreenEdgeMarginTwips)

@@ -13,10 +13,11 @@ float WindowWidthTwips(MeterApp& app);
 float WindowHeightTwips(MeterApp& app);
 float ScreenWidthTwips(MeterApp& app);
 float ScreenHeightTwips(MeterApp& app);
-void SetWindowLeftTwips(MeterApp& app, float left);
-void SetWindowTopTwips(MeterApp& app, float top);
+// Moves an edge there; false, and the window stays, when no window can sit at that pixel.
+bool SetWindowLeftTwips(MeterApp& app, float left);
+bool SetWindowTopTwips(MeterApp& app, float top);
 
-// Moves the left edge there; with adjusted_flg = 1 a window (nearly) off either side is pulled back.
+// Moves the left edge there (nothing when out of range); with adjusted_flg = 1 a window (nearly) off either side is pulled back.
 void PlaceLeftAtStartup(MeterApp& app, float left);
 // Moves the top edge there and pulls a window (nearly) off the top or bottom back, whatever adjusted_flg says.
 void PlaceTopAtStartup(MeterApp& app, float top);

@@ -215,13 +215,56 @@ std::string FakeHost::ReadString(const std::string& path, const std::string& sec
     return file == files.end() ? std::string() : IniTextRead(file->second, section, key);
 }
 
-void FakeHost::WriteString(const std::string& path,
-                           const std::string& section,
-                           const std::string& key,
-                           const std::string& value) {
-    files[path] = IniTextWrite(files[path], section, key, value);
+// Stores a file's new text unless the program has been killed by now; the step killed leaves half of it.
+void FakeHost::StoreFile(const std::string& path, const std::string& text) {
+    const int step = fileSteps++;
+    if (killAtStep >= 0 && step > killAtStep)
+        return;
+    files[path] = step == killAtStep ? text.substr(0, text.size() / 2) : text;
+}
+
+FileResult FakeHost::WriteString(const std::string& path,
+                                 const std::string& section,
+                                 const std::string& key,
+                                 const std::string& value) {
     log.push_back("write " + section + "/" + key);
     iniWrites.push_back(section + "/" + key + "=" + value);
+    if (auto denied = unwritable.find(path); denied != unwritable.end())
+        return FileResult::Failed(denied->second);
+    auto file = files.find(path);
+    StoreFile(path, IniTextWrite(file == files.end() ? std::string() : file->second, section, key, value));
+    return {};
+}
+
+FileResult FakeHost::CopyForSave(const std::string& path, const std::string& copy) {
+    log.push_back("copy");
+    if (auto denied = unwritable.find(path); denied != unwritable.end())
+        return FileResult::Failed(denied->second);
+    auto original = files.find(path);
+    if (original == files.end()) {
+        files.erase(copy);
+        return {};
+    }
+    StoreFile(copy, original->second);
+    return {};
+}
+
+FileResult FakeHost::ReplaceWith(const std::string& path, const std::string& copy) {
+    log.push_back("replace");
+    if (auto denied = unwritable.find(path); denied != unwritable.end())
+        return FileResult::Failed(denied->second);
+    // One step that either happens or not: a kill here leaves the old file.
+    const int step = fileSteps++;
+    if (killAtStep >= 0 && step >= killAtStep)
+        return {};
+    files[path] = files[copy];
+    files.erase(copy);
+    return {};
+}
+
+void FakeHost::RemoveFile(const std::string& path) {
+    log.push_back("remove");
+    files.erase(path);
 }
 
 void FakeHost::OpenProcessorQuery(const char* counterPath) {

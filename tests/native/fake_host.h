@@ -77,12 +77,16 @@ public:
     void PumpMessagesOnce() override;
     void EndProgram() override;
 
-    // IniFile
+    // IniFile: files as text in `files`; each change (copy, write, replace) is one step of `fileSteps`.
     std::string ReadString(const std::string& path, const std::string& section, const std::string& key) override;
-    void WriteString(const std::string& path,
-                     const std::string& section,
-                     const std::string& key,
-                     const std::string& value) override;
+    FileResult WriteString(const std::string& path,
+                           const std::string& section,
+                           const std::string& key,
+                           const std::string& value) override;
+    FileResult CopyForSave(const std::string& path, const std::string& copy) override;
+    FileResult ReplaceWith(const std::string& path, const std::string& copy) override;
+    void RemoveFile(const std::string& path) override;
+    void StoreFile(const std::string& path, const std::string& text);
     std::string ProgramFolder() override { return programFolder; }
 
     // SystemStatus
@@ -106,8 +110,9 @@ public:
     FakeWindow& Dial() { return windows.at(0); }
     // Running timer intervals; a stopped timer is absent.
     int TimerInterval(TimerId timer) const;
-    std::string& File(const std::string& name) { return files[programFolder + "\\" + name]; }
-    bool HasFile(const std::string& name) const { return files.count(programFolder + "\\" + name) != 0; }
+    std::string Path(const std::string& name) const { return programFolder + "\\" + name; }
+    std::string& File(const std::string& name) { return files[Path(name)]; }
+    bool HasFile(const std::string& name) const { return files.count(Path(name)) != 0; }
 
     // Registry
     RegistryKey OpenKey(RegistryRoot root, const char* path) override;
@@ -138,6 +143,12 @@ public:
     std::deque<double> cpuReadings;
     std::string programFolder = "C:\\Dorvanix";
     std::map<std::string, std::string> files;
+    // Paths this process may not write (a read-only file, a folder of that name), with the system's reason.
+    std::map<std::string, std::string> unwritable;
+    // The program killed during the file change of this number (0 the first): a copy or write leaves half its
+    // bytes, a replace does not happen, and no later change reaches the disk. -1: never.
+    int killAtStep = -1;
+    int fileSteps = 0;
     // Registry values by "root\\key\\value name" ("DynData\\PerfStats\\StatData\\KERNEL\\CPUUsage").
     std::map<std::string, std::string> registryValues;
     // Their types for ReadValue (Other when absent): text up to its first NUL, a number from 4 bytes.
@@ -146,7 +157,7 @@ public:
     // What the core did.
     std::vector<FakeWindow> windows;
     std::map<TimerId, int> timers;
-    std::vector<std::string> log;        // ordered record of window, timer, counter and write calls
+    std::vector<std::string> log;        // ordered record of window, timer, counter and file calls
     std::vector<std::string> iniReads;   // "Section/Key" per read
     std::vector<std::string> iniWrites;  // "Section/Key=value" per write, the value as the core passed it
     int beeps = 0;

@@ -92,8 +92,8 @@ bool Win32Host::HandleQuitMessage(UINT message, WPARAM wParam, LRESULT& result) 
             result = TRUE;
             return true;
         case WM_ENDSESSION:
-            if (wParam)
-                RequestClose();
+            if (wParam && app_ && !ending_)
+                OnSessionEnd(*app_);
             result = 0;
             return true;
         default:

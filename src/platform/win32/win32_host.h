@@ -80,10 +80,13 @@ public:
 
     // IniFile
     std::string ReadString(const std::string& path, const std::string& section, const std::string& key) override;
-    void WriteString(const std::string& path,
-                     const std::string& section,
-                     const std::string& key,
-                     const std::string& value) override;
+    FileResult WriteString(const std::string& path,
+                           const std::string& section,
+                           const std::string& key,
+                           const std::string& value) override;
+    FileResult CopyForSave(const std::string& path, const std::string& copy) override;
+    FileResult ReplaceWith(const std::string& path, const std::string& copy) override;
+    void RemoveFile(const std::string& path) override;
     std::string ProgramFolder() override;
 
     // SystemStatus

@@ -1,22 +1,138 @@
 #include "win32_host.h"
+#include "win32_text.h"
 
 namespace dorv {
+namespace {
+
+// A file opened for one check or flush, closed when it goes out of scope.
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    ~FileHandle() {
+        if (handle_ != INVALID_HANDLE_VALUE)
+            CloseHandle(handle_);
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+
+    bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE Get() const { return handle_; }
+
+private:
+    HANDLE handle_;
+};
+
+// The system's words for an error, in UTF-8, without the line break it ends with.
+std::string SystemReason(DWORD error) {
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                            FORMAT_MESSAGE_IGNORE_INSERTS,
+                                        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring reason = length > 0 && text ? std::wstring(text, length) : std::wstring();
+    if (text)
+        LocalFree(text);
+    while (!reason.empty() && (reason.back() == L'\r' || reason.back() == L'\n' || reason.back() == L' '))
+        reason.pop_back();
+    if (reason.empty())
+        reason = L"Error " + std::to_wstring(error);
+    return Narrow(reason);
+}
+
+FileResult LastError() {
+    return FileResult::Failed(SystemReason(GetLastError()));
+}
+
+// Wide text in the ANSI code page; `lossy` tells whether some character had no spelling there.
+std::string ToAnsi(const std::wstring& wide, bool& lossy) {
+    BOOL usedDefault = FALSE;
+    const int size = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, nullptr, 0, nullptr, &usedDefault);
+    std::string ansi(static_cast<std::size_t>(size > 0 ? size : 1), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, ansi.data(), size, nullptr, &usedDefault);
+    ansi.resize(ansi.find('\0'));
+    lossy = usedDefault != FALSE;
+    return ansi;
+}
+
+// A path for the private-profile calls, which take ANSI: a folder the code page cannot spell is given in its
+// short form. The file itself need not exist yet (the working copy of a save does not).
+std::string ProfilePath(const std::string& utf8) {
+    const std::wstring wide = Widen(utf8);
+    bool lossy = false;
+    std::string ansi = ToAnsi(wide, lossy);
+    const std::size_t slash = wide.find_last_of(L"\\/");
+    if (!lossy || slash == std::wstring::npos)
+        return ansi;
+    const std::wstring folder = wide.substr(0, slash);
+    wchar_t shortName[MAX_PATH * 2] = {};
+    const DWORD shortLength = GetShortPathNameW(folder.c_str(), shortName, MAX_PATH * 2);
+    if (shortLength == 0 || shortLength >= MAX_PATH * 2)
+        return ansi;
+    return ToAnsi(std::wstring(shortName) + wide.substr(slash), lossy);
+}
+
+}  // namespace
 
 std::string Win32Host::ReadString(const std::string& path, const std::string& section, const std::string& key) {
     char value[1024] = {};
-    GetPrivateProfileStringA(section.c_str(), key.c_str(), "", value, sizeof value, path.c_str());
+    GetPrivateProfileStringA(section.c_str(), key.c_str(), "", value, sizeof value, ProfilePath(path).c_str());
     return value;
 }
 
-void Win32Host::WriteString(const std::string& path,
-                            const std::string& section,
-                            const std::string& key,
-                            const std::string& value) {
-    WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path.c_str());
+FileResult Win32Host::WriteString(const std::string& path,
+                                  const std::string& section,
+                                  const std::string& key,
+                                  const std::string& value) {
+    if (!WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), ProfilePath(path).c_str()))
+        return LastError();
+    return {};
 }
 
-// The program's folder in the ANSI code page, since the private-profile calls take ANSI paths;
-// a folder name the code page cannot spell falls back to its short form.
+FileResult Win32Host::CopyForSave(const std::string& path, const std::string& copy) {
+    const std::wstring from = Widen(path);
+    const std::wstring to = Widen(copy);
+    // A leftover of a save that was killed goes first, whatever its attributes.
+    SetFileAttributesW(to.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (!DeleteFileW(to.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND)
+        return LastError();
+    if (GetFileAttributesW(from.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND)
+            return {};  // a first run: the profile writes create the copy
+        return FileResult::Failed(SystemReason(error));
+    }
+    // Opened for writing without a change: a read-only or locked file, or a folder of that name, fails here
+    // with the system's reason rather than after the work is done.
+    FileHandle probe(CreateFileW(from.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!probe.Valid())
+        return LastError();
+    if (!CopyFileW(from.c_str(), to.c_str(), FALSE))
+        return LastError();
+    return {};
+}
+
+FileResult Win32Host::ReplaceWith(const std::string& path, const std::string& copy) {
+    const std::wstring to = Widen(path);
+    const std::wstring from = Widen(copy);
+    {
+        // The copy's bytes reach the disk before its name takes the old file's place.
+        FileHandle work(CreateFileW(from.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!work.Valid() || !FlushFileBuffers(work.Get()))
+            return LastError();
+    }
+    if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return LastError();
+    return {};
+}
+
+void Win32Host::RemoveFile(const std::string& path) {
+    const std::wstring file = Widen(path);
+    SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(file.c_str());
+}
+
+// The program's folder in UTF-8.
 std::string Win32Host::ProgramFolder() {
     wchar_t module[MAX_PATH * 2] = {};
     DWORD length = GetModuleFileNameW(nullptr, module, MAX_PATH * 2);
@@ -24,24 +140,7 @@ std::string Win32Host::ProgramFolder() {
         return ".";
     std::wstring folder(module, length);
     folder.erase(folder.find_last_of(L"\\/"));
-    auto toAnsi = [](const std::wstring& wide, bool& lossy) {
-        BOOL usedDefault = FALSE;
-        int size = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, nullptr, 0, nullptr, &usedDefault);
-        std::string ansi(static_cast<std::size_t>(size > 0 ? size : 1), '\0');
-        WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, ansi.data(), size, nullptr, &usedDefault);
-        ansi.resize(ansi.find('\0'));
-        lossy = usedDefault != FALSE;
-        return ansi;
-    };
-    bool lossy = false;
-    std::string ansi = toAnsi(folder, lossy);
-    if (lossy) {
-        wchar_t shortName[MAX_PATH * 2] = {};
-        DWORD shortLength = GetShortPathNameW(folder.c_str(), shortName, MAX_PATH * 2);
-        if (shortLength > 0 && shortLength < MAX_PATH * 2)
-            ansi = toAnsi(shortName, lossy);
-    }
-    return ansi;
+    return Narrow(folder);
 }
 
 }  // namespace dorv
