@@ -29,6 +29,10 @@ const std::string kHandEdited =
     "Inner=\"a\"b\"\n[Dup]\nk=1\nk=2\n[dup]\nk=3\nonly2=9\n[Misc]\n=x\n=y\nr=1\rs=2\r\r\nz\t=\t\x1a 3 \x1a\n"
     "[Hdr] junk\nh=1\n[bad\n[ ]\ne=1\n[a]b]\nk=2\n[Sec\xC4]\nk=1";
 
+// The system reads and writes names and values as C strings.
+constexpr char kZeros[] = "[S]\nk=ab\0cd\nq=\"x\0y\"\nn\0m=2\n";
+const std::string kWithZeros(kZeros, sizeof kZeros - 1);
+
 TEST(IniTextRead, FollowsTheSystemParser) {
     const std::vector<ReadCase> cases = {
         {"no text", "", "View", "Size", ""},
@@ -57,6 +61,9 @@ TEST(IniTextRead, FollowsTheSystemParser) {
         {"case folding is ASCII only", kHandEdited, "Sec\xE4", "k", ""},
         {"bytes match exactly", kHandEdited, "Sec\xC4", "K", "1"},
         {"UTF-8 mark skipped", "\xEF\xBB\xBF[A]\nx=1\n", "a", "x", "1"},
+        {"value ends at a zero", kWithZeros, "S", "k", "ab"},
+        {"quotes judged before the zero", kWithZeros, "S", "q", "\"x"},
+        {"name ends at a zero", kWithZeros, "S", "n", "2"},
     };
     for (const ReadCase& c : cases) {
         EXPECT_EQ(IniTextRead(c.text, c.section, c.key), c.expected) << c.what;
@@ -132,6 +139,10 @@ TEST(IniTextWrite, ProducesTheSystemLayout) {
          {{"S", "n", "1"}},
          "[S]\r\n=x\r\nn=1\r\nk=1\r\n"},
         {"UTF-8 mark kept", "\xEF\xBB\xBF[A]\nx=1", {{"A", "x", "2"}}, "\xEF\xBB\xBF[A]\r\nx=2\r\n"},
+        {"what follows a zero is not written back",
+         kWithZeros,
+         {{"S", "new", std::string("v\0w", 3)}},
+         "[S]\r\nk=ab\r\nq=\"x\r\nn=2\r\nnew=v\r\n"},
         {"bytes kept as they are",
          "",
          {{"S\xC4", "k", "\x81\xA0\xFF"}, {"S\xE4", "k", "1"}},
@@ -197,11 +208,37 @@ TEST_F(PortableIniFileTest, LeavesAHandEditedFileAloneWhenNothingChanges) {
     EXPECT_EQ(Contents(path), text);
 }
 
-TEST_F(PortableIniFileTest, FailsSilentlyWhenTheFolderIsMissing) {
+TEST_F(PortableIniFileTest, ReportsAWriteThatFails) {
     const std::string path = PathOf("missing/settings.ini");
-    ini_.WriteString(path, "View", "Size", "3");
+    const FileResult result = ini_.WriteString(path, "View", "Size", "3");
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.reason.empty());
     EXPECT_FALSE(std::filesystem::exists(path));
     EXPECT_EQ(ini_.ReadString(path, "View", "Size"), "");
+}
+
+TEST_F(PortableIniFileTest, ACopyReplacesTheFileWholeOrNotAtAll) {
+    const std::string path = PathOf("meter.ini");
+    const std::string copy = PathOf("meter.ini.tmp");
+    std::ofstream(path, std::ios::binary) << "; mine\n[View]\nSize=3\n";
+    std::ofstream(copy, std::ios::binary) << "left by a killed save";
+    ASSERT_TRUE(ini_.CopyForSave(path, copy).ok);
+    ASSERT_TRUE(ini_.WriteString(copy, "View", "Size", "4").ok);
+    EXPECT_EQ(Contents(path), "; mine\n[View]\nSize=3\n");
+    ASSERT_TRUE(ini_.ReplaceWith(path, copy).ok);
+    EXPECT_EQ(Contents(path), "; mine\r\n[View]\r\nSize=4\r\n");
+    EXPECT_FALSE(std::filesystem::exists(copy));
+
+    // No file yet: the copy starts empty. A folder of the file's name cannot be saved over.
+    const std::string fresh = PathOf("fresh.ini");
+    std::ofstream(fresh + ".tmp", std::ios::binary) << "left by a killed save";
+    EXPECT_TRUE(ini_.CopyForSave(fresh, fresh + ".tmp").ok);
+    EXPECT_FALSE(std::filesystem::exists(fresh + ".tmp"));
+    std::filesystem::create_directory(PathOf("folder.ini"));
+    const FileResult folder = ini_.CopyForSave(PathOf("folder.ini"), PathOf("folder.ini.tmp"));
+    EXPECT_FALSE(folder.ok);
+    EXPECT_FALSE(folder.reason.empty());
+    EXPECT_FALSE(std::filesystem::exists(PathOf("folder.ini.tmp")));
 }
 
 }  // namespace

@@ -249,18 +249,22 @@ TEST(MeterLifecycle, LoadStepsRunInOrder) {
     EXPECT_EQ(log.back(), "show notopmost");
 }
 
-TEST(MeterLifecycle, UnloadHidesBeforeItPumpsAndWritesLast) {
+TEST(MeterLifecycle, UnloadHidesBeforeItPumpsAndSavesThroughACopyLast) {
     FakeMeter m;
     RunEntryProcedure(m.app);
     m.host.log.clear();
     OnMeterCloseRequest(m.app);
     const std::vector<std::string>& log = m.host.log;
-    ASSERT_GE(log.size(), 5u);
+    ASSERT_EQ(log.size(), 3u + 1u + 37u + 1u + 1u);
     EXPECT_EQ(log[0], "hide");
     EXPECT_EQ(log[1], "pump");
     EXPECT_EQ(log[2], "close query");
-    EXPECT_EQ(log[3], "write Coordinates/Left");
+    EXPECT_EQ(log[3], "copy");
+    EXPECT_EQ(log[4], "write Coordinates/Left");
+    EXPECT_EQ(log[log.size() - 2], "replace");
     EXPECT_EQ(log.back(), "end");
+    EXPECT_FALSE(m.host.HasFile("meter.ini.tmp"));
+    EXPECT_TRUE(m.host.messages.empty());
 }
 
 TEST(MeterLifecycle, CloseArrivingDuringTheUnloadSavesOnlyOnce) {

@@ -29,6 +29,10 @@ TEST(StartupPlacement, PullsTheDialBackOntoThePrimaryScreen) {
         {"1500", "10520", "1", 100, 701},                                 // H - 1000 stays
         {"1500", "10521", "1", 100, 668},   {"", "", "1", 0, 0},
         {"left", "1500", "1", 0, 100},      {"1230.5", "0", "1", 82, 0},
+        // No window sits beyond 16-bit pixels: such an edge is out of range and the design position stands.
+        {"491512", "0", "0", 32767, 0},     {"491513", "0", "0", 0, 0},   {"-491520", "0", "0", -32768, 0},
+        {"-491528", "0", "0", 0, 0},        {"1e12", "1e12", "0", 0, 0},  {"1e38", "-1e38", "1", 0, 0},
+        {"1e39", "0", "0", 0, 0},
     };
     for (const PlacementCase& c : cases) {
         FakeMeter m;
@@ -42,12 +46,22 @@ TEST(StartupPlacement, PullsTheDialBackOntoThePrimaryScreen) {
 }
 
 TEST(StartupPlacement, UnmovedPositionIsWrittenBackAsStored) {
-    FakeMeter m;
-    m.host.File("meter.ini") = CrLfLines({"[Coordinates]", "Left=1230.5", "Top=-45"});
-    RunEntryProcedure(m.app);
-    Quit(m.app);
-    EXPECT_NE(m.host.File("meter.ini").find("Left=1230.5\r\nTop=-45\r\n"), std::string::npos)
-        << m.host.File("meter.ini");
+    const struct {
+        const char* stored;
+        const char* written;
+    } cases[] = {
+        {"Left=1230.5\r\nTop=-45", "Left=1230.5\r\nTop=-45"},
+        {"Left=0.000001\r\nTop=-1e-30", "Left=1e-06\r\nTop=-1e-30"},
+        {"Left=1e12\r\nTop=1e38", "Left=0\r\nTop=0"},
+    };
+    for (const auto& c : cases) {
+        FakeMeter m;
+        m.host.File("meter.ini") = "[Coordinates]\r\n" + std::string(c.stored) + "\r\n";
+        RunEntryProcedure(m.app);
+        Quit(m.app);
+        EXPECT_NE(m.host.File("meter.ini").find(std::string(c.written) + "\r\n"), std::string::npos)
+            << m.host.File("meter.ini");
+    }
 }
 
 TEST(StartupPlacement, SavedPositionIsWhereTheWindowIsInTwips) {

@@ -3,6 +3,7 @@
 #include <set>
 #include <string>
 
+#include "settings/ini_text.h"
 #include "settings/settings_table.h"
 
 namespace dorv {
@@ -90,19 +91,26 @@ TEST(SettingsTable, EveryKeyIsWrittenOnceInSectionBlocks) {
     EXPECT_EQ(sectionRuns, (std::vector<std::string>{"Coordinates", "View", "Movement", "Color", "Etc"}));
 }
 
+// Through the profile rules, which trim blanks and strip one pair of outer quotes on reading.
 TEST(SettingsTable, WrittenValuesReadBackUnchanged) {
     MeterSettings original;
     original.Needle = 3;
     original.Illumination = true;
     original.Watch_time = -1;
     original.Needle_color = 0x00FFFFFF;
-    original.illumi_on_time = "18:00";
-    for (SettingKey key : SettingsWriteOrder()) {
-        if (key == SettingKey::Left || key == SettingKey::Top)
-            continue;
-        MeterSettings copy;
-        ApplySettingText(key, FormatSetting(key, original), ".", copy);
-        EXPECT_EQ(FormatSetting(key, copy), FormatSetting(key, original)) << SettingDefinition(key).name;
+    for (const char* text : {"18:00", "", "\"\"", "\"18:30\"", "'x'", " 7:05", "7:05\t", "\"", "a\"b", "'a\""}) {
+        original.illumi_on_time = text;
+        original.illumi_off_time = std::string(text) + text;
+        for (SettingKey key : SettingsWriteOrder()) {
+            if (key == SettingKey::Left || key == SettingKey::Top)
+                continue;
+            const SettingDef& def = SettingDefinition(key);
+            const std::string file = IniTextWrite("", def.section, def.name, FormatSetting(key, original));
+            MeterSettings copy;
+            ApplySettingText(key, IniTextRead(file, def.section, def.name), ".", copy);
+            EXPECT_EQ(FormatSetting(key, copy), FormatSetting(key, original)) << def.name << " " << text;
+        }
+        EXPECT_EQ(FormatSetting(SettingKey::illumi_on_time, original).empty(), original.illumi_on_time.empty());
     }
 }
 

@@ -87,6 +87,14 @@ TEST(ValueText, WrittenFormats) {
     EXPECT_EQ(FormatSingle(1230.5f, "."), "1230.5");
     EXPECT_EQ(FormatSingle(1230.5f, ","), "1230,5");
     EXPECT_EQ(FormatSingle(0.0f, "."), "0");
+    EXPECT_EQ(FormatSingle(1e12f, "."), "1e+12");
+    EXPECT_EQ(FormatSingle(-2.5e-30f, ","), "-2,5e-30");
+    // Whatever the float, its text reads back to the very same float.
+    for (float value : {1230.5f, -45.0f, 3.4028235e38f, -1.17549435e-38f, 1e-45f, 491505.0f, 0.1f, 16777217.0f}) {
+        const std::optional<double> read = ParseDecimal(FormatSingle(value, ","), ",");
+        ASSERT_TRUE(read) << FormatSingle(value, ",");
+        EXPECT_EQ(static_cast<float>(*read), value) << FormatSingle(value, ",");
+    }
     EXPECT_EQ(FormatBoolean(true), "True");
     EXPECT_EQ(FormatBoolean(false), "False");
 }
