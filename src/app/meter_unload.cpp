@@ -13,9 +13,9 @@ namespace {
 // The changes of this run are lost, so the user hears of it, with the file and the system's reason.
 void ReportFailedSave(MeterApp& app, const std::string& reason) {
     const bool english = app.settings.English == 1;
-    const std::string text = std::string(english ? "The settings could not be saved to"
-                                                 : "設定を次のファイルに保存できませんでした。") +
-                             "\n" + app.settingsFile.path + "\n\n" + reason;
+    const std::string text =
+        std::string(english ? "The settings could not be saved to" : "設定を次のファイルに保存できませんでした。") +
+        "\n" + app.settingsFile.path + "\n\n" + reason;
     app.platform.window.ShowMessage(nullptr, kMeterTitle, text, MessageIcon::Critical);
 }
 

@@ -70,10 +70,18 @@ FileResult PortableIniFile::CopyForSave(const std::string& path, const std::stri
     if (!std::filesystem::exists(from, error)) {
         return error ? FileResult::Failed(error.message()) : FileResult{};
     }
-    // Opened for writing without a change, so a file that could not be saved fails here, before any work.
+    // A folder, a file without write permission (honoured even for an administrator) or one that cannot be
+    // opened for writing fails here, before any work.
+    const std::filesystem::file_status status = std::filesystem::status(from, error);
+    if (std::filesystem::is_directory(status)) {
+        return Failed(EISDIR);
+    }
+    if ((status.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none) {
+        return Failed(EACCES);
+    }
     errno = 0;
-    if (std::filesystem::is_directory(from, error) || !std::ofstream(from, std::ios::binary | std::ios::app)) {
-        return Failed(errno != 0 ? errno : EISDIR);
+    if (!std::ofstream(from, std::ios::binary | std::ios::app)) {
+        return Failed(errno != 0 ? errno : EACCES);
     }
     std::filesystem::copy_file(from, to, error);
     return error ? FileResult::Failed(error.message()) : FileResult{};

@@ -177,7 +177,8 @@ std::string FormatSingle(float value, std::string_view decimalSymbol) {
 // has either would come back changed; one more pair of quotes protects it (a stored """" reads back as "").
 std::string FormatText(std::string_view text) {
     auto isBlank = [](char c) { return (c >= '\t' && c <= '\r') || c == ' ' || c == '\x1a'; };
-    const bool quoted = text.size() >= 2 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front();
+    const bool quoted =
+        text.size() >= 2 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front();
     const bool padded = !text.empty() && (isBlank(text.front()) || isBlank(text.back()));
     if (quoted || padded)
         return "\"" + std::string(text) + "\"";

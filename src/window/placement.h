@@ -17,7 +17,8 @@ float ScreenHeightTwips(MeterApp& app);
 bool SetWindowLeftTwips(MeterApp& app, float left);
 bool SetWindowTopTwips(MeterApp& app, float top);
 
-// Moves the left edge there (nothing when out of range); with adjusted_flg = 1 a window (nearly) off either side is pulled back.
+// Moves the left edge there (nothing when out of range); with adjusted_flg = 1 a window (nearly) off either side is
+// pulled back.
 void PlaceLeftAtStartup(MeterApp& app, float left);
 // Moves the top edge there and pulls a window (nearly) off the top or bottom back, whatever adjusted_flg says.
 void PlaceTopAtStartup(MeterApp& app, float top);

@@ -21,17 +21,25 @@ struct PlacementCase {
 // Screen 1024 x 768 pixels = 15360 x 11520 twips; the dial is 1500 twips square.
 TEST(StartupPlacement, PullsTheDialBackOntoThePrimaryScreen) {
     const PlacementCase cases[] = {
-        {"14360", "0", "1", 957, 0},                                      // W - 1000 stays: the sum equals W
-        {"14361", "0", "1", 924, 0},                                      // W - 999 goes flush right
-        {"-1200", "0", "1", 0, 0},          {"-1000", "0", "1", -67, 0},  // exactly the margin stays
+        {"14360", "0", "1", 957, 0},  // W - 1000 stays: the sum equals W
+        {"14361", "0", "1", 924, 0},  // W - 999 goes flush right
+        {"-1200", "0", "1", 0, 0},
+        {"-1000", "0", "1", -67, 0},       // exactly the margin stays
         {"-5000", "-5000", "0", -333, 0},  // horizontal only with adjusted_flg = 1; vertical always
-        {"99999", "99999", "0", 6667, 668}, {"20000", "0", "1", 924, 0},  // on a second monitor to the right
-        {"1500", "10520", "1", 100, 701},                                 // H - 1000 stays
-        {"1500", "10521", "1", 100, 668},   {"", "", "1", 0, 0},
-        {"left", "1500", "1", 0, 100},      {"1230.5", "0", "1", 82, 0},
+        {"99999", "99999", "0", 6667, 668},
+        {"20000", "0", "1", 924, 0},       // on a second monitor to the right
+        {"1500", "10520", "1", 100, 701},  // H - 1000 stays
+        {"1500", "10521", "1", 100, 668},
+        {"", "", "1", 0, 0},
+        {"left", "1500", "1", 0, 100},
+        {"1230.5", "0", "1", 82, 0},
         // No window sits beyond 16-bit pixels: such an edge is out of range and the design position stands.
-        {"491512", "0", "0", 32767, 0},     {"491513", "0", "0", 0, 0},   {"-491520", "0", "0", -32768, 0},
-        {"-491528", "0", "0", 0, 0},        {"1e12", "1e12", "0", 0, 0},  {"1e38", "-1e38", "1", 0, 0},
+        {"491512", "0", "0", 32767, 0},
+        {"491513", "0", "0", 0, 0},
+        {"-491520", "0", "0", -32768, 0},
+        {"-491528", "0", "0", 0, 0},
+        {"1e12", "1e12", "0", 0, 0},
+        {"1e38", "-1e38", "1", 0, 0},
         {"1e39", "0", "0", 0, 0},
     };
     for (const PlacementCase& c : cases) {

@@ -5,8 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
+#include "platform/win32/win32_text.h"
 #include "wine_dial_fixture.h"
 
 namespace dorv {
@@ -242,6 +245,132 @@ TEST_F(DialWindowTest, EndOfSessionSavesLikeQuit) {
     ASSERT_TRUE(PostMessageW(dial, WM_ENDSESSION, TRUE, 0));
     ExpectCleanExit();
     EXPECT_EQ(ReadBytes(Ini()), kFirstRunFile);
+}
+
+// A dialog box of the program, once one is shown.
+HWND FindMessageBox(DWORD pid) {
+    struct Search {
+        DWORD pid;
+        HWND found;
+    } search{pid, nullptr};
+    EnumWindows(
+        [](HWND hwnd, LPARAM param) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(param);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(hwnd, &owner);
+            wchar_t name[16] = {};
+            if (owner == s->pid && IsWindowVisible(hwnd) && GetClassNameW(hwnd, name, 16) > 0 &&
+                std::wstring(name) == L"#32770")
+                s->found = hwnd;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::wstring SystemReason(DWORD error) {
+    wchar_t text[512] = {};
+    DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text,
+                                  512, nullptr);
+    while (length > 0 && (text[length - 1] == L'\r' || text[length - 1] == L'\n' || text[length - 1] == L' '))
+        --length;
+    return std::wstring(text, length);
+}
+
+TEST_F(DialWindowTest, AKillDuringTheSaveLeavesTheOldFileOrTheWholeNewOne) {
+    // Years of notes make each of the save's writes rewrite a large file: the save takes a while.
+    std::string kept = "[Coordinates]\r\nLeft=1500\r\nTop=1500\r\n[View]\r\nNeedle=0\r\n[Notes]\r\n";
+    for (int line = 0; line < 10000; ++line)
+        kept += "; " + std::to_string(line) + ": the dial sat beside the clock, memory at forty per cent\r\n";
+    const std::filesystem::path work = folder_ / L"meter.ini.tmp";
+
+    WriteBytes(Ini(), kept);
+    HWND dial = LaunchVisibleDial();
+    ASSERT_TRUE(dial);
+    const ULONGLONG asked = GetTickCount64();
+    CloseAndWait(dial);
+    const ULONGLONG saveMs = GetTickCount64() - asked;
+    const std::string saved = ReadBytes(Ini());
+    ASSERT_NE(saved, kept);
+    ASSERT_NE(saved.find("Needle=0\r\n"), std::string::npos);
+    ASSERT_NE(saved.find("; 9999: the dial"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(work));
+
+    // Killed as taskkill /F does, at once and at quarters of the time the whole save took.
+    int midSave = 0;
+    for (ULONGLONG quarter = 0; quarter < 4; ++quarter) {
+        SCOPED_TRACE("killed after " + std::to_string(quarter) + "/4 of " + std::to_string(saveMs) + " ms");
+        WriteBytes(Ini(), kept);
+        dial = LaunchVisibleDial();
+        ASSERT_TRUE(dial);
+        ASSERT_TRUE(PostMessageW(dial, WM_CLOSE, 0, 0));
+        Sleep(static_cast<DWORD>(saveMs * quarter / 4));
+        TerminateProcess(process_, 1);
+        ASSERT_EQ(WaitForSingleObject(process_, 10000), WAIT_OBJECT_0);
+        const std::string file = ReadBytes(Ini());
+        EXPECT_TRUE(file == kept || file == saved) << "meter.ini is " << file.size() << " bytes";
+        midSave += std::filesystem::exists(work) ? 1 : 0;
+    }
+    EXPECT_GE(midSave, 2) << "too few kills landed inside the save";
+
+    // The next orderly close saves over whatever the killed one left behind.
+    WriteBytes(Ini(), kept);
+    dial = LaunchVisibleDial();
+    ASSERT_TRUE(dial);
+    CloseAndWait(dial);
+    EXPECT_EQ(ReadBytes(Ini()), saved);
+    EXPECT_FALSE(std::filesystem::exists(work));
+}
+
+TEST_F(DialWindowTest, AFailedSaveIsToldAndTheOldFileKept) {
+    const std::string readOnlyText = "[View]\r\nEnglish=1\r\n";
+    struct Case {
+        const char* what;
+        bool folder;  // a folder named meter.ini; otherwise a read-only file
+        UINT close;
+        const wchar_t* told;  // nullptr: no message at the end of the session
+    };
+    const Case cases[] = {
+        {"folder", true, WM_CLOSE, L"設定を次のファイルに保存できませんでした。"},
+        {"read-only file, English", false, WM_CLOSE, L"The settings could not be saved to"},
+        {"folder at the end of the session", true, WM_ENDSESSION, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::error_code error;
+        std::filesystem::remove_all(Ini(), error);
+        if (c.folder) {
+            ASSERT_TRUE(std::filesystem::create_directory(Ini()));
+        } else {
+            WriteBytes(Ini(), readOnlyText);
+            ASSERT_TRUE(SetFileAttributesW(Ini().c_str(), FILE_ATTRIBUTE_READONLY));
+        }
+        HWND dial = LaunchVisibleDial();
+        ASSERT_TRUE(dial);
+        ASSERT_TRUE(PostMessageW(dial, c.close, c.close == WM_ENDSESSION ? TRUE : 0, 0));
+        if (c.told) {
+            HWND box = nullptr;
+            ASSERT_TRUE(WaitUntil([&] { return (box = FindMessageBox(pid_)) != nullptr; }, 20000)) << "nothing told";
+            wchar_t title[64] = {};
+            wchar_t text[1024] = {};
+            GetWindowTextW(box, title, 64);
+            GetDlgItemTextW(box, 0xFFFF, text, 1024);  // a message box's text control
+            const std::wstring message = text;
+            EXPECT_EQ(std::wstring(title), L"Dorvanix");
+            EXPECT_NE(message.find(c.told), std::wstring::npos) << Narrow(message);
+            EXPECT_NE(message.find(Ini().wstring()), std::wstring::npos) << Narrow(message);
+            EXPECT_NE(message.find(SystemReason(ERROR_ACCESS_DENIED)), std::wstring::npos) << Narrow(message);
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+        }
+        ExpectCleanExit();
+        EXPECT_FALSE(std::filesystem::exists(folder_ / L"meter.ini.tmp"));
+        if (c.folder) {
+            EXPECT_TRUE(std::filesystem::is_directory(Ini()));
+        } else {
+            EXPECT_EQ(ReadBytes(Ini()), readOnlyText);
+            SetFileAttributesW(Ini().c_str(), FILE_ATTRIBUTE_NORMAL);
+        }
+    }
 }
 
 }  // namespace

@@ -179,6 +179,24 @@ TEST_F(IniCompatTest, HandEditedFiles) {
     }
 }
 
+TEST_F(IniCompatTest, QuotesAndZeros) {
+    const char zeros[] = "[S]\r\nk=ab\0cd\r\nq=\"x\0y\"\r\nn\0m=2\r\n[Z\0z]\r\nw=1\r\n";
+    const std::vector<Scenario> scenarios = {
+        // The program wraps a text with outer quotes or blanks in one more pair, which the reader removes.
+        {"quoted texts",
+         std::nullopt,
+         {W("Color", "a", "\"\"\"\""), W("Color", "b", "\"'x'\""), W("Color", "c", "\" 7:05 \""), R("Color", "a"),
+          R("Color", "b"), R("Color", "c")}},
+        {"embedded zeros",
+         std::string(zeros, sizeof zeros - 1),
+         {R("S", "k"), R("S", "q"), R("S", "n"), R("Z", "w"), W("S", "k", "ab"), W("S", "new", std::string("v\0w", 3)),
+          R("S", "new")}},
+    };
+    for (const Scenario& scenario : scenarios) {
+        Run(scenario);
+    }
+}
+
 TEST_F(IniCompatTest, AnsiBytes) {
     if (GetACP() != 1252) {
         GTEST_SKIP() << "these bytes are chosen for code page 1252";

@@ -25,9 +25,9 @@ private:
 // The system's words for an error, in UTF-8, without the line break it ends with.
 std::string SystemReason(DWORD error) {
     wchar_t* text = nullptr;
-    const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                            FORMAT_MESSAGE_IGNORE_INSERTS,
-                                        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    const DWORD length =
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     std::wstring reason = length > 0 && text ? std::wstring(text, length) : std::wstring();
     if (text)
         LocalFree(text);
@@ -94,14 +94,19 @@ FileResult Win32Host::CopyForSave(const std::string& path, const std::string& co
     SetFileAttributesW(to.c_str(), FILE_ATTRIBUTE_NORMAL);
     if (!DeleteFileW(to.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND)
         return LastError();
-    if (GetFileAttributesW(from.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    const DWORD attributes = GetFileAttributesW(from.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
         const DWORD error = GetLastError();
         if (error == ERROR_FILE_NOT_FOUND)
             return {};  // a first run: the profile writes create the copy
         return FileResult::Failed(SystemReason(error));
     }
-    // Opened for writing without a change: a read-only or locked file, or a folder of that name, fails here
-    // with the system's reason rather than after the work is done.
+    // The user's read-only mark is kept even where the file system would let this process write (an
+    // administrator under Wine); the replace would otherwise drop it together with the old text.
+    if (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))
+        return FileResult::Failed(SystemReason(ERROR_ACCESS_DENIED));
+    // Opened for writing without a change: a file locked or closed to this process fails here with the
+    // system's reason rather than after the work is done.
     FileHandle probe(CreateFileW(from.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!probe.Valid())
