@@ -67,6 +67,8 @@ WindowHandle Win32Host::CreateMeterWindow(const char* title, PixelSize size) {
     // (taskkill reaches every top-level window) quits in the same orderly way.
     const std::wstring caption = Widen(title ? title : "");
     owner_ = CreateWindowExW(0, kOwnerClass, caption.c_str(), WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance_, this);
+    // It owns the dialogs too: no taskbar buttons of their own, and they go with the program.
+    dialogs_.SetOwner(owner_);
     dial_ = CreateWindowExW(0, kDialClass, caption.c_str(), WS_POPUP, 0, 0, size.width, size.height, owner_, nullptr,
                             instance_, this);
     return ToHandle(dial_);

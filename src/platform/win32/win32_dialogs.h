@@ -1,20 +1,37 @@
 #pragma once
-// Dialogs built from the core's control tables.
+// Dialogs built from the core's control tables: modeless windows of the system's dialog class whose controls
+// are made one by one from the table (win32_dialog_build.cpp), read and set through the table's ids
+// (win32_dialog_controls.cpp), and whose messages become the core's dialog events (win32_dialog_events.cpp).
 #include <windows.h>
+
+#include <array>
+#include <functional>
+#include <map>
+#include <memory>
 
 #include "platform/dialogs.h"
 
 namespace dorv {
 
 struct MeterApp;
+struct DialogRecord;
+struct ControlRecord;
 
 class Win32Dialogs : public Dialogs {
 public:
-    explicit Win32Dialogs(HINSTANCE instance) : instance_(instance) {}
+    explicit Win32Dialogs(HINSTANCE instance);
+    ~Win32Dialogs() override;
     Win32Dialogs(const Win32Dialogs&) = delete;
     Win32Dialogs& operator=(const Win32Dialogs&) = delete;
 
-    void Attach(MeterApp* app) { app_ = app; }
+    // Events go to this app's handlers; onFault runs when a handler throws (the host ends the run).
+    void Attach(MeterApp* app, std::function<void()> onFault);
+    // No more events reach the core (the program is ending).
+    void Detach() { app_ = nullptr; }
+    // The hidden window that owns the dialogs, so they never get taskbar buttons of their own.
+    void SetOwner(HWND owner) { owner_ = owner; }
+    // Gives a message to the open dialog it belongs to (Tab, Enter, Esc, access keys); true when consumed.
+    bool PreTranslateMessage(MSG& msg);
 
     WindowHandle CreateDialogWindow(const DialogSpec& spec) override;
     void ShowDialog(WindowHandle dialog) override;
@@ -29,8 +46,42 @@ public:
     std::optional<std::int32_t> PickColour(WindowHandle dialog) override;
 
 private:
+    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Building (win32_dialog_build.cpp).
+    bool BuildControls(DialogRecord& dialog, const DialogSpec& spec);
+    HFONT SpecFont(DialogRecord& dialog, const FontSpec& font);
+    void FitCaption(DialogRecord& dialog, int index);
+
+    // Events (win32_dialog_events.cpp).
+    INT_PTR HandleMessage(DialogRecord& dialog, UINT message, WPARAM wParam, LPARAM lParam);
+    void OnCommand(DialogRecord& dialog, WPARAM wParam, LPARAM lParam);
+    void OnNotify(DialogRecord& dialog, const NMHDR& header);
+    void OnScroll(DialogRecord& dialog, HWND control);
+    bool OnSetCursor(DialogRecord& dialog, HWND under, LPARAM lParam);
+    void ClickByRole(DialogRecord& dialog, int index);
+    void Report(const DialogRecord& dialog, int id, DialogEvent event);
+
+    // Controls (win32_dialog_controls.cpp).
+    struct Located {
+        DialogRecord* dialog = nullptr;
+        ControlRecord* control = nullptr;  // null when the dialog or the id is unknown
+        int index = -1;
+    };
+    DialogRecord* Find(WindowHandle dialog);
+    Located Locate(WindowHandle dialog, int id);
+    void SelectOption(DialogRecord& dialog, int index);
+    // Shows every control in the subtree as its own state and its containers' allow.
+    void ApplyStates(DialogRecord& dialog, int index);
+
     HINSTANCE instance_;
     MeterApp* app_ = nullptr;
+    std::function<void()> onFault_;
+    HWND owner_ = nullptr;
+    std::map<HWND, std::unique_ptr<DialogRecord>> open_;
+    int quiet_ = 0;                             // the core is setting controls: their notifications are not the user's
+    std::array<COLORREF, 16> customColours_{};  // the colour picker's custom row, kept for the run
 };
 
 }  // namespace dorv

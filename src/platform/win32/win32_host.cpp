@@ -12,6 +12,7 @@ Win32Host::~Win32Host() {
     // The app is gone by now: nothing may reach its handlers while the windows go.
     app_ = nullptr;
     ending_ = true;
+    dialogs_.Detach();
     CloseHelp();
     // Quit deletes the icon; a run that ended otherwise must not leave a dead icon in the notification area.
     if (trayShown_ && menu_)
@@ -31,6 +32,9 @@ Win32Host::~Win32Host() {
 int Win32Host::RunMessageLoop() {
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        // The open dialogs' keys first (Tab, Enter, Esc, access keys).
+        if (dialogs_.PreTranslateMessage(msg))
+            continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
@@ -70,6 +74,7 @@ LRESULT Win32Host::Dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     } catch (...) {
         // The core's state is unknown after a throw: end the run rather than keep ticking on it.
         host->ending_ = true;
+        host->dialogs_.Detach();
         PostQuitMessage(1);
         return 0;
     }
@@ -110,7 +115,7 @@ void Win32Host::SetTimerInterval(WindowHandle window, TimerId timer, int interva
 }
 
 void Win32Host::PumpMessagesOnce() {
-    // Every window of this thread: the dial, its owner and the menu window.
+    // Every window of this thread: the dial, its owner, the menu window and the open dialogs.
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
@@ -118,6 +123,8 @@ void Win32Host::PumpMessagesOnce() {
             PostQuitMessage(static_cast<int>(msg.wParam));
             return;
         }
+        if (dialogs_.PreTranslateMessage(msg))
+            continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
@@ -125,6 +132,7 @@ void Win32Host::PumpMessagesOnce() {
 
 void Win32Host::EndProgram() {
     ending_ = true;
+    dialogs_.Detach();
     PostQuitMessage(0);
     // A quit reached from inside the popup's loop: close the menu, whose loop would swallow the quit.
     if (menuOpen_)

@@ -39,7 +39,10 @@ public:
     // Events of the host's windows go to this app's handlers.
     void Attach(MeterApp& app) {
         app_ = &app;
-        dialogs_.Attach(&app);
+        dialogs_.Attach(&app, [this] {
+            ending_ = true;
+            PostQuitMessage(1);
+        });
     }
     // The message loop; returns the program's exit code once it ends.
     int RunMessageLoop();

@@ -1,0 +1,60 @@
+#pragma once
+// One open dialog as the Win32 host keeps it: the table it was built from, a window per control and the GDI
+// objects the controls draw with. The record dies with the dialog's window (WM_NCDESTROY).
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+#include "platform/dialogs.h"
+
+namespace dorv {
+
+struct FontDeleter {
+    void operator()(HFONT font) const { DeleteObject(font); }
+};
+using FontOwner = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
+
+// Controls get window ids from here on, by their place in the table: the dialog manager's IDOK and IDCANCEL
+// (Enter and Esc) can then never be mistaken for a control of the table.
+inline constexpr int kFirstControlId = 100;
+
+struct ControlRecord {
+    ControlSpec spec;
+    HWND hwnd = nullptr;
+    int parentIndex = -1;      // the enclosing page or frame in the table; -1 for the dialog
+    HWND container = nullptr;  // the window holding it: the dialog or a page (frames hold nothing themselves)
+    RECT place{};              // the table's place in the container's pixels
+    bool enabled = true;       // as the core set it; shown only while every enclosing page and frame is enabled too
+    bool visible = true;
+    bool highlighted = false;
+    int value = 0;               // a swatch's colour; the slider position or time last known to the core
+    std::string text;            // as last set, UTF-8
+    HFONT font = nullptr;        // owned by the dialog record
+    HFONT underlined = nullptr;  // a link's highlighted font
+};
+
+struct DialogRecord {
+    HWND hwnd = nullptr;
+    std::vector<ControlRecord> controls;  // table order
+    std::map<int, int> indexById;
+    std::vector<FontOwner> fonts;
+    HFONT font = nullptr;  // the dialog's own, for controls without a face of their own
+    int dpiX = 96;
+    int dpiY = 96;
+    int defaultButton = -1;  // index of the Default-role button, -1 when none
+    int cancelButton = -1;
+
+    int IndexOf(HWND window) const {
+        const int index = GetDlgCtrlID(window) - kFirstControlId;
+        if (index < 0 || index >= static_cast<int>(controls.size()) || controls[index].hwnd != window)
+            return -1;
+        return index;
+    }
+    WindowHandle Handle() const { return reinterpret_cast<WindowHandle>(hwnd); }
+};
+
+}  // namespace dorv
