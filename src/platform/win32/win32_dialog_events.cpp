@@ -246,7 +246,8 @@ bool Win32Dialogs::OnSetCursor(DialogRecord& dialog, HWND under, LPARAM lParam) 
     const int index = PointedControl(dialog, under);
     const bool overLink = index >= 0 && dialog.controls[index].spec.kind == ControlKind::Link &&
                           IsWindowEnabled(dialog.controls[index].hwnd);
-    if (HIWORD(lParam) == WM_MOUSEMOVE)
+    // The caption bar and the border are not the dialog's background.
+    if (HIWORD(lParam) == WM_MOUSEMOVE && (under != window || LOWORD(lParam) == HTCLIENT))
         Report(dialog, index >= 0 ? dialog.controls[index].spec.id : 0, DialogEvent::MouseMove);
     if (!overLink || LOWORD(lParam) != HTCLIENT)
         return false;
