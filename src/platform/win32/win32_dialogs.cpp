@@ -87,7 +87,9 @@ ControlClass ClassOf(ControlKind kind) {
         case ControlKind::OptionButton:
             return {WC_BUTTONW, BS_AUTORADIOBUTTON | WS_TABSTOP | WS_GROUP, 0};
         case ControlKind::Slider:
-            return {TRACKBAR_CLASSW, TBS_HORZ | TBS_BOTTOM | TBS_AUTOTICKS | WS_TABSTOP | WS_GROUP, 0};
+            // Its face is a full rectangle: it must not paint over a neighbour's caption that reaches into it.
+            return {TRACKBAR_CLASSW, TBS_HORZ | TBS_BOTTOM | TBS_AUTOTICKS | WS_TABSTOP | WS_GROUP | WS_CLIPSIBLINGS,
+                    0};
         case ControlKind::TimePicker:
             return {DATETIMEPICK_CLASSW, DTS_TIMEFORMAT | WS_TABSTOP | WS_GROUP, 0};
         case ControlKind::ColourSwatch:
@@ -350,11 +352,21 @@ void Win32Dialogs::FitCaption(DialogRecord& dialog, int index) {
     DrawTextW(dc, caption.c_str(), -1, &text, DT_CALCRECT | DT_SINGLELINE);
     SelectObject(dc, old);
     ReleaseDC(control.hwnd, dc);
-    if (place.bottom - place.top >= 2 * metrics.tmHeight) {
-        // Room for more lines: the caption wraps inside the table's place.
+    const LONG tall = place.bottom - place.top;
+    if (2 * tall >= 3 * metrics.tmHeight) {
+        // Room for more lines: the caption wraps inside the table's place, each line whole.
+        const LONG lines = (tall + metrics.tmHeight / 2) / metrics.tmHeight;
+        const LONG height = std::max(tall, lines * metrics.tmHeight + 2);
         if (box)
             SetWindowLongW(control.hwnd, GWL_STYLE, GetWindowLongW(control.hwnd, GWL_STYLE) | BS_MULTILINE);
+        SetWindowPos(control.hwnd, nullptr, place.left, place.top - (box ? (height - tall) / 2 : 0),
+                     place.right - place.left, height, SWP_NOZORDER | SWP_NOACTIVATE);
         return;
+    }
+    // One line, cut at the edge if it must be, never wrapped out of sight.
+    if (!box) {
+        const LONG style = GetWindowLongW(control.hwnd, GWL_STYLE);
+        SetWindowLongW(control.hwnd, GWL_STYLE, (style & ~SS_TYPEMASK) | SS_LEFTNOWORDWRAP);
     }
     const int needed = text.right + (box ? GetSystemMetrics(SM_CXMENUCHECK) + 6 : 0);
 
