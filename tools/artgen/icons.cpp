@@ -36,18 +36,20 @@ void FillRoundMask(Canvas& canvas) {
 }
 
 // A gauge the size of the tray icon: a track along the sweep filled up to the value, and a needle.
+// The lit set glows green behind everything (face, empty track, hub), so it differs from the normal set
+// in every band, the red top bands and the empty band 0 included.
 Canvas Gauge(int band, bool lit, Rgb8 needle) {
     const Polar c{8, 8};
     const double value = 10.0 * band;
     Canvas canvas(16, 16);
     FillRoundMask(canvas);
-    Disc(canvas, 8, 8, 7.1, {22, 22, 26});
+    Disc(canvas, 8, 8, 7.1, lit ? Rgb8{14, 40, 18} : Rgb8{22, 22, 26});
     const Rgb8 fill = band >= 9 ? kBandRed : (lit ? LitInk().marks : Rgb8{222, 222, 218});
-    Arc(canvas, c, 4.2, 6.6, MeterAngle(100), MeterAngle(0), {58, 58, 64});
+    Arc(canvas, c, 4.2, 6.6, MeterAngle(100), MeterAngle(0), lit ? Rgb8{42, 96, 48} : Rgb8{58, 58, 64});
     if (band > 0)
         Arc(canvas, c, 4.2, 6.6, MeterAngle(value), MeterAngle(0), fill);
     Tick(canvas, c, MeterAngle(value), 0, 6.6, 1.5, needle);
-    Disc(canvas, c.cx, c.cy, 1.5, {150, 150, 156});
+    Disc(canvas, c.cx, c.cy, 1.5, lit ? Rgb8{120, 210, 120} : Rgb8{150, 150, 156});
     return canvas;
 }
 
