@@ -38,13 +38,17 @@ struct MeterFile {
     int watchMs = 50;
     int warning = 101;  // above any value: the lamp stays off
     int transparency = 255;
+    int labelView = 0;
+    long long fontColour = -1;  // the default when negative
 
     std::string Text() const {
         std::ostringstream text;
         text << "[Coordinates]\r\nLeft=" << PixelsToTwips(kDialLeft) << "\r\nTop=" << PixelsToTwips(kDialTop)
-             << "\r\n[View]\r\nNeedle=" << needle << "\r\nNeedle_type=" << needleType
-             << "\r\nLabel_view=0\r\nMode_view=0\r\nTop_view=0\r\nZanzo_view=0\r\nTransparency=" << transparency
+             << "\r\n[View]\r\nNeedle=" << needle << "\r\nNeedle_type=" << needleType << "\r\nLabel_view=" << labelView
+             << "\r\nMode_view=0\r\nTop_view=0\r\nZanzo_view=0\r\nTransparency=" << transparency
              << "\r\n[Movement]\r\nWatch_time=" << watchMs << "\r\nMove_quantity=1\r\nWarning=" << warning << "\r\n";
+        if (fontColour >= 0)
+            text << "[Color]\r\nFont_color=" << fontColour << "\r\n";
         return text.str();
     }
 };
@@ -572,6 +576,52 @@ TEST_F(DialLookTest, OutsideTheCircleShowsAndGetsWhatIsBehind) {
     // A click outside the circle lands on the window behind.
     EXPECT_EQ(WindowFromPoint(POINT{kDialLeft + 2, kDialTop + 2}), backdrop.Window());
     EXPECT_EQ(WindowFromPoint(POINT{kDialLeft + 50, kDialTop + 3}), dial);
+    CloseAndWait(dial);
+}
+
+// Text of RGB(0,255,0) and its smoothed edges; nothing else on the clock face is green.
+bool IsTextGreen(COLORREF c) {
+    return Green(c) >= 100 && Green(c) > Red(c) + 60 && Green(c) > Blue(c) + 60;
+}
+
+// The digital time's green pixels, one character each ('#' text, '.' other), row by row.
+std::string ReadoutPixels(const DialPicture& picture) {
+    std::string pixels;
+    for (int y = 60; y < 68; ++y)
+        for (int x = 30; x < 75; ++x)
+            pixels += IsTextGreen(picture.At(x, y)) ? '#' : '.';
+    return pixels;
+}
+
+std::string Rows(const std::string& pixels) {
+    std::string text = "\n";
+    for (std::size_t at = 0; at < pixels.size(); at += 45)
+        text += pixels.substr(at, 45) + "\n";
+    return text;
+}
+
+// The digital time is drawn in glyphs, not as boxes that look alike whatever the time (a font without digits),
+// and in the colour's low 24 bits (the high byte set here would make GDI take it as a palette index).
+TEST_F(DialLookTest, DigitalTimeDrawsEachSecondDifferently) {
+    constexpr long long kGreenWithHighByte = 0x0100FF00;
+    HWND dial = Start(
+        MeterFile{.needle = kClock, .needleType = 0, .watchMs = 100, .labelView = 1, .fontColour = kGreenWithHighByte});
+    ASSERT_TRUE(dial);
+    DialPicture picture;
+    std::string problem;
+    std::string first;
+    const bool drawn = WaitForPicture(5000, picture, problem, [&](const DialPicture& p) -> std::string {
+        first = ReadoutPixels(p);
+        return std::count(first.begin(), first.end(), '#') >= 12 ? "" : "no green time" + Rows(first);
+    });
+    ASSERT_TRUE(drawn) << problem << picture.Map();
+    // Each second changes at least its last digit.
+    std::string later;
+    const bool changed = WaitForPicture(4000, picture, problem, [&](const DialPicture& p) -> std::string {
+        later = ReadoutPixels(p);
+        return later != first ? "" : "the same pixels for another time";
+    });
+    EXPECT_TRUE(changed) << problem << Rows(first) << Rows(later);
     CloseAndWait(dial);
 }
 

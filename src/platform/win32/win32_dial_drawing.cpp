@@ -9,7 +9,7 @@ void Win32Host::ClearDrawing(WindowHandle window) {
 }
 
 void Win32Host::DrawLine(WindowHandle window, float x1, float y1, float x2, float y2, std::int32_t colour) {
-    painter_.Line(x1, y1, x2, y2, static_cast<COLORREF>(colour));
+    painter_.Line(x1, y1, x2, y2, colour);
     InvalidateWindow(window);
 }
 

@@ -1,6 +1,9 @@
 #include "win32_dial_painter.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <iterator>
 
 #include "resource_ids.h"
 
@@ -11,6 +14,15 @@ constexpr int kLampLeft = 52;  // 785 x 900 twips from the window's corner
 constexpr int kLampTop = 60;
 constexpr int kLampSize = 6;
 
+// Every character a readout or the digital time can show, the comma of some decimal symbols included.
+constexpr wchar_t kReadoutCharacters[] = L"0123456789.,%:";
+
+// A setting's colour as GDI takes it: only red, green and blue. A high byte would make GDI read the
+// value as a palette index or palette-relative colour and draw something else.
+COLORREF ToColorRef(std::int32_t colour) {
+    return static_cast<COLORREF>(colour) & 0x00FFFFFFu;
+}
+
 HFONT CreateLabelFont(BYTE charset) {
     HDC screen = GetDC(nullptr);
     int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
@@ -20,12 +32,39 @@ HFONT CreateLabelFont(BYTE charset) {
                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Small Fonts");
 }
 
+// Whether the font the mapper chose draws every readout character, not a box in its place.
+bool DrawsReadout(HFONT font) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    if (!dc)
+        return true;  // nothing to test with: keep the font asked for
+    HGDIOBJ old = SelectObject(dc, font);
+    constexpr int count = static_cast<int>(std::size(kReadoutCharacters)) - 1;
+    WORD glyphs[count]{};
+    const bool all = GetGlyphIndicesW(dc, kReadoutCharacters, count, glyphs, GGI_MARK_NONEXISTING_GLYPHS) ==
+                         static_cast<DWORD>(count) &&
+                     std::none_of(std::begin(glyphs), std::end(glyphs), [](WORD g) { return g == 0xFFFF; });
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return all;
+}
+
+// The readout asks for the Japanese character set; where the mapper answers that with a font without Latin
+// digits (a CJK-only fallback), the Western set is asked instead, so the value never shows as boxes.
+HFONT CreateReadoutFont() {
+    HFONT font = CreateLabelFont(SHIFTJIS_CHARSET);
+    if (font && DrawsReadout(font))
+        return font;
+    if (font)
+        DeleteObject(font);
+    return CreateLabelFont(ANSI_CHARSET);
+}
+
 void PaintLabel(HDC dc, const LabelView& label, HFONT font) {
     if (!label.visible || label.text.empty())
         return;
     HGDIOBJ oldFont = SelectObject(dc, font);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, static_cast<COLORREF>(label.colour));
+    SetTextColor(dc, ToColorRef(label.colour));
     RECT box{label.left, label.top, label.left + label.width, label.top + label.height};
     DrawTextA(dc, label.text.c_str(), -1, &box, DT_LEFT | DT_TOP | DT_NOPREFIX | DT_SINGLELINE | DT_NOCLIP);
     SelectObject(dc, oldFont);
@@ -78,7 +117,7 @@ void DialPainter::Create(HINSTANCE instance, int size) {
             LoadImageW(instance, MAKEINTRESOURCEW(faceIds[i]), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     lamp_ = static_cast<HICON>(
         LoadImageW(instance, MAKEINTRESOURCEW(IDI_WARNING_LAMP), IMAGE_ICON, kLampSize, kLampSize, 0));
-    readoutFont_ = CreateLabelFont(SHIFTJIS_CHARSET);
+    readoutFont_ = CreateReadoutFont();
     modeFont_ = CreateLabelFont(ANSI_CHARSET);
     HDC screen = GetDC(nullptr);
     layerDc_ = CreateCompatibleDC(screen);
@@ -106,7 +145,8 @@ void DialPainter::Clear() {
     linesSincePaint_ = false;
 }
 
-void DialPainter::Line(float x1, float y1, float x2, float y2, COLORREF colour) {
+void DialPainter::Line(float x1, float y1, float x2, float y2, std::int32_t setting) {
+    const COLORREF colour = ToColorRef(setting);
     HPEN pen = CreatePen(PS_SOLID, penWidth_, colour);
     HGDIOBJ old = SelectObject(layerDc_, pen);
     MoveToEx(layerDc_, ToPixel(x1), ToPixel(y1), nullptr);

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <array>
+#include <cstdint>
 
 #include "platform/dial_drawing.h"
 
@@ -20,7 +21,8 @@ public:
     void Create(HINSTANCE instance, int size);
 
     void Clear();
-    void Line(float x1, float y1, float x2, float y2, COLORREF colour);
+    // The colour as the settings hold it (red + 256 * green + 65536 * blue); bits above those are ignored.
+    void Line(float x1, float y1, float x2, float y2, std::int32_t colour);
     void SetPenWidth(int pixels) { penWidth_ = pixels > 0 ? pixels : 1; }
     void SetPersistent(bool on) { persistent_ = on; }
     void SetFace(DialFace face);
@@ -37,7 +39,7 @@ private:
     int size_ = 0;
     std::array<HBITMAP, 4> faces_{};  // meter, meter lit, clock, clock lit
     HICON lamp_ = nullptr;
-    HFONT readoutFont_ = nullptr;  // asks the Japanese character set
+    HFONT readoutFont_ = nullptr;  // asks the Japanese character set, the Western one if that lacks digits
     HFONT modeFont_ = nullptr;     // the Western one
     HDC layerDc_ = nullptr;        // the face with the lines drawn since the last clear
     HBITMAP layer_ = nullptr;
