@@ -5,7 +5,11 @@
 namespace dorv {
 namespace {
 
+// More available than there is in total (a host's inconsistent reading) counts as no load; without the
+// clamp a large excess would not even fit the result.
 std::int32_t LoadPercent(std::uint64_t total, std::uint64_t available) {
+    if (available >= total)
+        return 0;
     double ratio = 1.0 - static_cast<double>(available) / static_cast<double>(total);
     return static_cast<std::int32_t>(RoundHalfEven(ratio * 100.0));
 }

@@ -23,6 +23,7 @@ TEST(MemoryLoad, RatiosRoundHalvesToEvenAndSurviveLargeMachines) {
         {{64 * kGiB, 16 * kGiB, 96 * kGiB, 72 * kGiB}, 75, 25},
         {{3 * kGiB, kGiB, 5 * kGiB, 0}, 67, 100},  // beyond the signed 32-bit range
         {{0, 0, 0, 0}, 0, 0},
+        {{1000, 1001, 1, ~0ull}, 0, 0},  // more available than in total: no load, not a negative one
     };
     for (const Case& c : cases) {
         EXPECT_EQ(PhysicalMemoryLoad(c.status), c.phys) << c.status.totalPhys;
