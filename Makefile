@@ -3,7 +3,7 @@
 SHELL := /bin/bash
 .SHELLFLAGS := -euo pipefail -c
 .DEFAULT_GOAL := build
-.PHONY: deps build build-native build-windows test run format clean
+.PHONY: deps build build-native build-windows build-fuzz test fuzz run format clean
 
 # Configure once; later builds re-run CMake by themselves when CMakeLists change.
 configure = test -f $(2)/build.ninja || cmake --preset $(1)
@@ -21,10 +21,24 @@ build-windows: deps
 
 build: build-native build-windows
 
-# Both suites always run; the closing summary line counts both.
-test: build
-	@rc=0; passed=0; failed=0; report=(); \
-	for preset in native windows; do \
+# The libFuzzer targets need clang; without it they are left out (tools/deps.sh installs it).
+build-fuzz: deps
+	@if ! command -v clang++ >/dev/null; then echo "fuzz: clang++ not found, fuzz targets not built"; exit 0; fi; \
+	$(call configure,fuzz,build/fuzz); \
+	cmake --build --preset fuzz
+
+# Each fuzz target for FUZZ_SECONDS, from the committed seeds and what earlier runs kept in build/fuzz/corpus.
+FUZZ_SECONDS ?= 300
+fuzz: build-fuzz
+	@rc=0; for target in build/fuzz/tests/fuzz/*_fuzz; do \
+	    tools/run_fuzz.sh "$$target" $(FUZZ_SECONDS) || rc=1; \
+	done; exit $$rc
+
+# Every suite always runs (the fuzz smoke, 20 s a target, when clang is there); the closing line counts them all.
+test: build build-fuzz
+	@rc=0; passed=0; failed=0; report=(); presets=(native windows); \
+	if command -v clang++ >/dev/null; then presets+=(fuzz); fi; \
+	for preset in "$${presets[@]}"; do \
 	    log=build/ctest-$$preset.log; \
 	    jobs=1; if [[ $$preset == native ]]; then jobs=$$(nproc); fi; \
 	    code=0; ctest --preset $$preset --parallel $$jobs 2>&1 | tee "$$log" || code=$$?; \
