@@ -15,7 +15,6 @@
 #include <string>
 #include <string_view>
 
-#include "fuzz_names.h"
 #include "settings/ini_text.h"
 #include "settings/portable_ini_file.h"
 #include "settings/settings_table.h"

@@ -14,7 +14,7 @@
 #include "app/meter_events.h"
 #include "app/meter_lifecycle.h"
 #include "fake_host.h"
-#include "fuzz_names.h"
+#include "known_faults.h"
 #include "settings/settings_table.h"
 
 namespace dorv::fuzz {
