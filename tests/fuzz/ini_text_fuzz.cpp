@@ -15,6 +15,7 @@
 #include <string>
 #include <string_view>
 
+#include "ini_quirks.h"
 #include "settings/ini_text.h"
 #include "settings/portable_ini_file.h"
 #include "settings/settings_table.h"
@@ -36,47 +37,14 @@ std::string Recased(const char* name, FuzzedDataProvider& input) {
     return out;
 }
 
-bool IsBlank(char c) {
-    return (c >= '\t' && c <= '\r') || c == ' ' || c == '\x1a';
-}
-
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
-
 // What reading gives back for a value written without quotes around it: up to the first zero, without
-// surrounding blanks, at most 1023 characters. Empty when the value is quoted (the reader strips the quotes).
+// surrounding blanks, at most 1023 characters. False for a quoted value, whose quotes the reader strips.
 bool ExpectedReadBack(std::string_view value, std::string& expected) {
-    value = Trim(value.substr(0, value.find('\0')));
+    value = TrimIniBlanks(value.substr(0, value.find('\0')));
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
         return false;
     expected = std::string(value.substr(0, 1023));
     return true;
-}
-
-// A header line "[]" (or "[ ]"): the writer, like Wine's, writes such a section back without its header, so its
-// keys join the section before it and a second write may drop some of them. A quirk kept for byte-for-byte
-// agreement with Wine; texts with it are left out of the checks of what a write keeps.
-bool HasNamelessHeader(std::string_view text) {
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", pos);
-        if (end == std::string_view::npos)
-            end = text.size();
-        const std::string_view line = Trim(text.substr(pos, end - pos));
-        pos = end + 1;
-        const std::size_t close = line.rfind(']');
-        if (!line.empty() && line.front() == '[' && close != std::string_view::npos) {
-            const std::string_view name = line.substr(1, close - 1);
-            if (Trim(name.substr(0, name.find('\0'))).empty())
-                return true;
-        }
-    }
-    return false;
 }
 
 void RemoveScratchFile();
@@ -152,7 +120,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string expected;
     if (ExpectedReadBack(value, expected) && IniTextRead(after, def.section, def.name) != expected)
         Fail("the value written does not read back", def.name);
-    if (!HasNamelessHeader(text)) {
+    if (!HasRewriteQuirk(text)) {
         if (IniTextWrite(after, section, key, value) != after)
             Fail("writing the same value again changed the text", def.name);
         for (SettingKey other : keys) {
