@@ -34,6 +34,9 @@ struct FontSpec {
     double points = 0;
     int charset = 1;  // 0 Western, 1 the system's default, 128 Japanese
     bool bold = false;
+    // Text colour 0x00BBGGRR, or -1 for the system's. A label with a colour of its own is drawn without a
+    // background, so labels laid over one another compose (a title over its shadow), later ones on top.
+    std::int32_t colour = -1;
 };
 
 struct SliderRange {

@@ -18,7 +18,8 @@ constexpr int kShadowDy = -20;
 constexpr int kButtonTop = 4560;
 constexpr int kButtonHeight = 420;
 
-const FontSpec kTitleFont{"Comic Sans MS", 20, 0, true};
+const FontSpec kTitleFont{"Comic Sans MS", 20, 0, true, 0x602000};        // dark blue
+const FontSpec kTitleShadowFont{"Comic Sans MS", 20, 0, true, 0xA0A0A0};  // grey
 const FontSpec kVersionFont{"Comic Sans MS", 10, 0, false};
 const FontSpec kReportFont{"ＭＳ ゴシック", 9, 128, false};
 const FontSpec kLinkFont{"MS UI Gothic", 9, 128, false};
@@ -55,11 +56,11 @@ DialogSpec AboutBoxSpec(bool english, const std::string& versionText) {
     spec.height = 5700;
     spec.controls = {
         Control(picIcon, ControlKind::Icon, "", kMargin, kMargin, 480, 480),
-        // Created first so it is drawn over its shadow.
+        // The shadow first: the title drawn later lies over it, up and to the left.
+        WithFont(Control(lblTitle_0, ControlKind::Label, title, kTitleLeft, kTitleTop, 3600, 600), kTitleShadowFont),
         WithFont(
             Control(lblTitle_1, ControlKind::Label, title, kTitleLeft + kShadowDx, kTitleTop + kShadowDy, 3600, 600),
             kTitleFont),
-        WithFont(Control(lblTitle_0, ControlKind::Label, title, kTitleLeft, kTitleTop, 3600, 600), kTitleFont),
         WithFont(Control(lblVersion, ControlKind::Label, versionText, kTitleLeft, 780, 3000, 300), kVersionFont),
         Control(Line1_0, ControlKind::Line, "", kMargin, 1200, kInnerWidth, 30),
         WithFont(Control(Text1, ControlKind::TextBox, "", kMargin, 1380, kInnerWidth, 2520), kReportFont),

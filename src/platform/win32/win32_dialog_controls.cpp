@@ -149,6 +149,11 @@ void Win32Dialogs::SetText(WindowHandle dialog, int id, const std::string& text)
     } else {
         SetWindowTextW(hwnd, Widen(text).c_str());
         FitCaption(*record, index);
+        // The labels it overlaps draw its text too.
+        if (IsComposedLabel(control->spec))
+            for (const ControlRecord& other : record->controls)
+                if (IsComposedLabel(other.spec) && other.container == control->container)
+                    InvalidateRect(other.hwnd, nullptr, TRUE);
     }
     --quiet_;
 }

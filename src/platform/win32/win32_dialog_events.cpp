@@ -10,6 +10,7 @@
 #include "app/meter_events.h"
 #include "win32_dialog_record.h"
 #include "win32_dialogs.h"
+#include "win32_text.h"
 
 namespace dorv {
 namespace {
@@ -68,6 +69,28 @@ void DrawSwatch(const ControlRecord& swatch, const DRAWITEMSTRUCT& item) {
     if (item.itemState & ODS_FOCUS) {
         InflateRect(&face, -1, -1);
         DrawFocusRect(item.hDC, &face);
+    }
+}
+
+// Each coloured label paints every coloured label that overlaps it, in table order, so the picture is the same
+// whichever of the overlapping windows paints last.
+void DrawComposedLabels(const DialogRecord& dialog, int index, const DRAWITEMSTRUCT& item) {
+    const ControlRecord& self = dialog.controls[index];
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
+    SetBkMode(item.hDC, TRANSPARENT);
+    for (const ControlRecord& label : dialog.controls) {
+        if (!IsComposedLabel(label.spec) || label.container != self.container || !label.visible)
+            continue;
+        RECT area = label.place;
+        OffsetRect(&area, -self.place.left, -self.place.top);
+        RECT overlap{};
+        if (!IntersectRect(&overlap, &area, &item.rcItem))
+            continue;
+        const HGDIOBJ previous = SelectObject(item.hDC, label.font ? label.font : dialog.font);
+        SetTextColor(item.hDC, static_cast<COLORREF>(label.spec.font.colour & 0xFFFFFF));
+        const std::wstring text = Widen(label.text);
+        DrawTextW(item.hDC, text.c_str(), -1, &area, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+        SelectObject(item.hDC, previous);
     }
 }
 
@@ -134,7 +157,13 @@ INT_PTR Win32Dialogs::HandleMessage(DialogRecord& dialog, UINT message, WPARAM w
         case WM_DRAWITEM: {
             const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
             const int index = dialog.IndexOf(item.hwndItem);
-            if (index < 0 || dialog.controls[index].spec.kind != ControlKind::ColourSwatch)
+            if (index < 0)
+                return FALSE;
+            if (IsComposedLabel(dialog.controls[index].spec)) {
+                DrawComposedLabels(dialog, index, item);
+                return TRUE;
+            }
+            if (dialog.controls[index].spec.kind != ControlKind::ColourSwatch)
                 return FALSE;
             DrawSwatch(dialog.controls[index], item);
             return TRUE;

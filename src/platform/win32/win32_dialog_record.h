@@ -22,6 +22,11 @@ using FontOwner = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
 // (Enter and Esc) can then never be mistaken for a control of the table.
 inline constexpr int kFirstControlId = 100;
 
+// A label with a colour of its own: owner-drawn, composed with the coloured labels it overlaps.
+inline bool IsComposedLabel(const ControlSpec& spec) {
+    return spec.kind == ControlKind::Label && spec.font.colour >= 0;
+}
+
 struct ControlRecord {
     ControlSpec spec;
     HWND hwnd = nullptr;

@@ -249,6 +249,8 @@ bool Win32Dialogs::BuildControls(DialogRecord& dialog, const DialogSpec& spec) {
         record.container = holder >= 0 ? dialog.controls[holder].hwnd : dialog.hwnd;
 
         ControlClass cls = ClassOf(control.kind);
+        if (IsComposedLabel(control))
+            cls.style = SS_OWNERDRAW | WS_GROUP;
         if (control.kind == ControlKind::OptionButton && index > 0) {
             // A run of one group's option buttons in one window is one group for the dialog manager: its
             // arrow keys move within it, and only the first is a Tab stop.
@@ -338,7 +340,7 @@ void Win32Dialogs::FitCaption(DialogRecord& dialog, int index) {
     ControlRecord& control = dialog.controls[index];
     const ControlKind kind = control.spec.kind;
     const bool box = kind == ControlKind::CheckBox || kind == ControlKind::OptionButton;
-    if (!box && kind != ControlKind::Label && kind != ControlKind::Link)
+    if ((!box && kind != ControlKind::Label && kind != ControlKind::Link) || IsComposedLabel(control.spec))
         return;
     const RECT& place = control.place;
     HDC dc = GetDC(control.hwnd);
