@@ -63,7 +63,8 @@ void DrawSwatch(const ControlRecord& swatch, const DRAWITEMSTRUCT& item) {
     InflateRect(&face, -3, -3);
     if (pushed)
         OffsetRect(&face, 1, 1);
-    BrushOwner brush(CreateSolidBrush(static_cast<COLORREF>(swatch.value)));
+    // Only red, green and blue: a high byte would make GDI read a palette index instead.
+    BrushOwner brush(CreateSolidBrush(static_cast<COLORREF>(swatch.value) & 0x00FFFFFFu));
     if (brush)
         FillRect(item.hDC, &face, brush.get());
     if (item.itemState & ODS_FOCUS) {
