@@ -46,3 +46,13 @@ for tool in x86_64-w64-mingw32-gcc x86_64-w64-mingw32-g++; do
         }
     fi
 done
+
+# The compilers the toolchain file names (the -posix drivers are alternatives of their own): a name that no
+# package provides would only fail later, inside CMake.
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+while read -r tool; do
+    command -v "$tool" >/dev/null || {
+        echo "deps: $tool, named in cmake/mingw-w64.cmake, not found after install" >&2
+        exit 1
+    }
+done < <(sed -nE 's/^set\(CMAKE_(C|CXX|RC)_COMPILER[[:space:]]+([^[:space:])]+).*/\2/p' "$root/cmake/mingw-w64.cmake")

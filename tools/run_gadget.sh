@@ -16,7 +16,7 @@ if [[ ${1:-} != --inside ]]; then
         exit 1
     }
     # run_wine.sh owns the display, the prefix and their cleanup; come back inside it.
-    exec "$root/tools/run_wine.sh" --exec "$root/tools/run_gadget.sh" --inside
+    exec "$root/tools/run_wine.sh" --desktop --exec "$root/tools/run_gadget.sh" --inside
 fi
 
 mkdir -p "$run_dir"

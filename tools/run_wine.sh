@@ -1,18 +1,25 @@
 #!/usr/bin/env bash
-# Runs a Windows program under Wine with the project's prefix and a usable X
-# display, starting a private Xvfb when there is none. Exits with its code.
+# Runs a Windows program under Wine with the project's prefix on a private Xvfb
+# display, so tests never move the user's pointer or read their screen. With
+# --desktop (make run) the current X display is used when there is one.
+# Exits with the program's code.
 #
-#   tools/run_wine.sh PROGRAM.exe [ARGS...]
-#   tools/run_wine.sh --exec COMMAND [ARGS...]   # a Linux command in that environment
+#   tools/run_wine.sh [--desktop] PROGRAM.exe [ARGS...]
+#   tools/run_wine.sh [--desktop] --exec COMMAND [ARGS...]   # a Linux command in that environment
 #
 # Inside, WINEPREFIX, WINEDEBUG, WINEDLLOVERRIDES and DISPLAY are set, and
 # DORVANIX_DISPLAY_KIND is "virtual" (our Xvfb) or "existing".
 set -euo pipefail
 
 usage() {
-    echo "usage: $0 PROGRAM.exe [ARGS...] | $0 --exec COMMAND [ARGS...]" >&2
+    echo "usage: $0 [--desktop] PROGRAM.exe [ARGS...] | $0 [--desktop] --exec COMMAND [ARGS...]" >&2
     exit 2
 }
+desktop=
+if [[ ${1:-} == --desktop ]]; then
+    desktop=1
+    shift
+fi
 (($# > 0)) || usage
 if [[ $1 == --exec ]]; then
     shift
@@ -106,7 +113,7 @@ start_xvfb() {
     return 1
 }
 
-if [[ -n ${DISPLAY:-} ]] && timeout 5 xdpyinfo >/dev/null 2>&1; then
+if [[ -n $desktop && -n ${DISPLAY:-} ]] && timeout 5 xdpyinfo >/dev/null 2>&1; then
     export DORVANIX_DISPLAY_KIND=existing
 else
     start_xvfb

@@ -17,50 +17,10 @@ namespace {
 
 constexpr wchar_t kToolKey[] = L"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 
-std::wstring TextOf(HWND window) {
-    wchar_t text[4096] = {};
-    SendMessageW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
-std::wstring ClassOf(HWND window) {
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    return name;
-}
-
-// The process's visible top-level dialog (message boxes too) with this title.
+// The process's visible dialog (message boxes too) with this title.
 HWND FindTitled(DWORD pid, const std::wstring& title) {
-    struct Search {
-        DWORD pid;
-        const std::wstring& title;
-        HWND found;
-    } search{pid, title, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(param);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == s->pid && IsWindowVisible(window) && ClassOf(window) == L"#32770" &&
-                TextOf(window) == s->title)
-                s->found = window;
-            return s->found == nullptr;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-// Every control inside the window, nested ones too.
-std::vector<HWND> Descendants(HWND window) {
-    std::vector<HWND> found;
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM param) -> BOOL {
-            reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
+    const std::vector<HWND> found = TopWindows(pid, kDialogClass, true, title.c_str());
+    return found.empty() ? nullptr : found.front();
 }
 
 // The first control showing this text, or of this class when the text is empty.
@@ -136,13 +96,7 @@ protected:
         if (!dial)
             return nullptr;
         dial_ = dial;
-        HWND popup = nullptr;
-        EXPECT_TRUE(PostMessageW(dial, WM_RBUTTONUP, 0, MAKELPARAM(50, 50)));
-        WaitUntil([&] { return (popup = FindWindowW(L"#32768", nullptr)) != nullptr && IsWindowVisible(popup); }, 3000);
-        EXPECT_TRUE(popup) << "no popup menu";
-        if (!popup)
-            return nullptr;
-        PostMessageW(popup, WM_CHAR, english ? L'e' : L'a', 0);
+        ChooseFromDialMenu(dial, english ? L'e' : L'a');
         const std::wstring title = english ? L"About Dorvanix" : L"Dorvanixのバージョン情報";
         HWND box = nullptr;
         WaitUntil([&] { return (box = FindTitled(pid_, title)) != nullptr; }, 5000);

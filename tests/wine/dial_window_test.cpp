@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "platform/win32/win32_text.h"
 #include "wine_dial_fixture.h"
@@ -94,10 +95,6 @@ protected:
         EXPECT_TRUE(PtInRegion(region, kDialSize / 2, kDialSize / 2));
         EXPECT_FALSE(PtInRegion(region, 2, 2));
         DeleteObject(region);
-    }
-
-    static bool IsTopmost(HWND dial) {
-        return (static_cast<DWORD>(GetWindowLongW(dial, GWL_EXSTYLE)) & WS_EX_TOPMOST) != 0;
     }
 };
 
@@ -247,27 +244,6 @@ TEST_F(DialWindowTest, EndOfSessionSavesLikeQuit) {
     EXPECT_EQ(ReadBytes(Ini()), kFirstRunFile);
 }
 
-// A dialog box of the program, once one is shown.
-HWND FindMessageBox(DWORD pid) {
-    struct Search {
-        DWORD pid;
-        HWND found;
-    } search{pid, nullptr};
-    EnumWindows(
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(param);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(hwnd, &owner);
-            wchar_t name[16] = {};
-            if (owner == s->pid && IsWindowVisible(hwnd) && GetClassNameW(hwnd, name, 16) > 0 &&
-                std::wstring(name) == L"#32770")
-                s->found = hwnd;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 std::wstring SystemReason(DWORD error) {
     wchar_t text[512] = {};
     DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text,
@@ -349,8 +325,10 @@ TEST_F(DialWindowTest, AFailedSaveIsToldAndTheOldFileKept) {
         ASSERT_TRUE(dial);
         ASSERT_TRUE(PostMessageW(dial, c.close, c.close == WM_ENDSESSION ? TRUE : 0, 0));
         if (c.told) {
-            HWND box = nullptr;
-            ASSERT_TRUE(WaitUntil([&] { return (box = FindMessageBox(pid_)) != nullptr; }, 20000)) << "nothing told";
+            std::vector<HWND> boxes;
+            ASSERT_TRUE(WaitUntil([&] { return !(boxes = TopWindows(pid_, kDialogClass, true)).empty(); }, 20000))
+                << "nothing told";
+            HWND box = boxes.front();
             wchar_t title[64] = {};
             wchar_t text[1024] = {};
             GetWindowTextW(box, title, 64);

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -16,65 +15,10 @@
 namespace dorv {
 namespace {
 
-constexpr int kDialLeft = 200;
-constexpr int kDialTop = 200;
-constexpr POINT kMenuPoint{600, 100};
-constexpr wchar_t kPopupClass[] = L"#32768";
-constexpr wchar_t kMenuWindowClass[] = L"DorvanixMenuFrm";
-constexpr UINT kTrayCallback = 0x200;  // the icon's callback message; lParam carries the mouse message
 constexpr DWORD kWaitMs = 5000;
 
-std::wstring ClassOf(HWND window) {
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    return name;
-}
-
-std::wstring TextOf(HWND window) {
-    wchar_t text[256] = {};
-    GetWindowTextW(window, text, 256);
-    return text;
-}
-
-// The process's top-level windows of a class or (visible ones) with a title.
-std::vector<HWND> TopWindows(DWORD pid, const wchar_t* className, const wchar_t* title) {
-    struct Search {
-        DWORD pid;
-        const wchar_t* className;
-        const wchar_t* title;
-        std::vector<HWND> found;
-    } search{pid, className, title, {}};
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(param);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner != s->pid)
-                return TRUE;
-            if ((s->className && ClassOf(window) == s->className) ||
-                (s->title && IsWindowVisible(window) && TextOf(window) == s->title))
-                s->found.push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-// Every control of the dialog, those on its pages included.
-std::vector<HWND> Controls(HWND dialog) {
-    std::vector<HWND> found;
-    EnumChildWindows(
-        dialog,
-        [](HWND window, LPARAM param) -> BOOL {
-            reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
 HWND Captioned(HWND dialog, const std::wstring& caption) {
-    for (HWND control : Controls(dialog))
+    for (HWND control : Descendants(dialog))
         if (ClassOf(control) == WC_BUTTONW && TextOf(control) == caption)
             return control;
     ADD_FAILURE() << "no button or box captioned as expected";
@@ -83,7 +27,7 @@ HWND Captioned(HWND dialog, const std::wstring& caption) {
 
 // Track bars are told apart by their ranges.
 HWND SliderOf(HWND dialog, int minimum, int maximum) {
-    for (HWND control : Controls(dialog))
+    for (HWND control : Descendants(dialog))
         if (ClassOf(control) == TRACKBAR_CLASSW && SendMessageW(control, TBM_GETRANGEMIN, 0, 0) == minimum &&
             SendMessageW(control, TBM_GETRANGEMAX, 0, 0) == maximum)
             return control;
@@ -111,49 +55,17 @@ HWND Focused(HWND dialog) {
     return info.hwndFocus;
 }
 
-bool IsTopmost(HWND window) {
-    return (static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)) & WS_EX_TOPMOST) != 0;
-}
-
 class SettingsDialogTest : public WineDialTest {
 protected:
     HWND Start(const std::string& view, const std::string& movement) {
-        std::ostringstream text;
-        text << "[Coordinates]\r\nLeft=" << PixelsToTwips(kDialLeft) << "\r\nTop=" << PixelsToTwips(kDialTop)
-             << "\r\n[View]\r\nNeedle=0\r\nIcon_view=0\r\nHide_Meter=0\r\n"
-             << view << "[Movement]\r\n"
-             << movement;
-        WriteBytes(Ini(), text.str());
-        return LaunchVisibleDial();
-    }
-
-    HWND MenuWindow() {
-        std::vector<HWND> found;
-        WaitUntil([&] { return !(found = TopWindows(pid_, kMenuWindowClass, nullptr)).empty(); }, kWaitMs);
-        return found.empty() ? nullptr : found.front();
-    }
-
-    // The popup's item by its access letter.
-    void ChooseFromMenu(HWND dial, wchar_t letter) {
-        SetCursorPos(kMenuPoint.x, kMenuPoint.y);
-        ASSERT_TRUE(PostMessageW(dial, WM_RBUTTONUP, 0, MAKELPARAM(50, 50)));
-        std::vector<HWND> popups;
-        ASSERT_TRUE(WaitUntil([&] { return !(popups = TopWindows(pid_, kPopupClass, nullptr)).empty(); }, kWaitMs))
-            << "no popup menu";
-        PostMessageW(popups.front(), WM_CHAR, letter, 0);
-    }
-
-    // A double click on the icon, as the shell reports it.
-    void DoubleClickTray() {
-        HWND menu = MenuWindow();
-        ASSERT_TRUE(menu) << "no menu window";
-        ASSERT_TRUE(PostMessageW(menu, kTrayCallback, 1, WM_LBUTTONDBLCLK));
+        return StartPlaced(PlacedAtTheTestSpot() + "[View]\r\nNeedle=0\r\nIcon_view=0\r\nHide_Meter=0\r\n" + view +
+                           "[Movement]\r\n" + movement);
     }
 
     // The open dialogs titled so; waits for the first.
     std::vector<HWND> Dialogs(const wchar_t* title) {
         std::vector<HWND> found;
-        WaitUntil([&] { return !(found = TopWindows(pid_, nullptr, title)).empty(); }, kWaitMs);
+        WaitUntil([&] { return !(found = TopWindows(pid_, nullptr, true, title)).empty(); }, kWaitMs);
         return found;
     }
 
@@ -170,12 +82,8 @@ protected:
     }
 
     void QuitFromMenu(HWND dial, wchar_t letter) {
-        ChooseFromMenu(dial, letter);
+        ChooseFromDialMenu(dial, letter);
         ExpectCleanExit();
-    }
-
-    int Saved(const wchar_t* section, const wchar_t* key) const {
-        return static_cast<int>(GetPrivateProfileIntW(section, key, -999, Ini().wstring().c_str()));
     }
 };
 
@@ -184,7 +92,7 @@ protected:
 TEST_F(SettingsDialogTest, FromTheMenuApplyThenEscape) {
     HWND dial = Start("Top_view=0\r\nEnglish=0\r\n", "Watch_time=160\r\nMove_quantity=5\r\n");
     ASSERT_TRUE(dial);
-    ChooseFromMenu(dial, L'o');
+    ChooseFromDialMenu(dial, L'o');
     std::vector<HWND> open = Dialogs(L"オプション設定");
     ASSERT_EQ(open.size(), 1u) << "the settings dialog did not open once";
     HWND dialog = open.front();
@@ -209,7 +117,7 @@ TEST_F(SettingsDialogTest, FromTheMenuApplyThenEscape) {
 
     // Asked again (here from the icon) while open: the very same window comes forward, no second one.
     SetForegroundWindow(dial);
-    DoubleClickTray();
+    PostToTray(WM_LBUTTONDBLCLK);
     EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog; }, kWaitMs))
         << "the open dialog was not brought forward";
     EXPECT_EQ(Dialogs(L"オプション設定"), std::vector<HWND>{dialog});
@@ -229,7 +137,7 @@ TEST_F(SettingsDialogTest, FromTheMenuApplyThenEscape) {
 TEST_F(SettingsDialogTest, FromTheTrayTabThenEnter) {
     HWND dial = Start("Mode_view=0\r\nEnglish=1\r\n", "");
     ASSERT_TRUE(dial);
-    DoubleClickTray();
+    PostToTray(WM_LBUTTONDBLCLK);
     std::vector<HWND> open = Dialogs(L"Option");
     ASSERT_EQ(open.size(), 1u) << "the settings dialog did not open once";
     HWND dialog = open.front();

@@ -10,24 +10,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct DialSearch {
-    DWORD pid;
-    HWND found;
-    int count;
-};
-
-BOOL CALLBACK CollectDial(HWND hwnd, LPARAM param) {
-    auto* search = reinterpret_cast<DialSearch*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    wchar_t name[64] = {};
-    if (pid == search->pid && GetClassNameW(hwnd, name, 64) > 0 && std::wstring(name) == kDialClass) {
-        search->found = hwnd;
-        ++search->count;
-    }
-    return TRUE;
-}
-
 void PumpOwnMessages() {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -71,6 +53,82 @@ int ScreenDpiX() {
 int PixelsToTwips(int pixels) {
     const int dpi = ScreenDpiX();
     return MulDiv(pixels, 1440, dpi > 0 ? dpi : 96);
+}
+
+std::string PlacedAtTheTestSpot() {
+    return "[Coordinates]\r\nLeft=" + std::to_string(PixelsToTwips(kDialLeft)) +
+           "\r\nTop=" + std::to_string(PixelsToTwips(kDialTop)) + "\r\n";
+}
+
+void Pause(DWORD ms) {
+    WaitUntil([] { return false; }, ms);
+}
+
+std::wstring ClassOf(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+std::wstring TextOf(HWND window) {
+    wchar_t text[4096] = {};
+    SendMessageW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+bool IsTopmost(HWND window) {
+    return (static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)) & WS_EX_TOPMOST) != 0;
+}
+
+std::vector<HWND> TopWindows(DWORD pid, const wchar_t* className, bool visibleOnly, const wchar_t* title) {
+    struct Search {
+        DWORD pid;
+        const wchar_t* className;
+        bool visibleOnly;
+        const wchar_t* title;
+        std::vector<HWND> found;
+    } search{pid, className, visibleOnly, title, {}};
+    EnumWindows(
+        [](HWND window, LPARAM param) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(param);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == s->pid && (!s->className || ClassOf(window) == s->className) &&
+                (!s->visibleOnly || IsWindowVisible(window)) && (!s->title || TextOf(window) == s->title))
+                s->found.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::vector<HWND> Descendants(HWND window) {
+    std::vector<HWND> found;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM param) -> BOOL {
+            reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+void MovePointerTo(POINT at) {
+    SetCursorPos(at.x, at.y);
+    int settled = 0;
+    WaitUntil(
+        [&] {
+            POINT now{};
+            GetCursorPos(&now);
+            if (now.x != at.x || now.y != at.y) {
+                settled = 0;
+                SetCursorPos(at.x, at.y);
+                return false;
+            }
+            return ++settled >= 5;
+        },
+        2000);
 }
 
 void WineDialTest::SetUp() {
@@ -137,17 +195,10 @@ void WineDialTest::Launch() {
 }
 
 HWND WineDialTest::FindDial() {
-    DialSearch search{pid_, nullptr, 0};
-    const bool found = WaitUntil(
-        [&] {
-            search = DialSearch{pid_, nullptr, 0};
-            EnumWindows(CollectDial, reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr || WaitForSingleObject(process_, 0) != WAIT_TIMEOUT;
-        },
-        10000);
-    EXPECT_TRUE(found && search.found) << "no dial window";
-    EXPECT_LE(search.count, 1) << "more than one dial window";
-    return search.found;
+    std::vector<HWND> dials;
+    WaitUntil([&] { return !(dials = TopWindows(pid_, kDialClass, false)).empty() || !Running(); }, 10000);
+    EXPECT_EQ(dials.size(), 1u) << "not one dial window";
+    return dials.empty() ? nullptr : dials.front();
 }
 
 HWND WineDialTest::LaunchVisibleDial() {
@@ -158,6 +209,18 @@ HWND WineDialTest::LaunchVisibleDial() {
     if (!dial)
         return nullptr;
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(dial) != FALSE; }, 10000)) << "dial never shown";
+    return dial;
+}
+
+HWND WineDialTest::StartPlaced(const std::string& iniText) {
+    WriteBytes(Ini(), iniText);
+    HWND dial = LaunchVisibleDial();
+    if (!dial)
+        return nullptr;
+    RECT rect{};
+    GetWindowRect(dial, &rect);
+    EXPECT_EQ(rect.left, kDialLeft);
+    EXPECT_EQ(rect.top, kDialTop);
     return dial;
 }
 
@@ -177,6 +240,44 @@ void WineDialTest::ExpectCleanExit() {
 void WineDialTest::CloseAndWait(HWND dial) {
     ASSERT_TRUE(PostMessageW(dial, WM_CLOSE, 0, 0));
     ExpectCleanExit();
+}
+
+HWND WineDialTest::WaitForPopup(DWORD timeoutMs) {
+    std::vector<HWND> popups;
+    WaitUntil([&] { return !(popups = TopWindows(pid_, kPopupClass, true)).empty(); }, timeoutMs);
+    return popups.empty() ? nullptr : popups.front();
+}
+
+bool WineDialTest::PopupGone() {
+    return WaitUntil([&] { return TopWindows(pid_, kPopupClass, true).empty(); }, 3000);
+}
+
+HWND WineDialTest::OpenMenuFromDial(HWND dial) {
+    MovePointerTo(kMenuPoint);
+    EXPECT_TRUE(PostMessageW(dial, WM_RBUTTONUP, 0, MAKELPARAM(50, 50)));
+    HWND popup = WaitForPopup();
+    EXPECT_TRUE(popup) << "no menu after a right-button release on the dial";
+    return popup;
+}
+
+void WineDialTest::ChooseFromDialMenu(HWND dial, wchar_t letter) {
+    if (HWND popup = OpenMenuFromDial(dial))
+        PostMessageW(popup, WM_CHAR, letter, 0);
+}
+
+HWND WineDialTest::MenuWindow() {
+    std::vector<HWND> found;
+    WaitUntil([&] { return !(found = TopWindows(pid_, kMenuWindowClass, false)).empty(); }, 5000);
+    EXPECT_FALSE(found.empty()) << "no menu window";
+    return found.empty() ? nullptr : found.front();
+}
+
+void WineDialTest::PostToTray(UINT mouseMessage) {
+    EXPECT_TRUE(PostMessageW(MenuWindow(), kTrayCallback, 1, mouseMessage));
+}
+
+int WineDialTest::Saved(const wchar_t* section, const wchar_t* key) const {
+    return static_cast<int>(GetPrivateProfileIntW(section, key, -999, Ini().wstring().c_str()));
 }
 
 unsigned ProcessorCount() {

@@ -1,6 +1,7 @@
 #pragma once
 // Runs a private copy of Dorvanix.exe for one test: its own temporary folder with meter.ini beside the program,
 // a working directory elsewhere, the dial window found from outside, an orderly close and nothing left behind.
+// Also the few ways every end-to-end program reaches the running copy: its windows, its menu, its icon.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -15,10 +16,21 @@
 namespace dorv {
 
 inline constexpr wchar_t kDialClass[] = L"DorvanixMeterFrm";
+inline constexpr wchar_t kMenuWindowClass[] = L"DorvanixMenuFrm";
+inline constexpr wchar_t kPopupClass[] = L"#32768";
+inline constexpr wchar_t kDialogClass[] = L"#32770";
+// The icon's callback message; lParam carries the mouse message.
+inline constexpr UINT kTrayCallback = 0x200;
 inline constexpr int kDialSize = 100;
+// Where the dial of a test that places it appears, and where menus open: nothing else is on the screen there.
+inline constexpr int kDialLeft = 200;
+inline constexpr int kDialTop = 200;
+inline constexpr POINT kMenuPoint{600, 100};
 
 // Polls until done or the timeout; messages for this thread's own windows are served meanwhile.
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs);
+// Waits without stopping this thread's own windows.
+void Pause(DWORD ms);
 
 std::string ReadBytes(const std::filesystem::path& path);
 void WriteBytes(const std::filesystem::path& path, const std::string& bytes);
@@ -26,6 +38,19 @@ void WriteBytes(const std::filesystem::path& path, const std::string& bytes);
 int ScreenDpiX();
 // Screen pixels as the program's Left/Top twips, at the screen's resolution.
 int PixelsToTwips(int pixels);
+// The [Coordinates] section that puts the dial at (kDialLeft, kDialTop).
+std::string PlacedAtTheTestSpot();
+
+std::wstring ClassOf(HWND window);
+std::wstring TextOf(HWND window);
+bool IsTopmost(HWND window);
+// The process's top-level windows of a class (any when null), visible ones only if asked, with the title if given.
+std::vector<HWND> TopWindows(DWORD pid, const wchar_t* className, bool visibleOnly, const wchar_t* title = nullptr);
+// Every control inside the window, nested ones too.
+std::vector<HWND> Descendants(HWND window);
+// Moves the pointer and waits until the system reports it there for a while: the X server may still deliver a
+// motion from the previous place, which would open the program's menu there.
+void MovePointerTo(POINT at);
 
 class WineDialTest : public testing::Test {
 protected:
@@ -45,9 +70,24 @@ protected:
     HWND FindDial();
     // Launch, find the window and wait for it to show; a null window means the test has failed.
     HWND LaunchVisibleDial();
+    // Writes meter.ini, launches and checks the dial stands at the test spot (the text must place it there).
+    HWND StartPlaced(const std::string& iniText);
     // The program must end by itself with 0 once asked to close.
     void ExpectCleanExit();
     void CloseAndWait(HWND dial);
+    bool Running() const { return WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
+
+    // The program's open popup menu, waited for; null when none opens.
+    HWND WaitForPopup(DWORD timeoutMs = 3000);
+    bool PopupGone();
+    // A right-button release on the dial's face with the pointer at the menu spot; the popup or null.
+    HWND OpenMenuFromDial(HWND dial);
+    // The menu's item by its access letter.
+    void ChooseFromDialMenu(HWND dial, wchar_t letter);
+    HWND MenuWindow();
+    // A mouse message on the icon, as the shell reports it.
+    void PostToTray(UINT mouseMessage);
+    int Saved(const wchar_t* section, const wchar_t* key) const;
 
     std::filesystem::path folder_;
     HANDLE process_ = nullptr;
