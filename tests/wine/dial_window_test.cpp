@@ -98,13 +98,47 @@ protected:
     }
 };
 
-TEST_F(DialWindowTest, FirstRunShowsDialAtOriginAndSavesDefaults) {
-    HWND dial = LaunchVisibleDial();
-    ASSERT_TRUE(dial);
-    ExpectDialShape(dial, 0, 0);
-    EXPECT_FALSE(IsTopmost(dial));
-    CloseAndWait(dial);
-    EXPECT_EQ(ReadBytes(Ini()), kFirstRunFile);
+// Without /F taskkill only posts WM_CLOSE to the program's top-level windows; its exit code, or -1.
+int RunTaskkill() {
+    wchar_t system[MAX_PATH] = {};
+    GetSystemDirectoryW(system, MAX_PATH);
+    const std::wstring taskkill = std::wstring(system) + L"\\taskkill.exe";
+    std::wstring command = L"taskkill.exe /IM Dorvanix.exe";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(taskkill.c_str(), command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
+                        &startup, &info))
+        return -1;
+    CloseHandle(info.hThread);
+    if (WaitForSingleObject(info.hProcess, 20000) != WAIT_OBJECT_0)
+        TerminateProcess(info.hProcess, 99);
+    DWORD code = 99;
+    GetExitCodeProcess(info.hProcess, &code);
+    CloseHandle(info.hProcess);
+    return static_cast<int>(code);
+}
+
+// Every orderly end writes the same first file: a close, the end of the Windows session (no close comes at
+// logoff) and taskkill without /F.
+TEST_F(DialWindowTest, FirstRunShowsDialAtOriginAndEveryOrderlyEndSavesDefaults) {
+    for (const char* way : {"close", "end of session", "taskkill"}) {
+        SCOPED_TRACE(way);
+        std::filesystem::remove(Ini());
+        HWND dial = LaunchVisibleDial();
+        ASSERT_TRUE(dial);
+        if (way == std::string("close")) {
+            ExpectDialShape(dial, 0, 0);
+            EXPECT_FALSE(IsTopmost(dial));
+            ASSERT_TRUE(PostMessageW(dial, WM_CLOSE, 0, 0));
+        } else if (way == std::string("end of session")) {
+            ASSERT_TRUE(PostMessageW(dial, WM_ENDSESSION, TRUE, 0));
+        } else {
+            EXPECT_EQ(RunTaskkill(), 0);
+        }
+        ExpectCleanExit();
+        EXPECT_EQ(ReadBytes(Ini()), kFirstRunFile);
+    }
 }
 
 TEST_F(DialWindowTest, HandEditedFileIsPulledOnScreenAndRewrittenInPlace) {
@@ -194,54 +228,6 @@ TEST_F(DialWindowTest, HiddenMeterStaysHiddenAndStillSavesOnClose) {
                                      "Center=50\r\n") +
                                  kDefaultMovement + kDefaultColorAndEtc;
     EXPECT_EQ(ReadBytes(Ini()), expected);
-}
-
-TEST_F(DialWindowTest, TaskkillWithoutForceIsAnOrderlyQuit) {
-    HWND dial = LaunchVisibleDial();
-    ASSERT_TRUE(dial);
-
-    // Without /F taskkill only posts WM_CLOSE to the program's top-level windows.
-    wchar_t system[MAX_PATH] = {};
-    ASSERT_GT(GetSystemDirectoryW(system, MAX_PATH), 0u);
-    const std::wstring taskkill = std::wstring(system) + L"\\taskkill.exe";
-    std::wstring command = L"taskkill.exe /IM Dorvanix.exe";
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE nul = CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
-                             OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(nul, INVALID_HANDLE_VALUE);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;  // its report would only clutter the test log
-    startup.hStdInput = nul;
-    startup.hStdOutput = nul;
-    startup.hStdError = nul;
-    PROCESS_INFORMATION info{};
-    const BOOL started = CreateProcessW(taskkill.c_str(), command.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
-                                        nullptr, nullptr, &startup, &info);
-    const DWORD startError = GetLastError();
-    CloseHandle(nul);
-    ASSERT_TRUE(started) << "taskkill did not start: " << startError;
-    CloseHandle(info.hThread);
-    const DWORD waited = WaitForSingleObject(info.hProcess, 20000);
-    if (waited != WAIT_OBJECT_0)
-        TerminateProcess(info.hProcess, 99);
-    DWORD taskkillCode = 1;
-    GetExitCodeProcess(info.hProcess, &taskkillCode);
-    CloseHandle(info.hProcess);
-    EXPECT_EQ(waited, WAIT_OBJECT_0);
-    EXPECT_EQ(taskkillCode, 0u);
-
-    ExpectCleanExit();
-    EXPECT_EQ(ReadBytes(Ini()), kFirstRunFile);
-}
-
-TEST_F(DialWindowTest, EndOfSessionSavesLikeQuit) {
-    HWND dial = LaunchVisibleDial();
-    ASSERT_TRUE(dial);
-    // At logoff the system ends the session without a close; the settings must still be written.
-    ASSERT_TRUE(PostMessageW(dial, WM_ENDSESSION, TRUE, 0));
-    ExpectCleanExit();
-    EXPECT_EQ(ReadBytes(Ini()), kFirstRunFile);
 }
 
 std::wstring SystemReason(DWORD error) {
