@@ -11,14 +11,14 @@ constexpr int kDialogWidth = 4550;
 constexpr int kDialogHeight = 3700;
 
 SettingControlRow Row(SettingControl id,
-                                int parent,
-                                K kind,
-                                const char* japanese,
-                                const char* english,
-                                int x,
-                                int y,
-                                int width,
-                                int height) {
+                      int parent,
+                      K kind,
+                      const char* japanese,
+                      const char* english,
+                      int x,
+                      int y,
+                      int width,
+                      int height) {
     return SettingControlRow{id, parent, kind, japanese, english, x, y, width, height, {}, {}, ButtonRole::None, 0};
 }
 
@@ -29,14 +29,14 @@ SettingControlRow Slider(SettingControl id, int x, int y, int width, int height,
 }
 
 SettingControlRow Option(SettingControl id,
-                                   int parent,
-                                   int group,
-                                   const char* japanese,
-                                   const char* english,
-                                   int x,
-                                   int y,
-                                   int width,
-                                   int height) {
+                         int parent,
+                         int group,
+                         const char* japanese,
+                         const char* english,
+                         int x,
+                         int y,
+                         int width,
+                         int height) {
     SettingControlRow row = Row(id, parent, K::OptionButton, japanese, english, x, y, width, height);
     row.group = group;
     return row;
