@@ -460,7 +460,8 @@ TEST_F(MenuTrayTest, EnglishMenuFromTheIcon) {
     EXPECT_FALSE(WaitUntil([&] { return IsWindowVisible(dial) != FALSE; }, 1000)) << "hidden dial was shown";
     MovePointerTo(kMenuPoint);
     // A double click asks for the settings dialog; the other messages do nothing.
-    for (UINT message : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN}) {
+    constexpr UINT kIgnored[] = {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN};
+    for (UINT message : kIgnored) {
         PostToTray(message);
         EXPECT_FALSE(WaitForPopup(300)) << "a menu opened on message 0x" << std::hex << message;
         ASSERT_TRUE(Running()) << "ended on message 0x" << std::hex << message;
