@@ -414,8 +414,9 @@ protected:
             if (rows[i].caption && !shown.SameRows(expected.picture, expected.spans[i].first, expected.spans[i].second))
                 wrongRows += " \"" + Narrow(rows[i].caption) + "\"";
         EXPECT_TRUE(wrongRows.empty()) << "rows drawn differently:" << wrongRows;
-        if (wrongRows.empty())
+        if (wrongRows.empty()) {
             EXPECT_TRUE(shown == expected.picture) << "separators or borders differ";
+        }
     }
 };
 
