@@ -362,8 +362,18 @@ std::string CrLfLines(std::initializer_list<const char*> lines) {
     return text;
 }
 
-void StartMeter(FakeMeter& meter, std::initializer_list<const char*> lines) {
-    meter.host.File("meter.ini") = CrLfLines(lines);
+std::string Joined(const std::vector<std::string>& log) {
+    std::string text;
+    for (const std::string& entry : log)
+        text += entry + ";";
+    return text;
+}
+
+void StartMeter(FakeMeter& meter, const std::vector<const char*>& lines) {
+    std::string& file = meter.host.File("meter.ini");
+    file.clear();
+    for (const char* line : lines)
+        file += std::string(line) + "\r\n";
     RunEntryProcedure(meter.app);
 }
 

@@ -193,6 +193,8 @@ public:
 };
 
 std::string CrLfLines(std::initializer_list<const char*> lines);
+// The entries of a log, each closed by a semicolon, to compare an order in one line.
+std::string Joined(const std::vector<std::string>& log);
 
 }  // namespace dorv::test
 
@@ -205,6 +207,6 @@ struct FakeMeter {
 };
 
 // Starts the meter from a meter.ini of these lines, as the program's entry does.
-void StartMeter(FakeMeter& meter, std::initializer_list<const char*> lines);
+void StartMeter(FakeMeter& meter, const std::vector<const char*>& lines);
 
 }  // namespace dorv::test

