@@ -298,31 +298,36 @@ RegistryKey FakeHost::OpenKey(RegistryRoot root, const char* path) {
     return reinterpret_cast<RegistryKey>(static_cast<std::uintptr_t>(openKeys.size()));
 }
 
-bool FakeHost::QueryValue(RegistryKey key, const char* name, void* buffer, std::uint32_t& size) {
+// The open key's path, or null for a handle not open.
+const std::string* FakeHost::OpenKeyPath(RegistryKey key) const {
     auto index = static_cast<std::size_t>(reinterpret_cast<std::uintptr_t>(key));
     if (index == 0 || index > openKeys.size() || openKeys[index - 1].empty())
+        return nullptr;
+    return &openKeys[index - 1];
+}
+
+bool FakeHost::QueryValue(RegistryKey key, const char* name, void* buffer, std::uint32_t& size) {
+    const std::string* keyPath = OpenKeyPath(key);
+    if (!keyPath)
         return false;
-    registryLog.push_back(std::string(buffer ? "read " : "size ") + openKeys[index - 1] + "\\" + name);
-    auto found = registryValues.find(openKeys[index - 1] + "\\" + name);
+    registryLog.push_back(std::string(buffer ? "read " : "size ") + *keyPath + "\\" + name);
+    auto found = registryValues.find(*keyPath + "\\" + name);
     if (found == registryValues.end())
         return false;
     const std::string& bytes = found->second;
-    if (!buffer) {
-        size = static_cast<std::uint32_t>(bytes.size());
-        return true;
-    }
-    if (size < bytes.size())
+    if (buffer && size < bytes.size())
         return false;
-    std::memcpy(buffer, bytes.data(), bytes.size());
+    if (buffer)
+        std::memcpy(buffer, bytes.data(), bytes.size());
     size = static_cast<std::uint32_t>(bytes.size());
     return true;
 }
 
 std::optional<RegistryValue> FakeHost::ReadValue(RegistryKey key, const std::string& name) {
-    auto index = static_cast<std::size_t>(reinterpret_cast<std::uintptr_t>(key));
-    if (index == 0 || index > openKeys.size() || openKeys[index - 1].empty())
+    const std::string* keyPath = OpenKeyPath(key);
+    if (!keyPath)
         return std::nullopt;
-    const std::string path = openKeys[index - 1] + "\\" + name;
+    const std::string path = *keyPath + "\\" + name;
     registryLog.push_back("read " + path);
     auto found = registryValues.find(path);
     if (found == registryValues.end())
@@ -346,7 +351,7 @@ void FakeHost::CloseKey(RegistryKey key) {
     auto index = static_cast<std::size_t>(reinterpret_cast<std::uintptr_t>(key));
     if (index == 0 || index > openKeys.size())
         return;
-    registryLog.push_back("close " + openKeys[index - 1]);
+    registryLog.push_back("close " + openKeys[index - 1]);  // a second close shows as "close "
     openKeys[index - 1].clear();
 }
 

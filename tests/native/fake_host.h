@@ -119,6 +119,7 @@ public:
     bool QueryValue(RegistryKey key, const char* name, void* buffer, std::uint32_t& size) override;
     std::optional<RegistryValue> ReadValue(RegistryKey key, const std::string& name) override;
     void CloseKey(RegistryKey key) override;
+    const std::string* OpenKeyPath(RegistryKey key) const;
 
     // TrayIcons: the shell's icon, present or not, and every call in `trayLog`.
     bool AddTrayIcon(WindowHandle window, const TrayIconView& icon) override;

@@ -92,6 +92,8 @@ TEST(DrawNeedle, FullTrailIsThirtySixLinesOldestFirst) {
     m.app.settings.Zanzo_max = 5;
     m.app.settings.Move_quantity = 1;
     m.app.settings.Warning = 35;
+    m.app.activeColours = {1, 2, 3, 4, 5};
+    m.app.afterimageColours = {11, 12, 13, 14};  // afterimages in their shades, the needle in its colours
     for (double target : {10.0, 20.0, 30.0, 40.0, 50.0})
         MoveNeedle(m.app, target);
     m.host.drawing.clear();

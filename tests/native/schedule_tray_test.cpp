@@ -81,16 +81,14 @@ TEST(Schedule, HandEditedTimesAreReformatted) {
         EXPECT_EQ(ReformatScheduleTime(c.stored), c.reformatted) << c.stored;
 }
 
-TEST(IlluminationCommand, TogglesWithoutAScheduleAndAsksInJapaneseWithOne) {
-    FakeMeter m;
-    StartMeter(m, {"[View]", "English=1", "Needle=3"});
-    RunMenuCommand(m.app, MenuItemId::MNU_M_I);
-    EXPECT_TRUE(m.app.settings.Illumination);
-    EXPECT_EQ(m.app.meter.face, DialFace::ClockLit);
-    EXPECT_TRUE(m.host.questions.empty());
-}
+TEST(IlluminationCommand, TogglesAtOnceOrWithAScheduleAsksInJapaneseInEitherLanguage) {
+    FakeMeter plain;
+    StartMeter(plain, {"[View]", "English=1", "Needle=3"});
+    RunMenuCommand(plain.app, MenuItemId::MNU_M_I);
+    EXPECT_TRUE(plain.app.settings.Illumination);
+    EXPECT_EQ(plain.app.meter.face, DialFace::ClockLit);
+    EXPECT_TRUE(plain.host.questions.empty());
 
-TEST(IlluminationCommand, WithAScheduleAsksInJapaneseInEitherLanguage) {
     FakeMeter m;
     StartMeter(m, {"[View]", "English=1", "[Color]", "illumi_on_time=18:00", "illumi_off_time=06:00"});
     m.host.answers = {false};

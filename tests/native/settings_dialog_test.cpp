@@ -120,10 +120,7 @@ TEST(SettingsDialog, OpensFromTheSettings) {
     for (const Case& c : cases) {
         FakeMeter m;
         m.host.version = {true, 2, c.windowsMajor, 1};
-        m.host.File("meter.ini") = "";
-        for (const char* line : c.ini)
-            m.host.File("meter.ini") += std::string(line) + "\r\n";
-        RunEntryProcedure(m.app);
+        StartMeter(m, c.ini);
         OpenSettingsDialog(m.app);
         WindowHandle w = m.app.settingFrm.window;
         for (const Expect& e : c.expect) {
