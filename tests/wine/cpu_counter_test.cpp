@@ -8,7 +8,7 @@
 
 #include "metrics/cpu_counter.h"
 #include "metrics/processor_times.h"
-#include "platform/win32/win32_host.h"
+#include "platform/win32/win32_perf_counter.h"
 #include "wine_dial_fixture.h"
 
 namespace dorv {
@@ -35,46 +35,46 @@ struct Interval {
 };
 
 // About a second with a thread spinning on the mask's processors.
-Interval SpinFor(Win32Host& host, DWORD_PTR mask) {
+Interval SpinFor(Win32PerfCounter& counter, DWORD_PTR mask) {
     Spinner spinner(mask);
     EXPECT_TRUE(spinner.Running());
     Sleep(100);  // let the spinner settle on its processor before the interval starts
-    host.CollectProcessorBusy();
+    counter.CollectProcessorBusy();
     ProcessorTimes before = MachineTimes();
     Sleep(1000);
-    double processor0 = host.CollectProcessorBusy();
+    double processor0 = counter.CollectProcessorBusy();
     return {processor0, BusyPercent(before, MachineTimes()) * ProcessorCount()};
 }
 
 TEST(CpuCounter, ReadsZeroFirstThenTheLoadOnProcessorZero) {
-    Win32Host host(GetModuleHandleW(nullptr));
-    host.OpenProcessorQuery(kProcessorTimeCounter);
+    Win32PerfCounter counter;
+    counter.OpenProcessorQuery(kProcessorTimeCounter);
     // Wine's PDH has no counter for a single processor, so the times from ntdll are what runs there.
     if (UnderWine()) {
-        EXPECT_TRUE(host.ReadsProcessorTimes());
+        EXPECT_TRUE(counter.ReadsProcessorTimes());
     }
-    EXPECT_DOUBLE_EQ(host.CollectProcessorBusy(), 0.0);  // no predecessor yet
+    EXPECT_DOUBLE_EQ(counter.CollectProcessorBusy(), 0.0);  // no predecessor yet
     // Other work can only add to processor 0's load, so one interval tells.
-    double busy = SpinFor(host, 1).processor0;
+    double busy = SpinFor(counter, 1).processor0;
     EXPECT_GT(busy, 50);
     EXPECT_LE(busy, 100);
-    host.CloseProcessorQuery();
-    EXPECT_FALSE(host.ReadsProcessorTimes());
-    EXPECT_DOUBLE_EQ(host.CollectProcessorBusy(), 0.0);  // closed
+    counter.CloseProcessorQuery();
+    EXPECT_FALSE(counter.ReadsProcessorTimes());
+    EXPECT_DOUBLE_EQ(counter.CollectProcessorBusy(), 0.0);  // closed
 }
 
 TEST(CpuCounter, IgnoresTheLoadOnOtherProcessors) {
     if (ProcessorCount() < 2)
         GTEST_SKIP() << "one processor: no other one to load";
-    Win32Host host(GetModuleHandleW(nullptr));
-    host.OpenProcessorQuery(kProcessorTimeCounter);
-    host.CollectProcessorBusy();
+    Win32PerfCounter counter;
+    counter.OpenProcessorQuery(kProcessorTimeCounter);
+    counter.CollectProcessorBusy();
     // The spinner keeps processor 1 wholly busy, so processor 0 carries at most the machine's load beyond it
     // (other programs move over there). That bound must stay below the whole machine's share, which a reading of
     // all processors would give; when other work pushes the two together, another interval is tried.
     constexpr double kTolerance = 15;
     for (int attempt = 0; attempt < 5; ++attempt) {
-        Interval interval = SpinFor(host, 2);
+        Interval interval = SpinFor(counter, 2);
         double bound = interval.machineLoad - 100 + kTolerance;
         double wholeMachine = interval.machineLoad / ProcessorCount();
         if (bound >= wholeMachine)

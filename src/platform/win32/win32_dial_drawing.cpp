@@ -1,39 +1,48 @@
-#include "win32_host.h"
+#include "win32_dial_drawing.h"
 
-// The core's drawing lands in the painter; the window is repainted from it once per batch of calls.
+#include "win32_window_handle.h"
+
 namespace dorv {
+namespace {
 
-void Win32Host::ClearDrawing(WindowHandle window) {
+// No erase: the paint covers every pixel.
+void Invalidate(WindowHandle window) {
+    InvalidateRect(ToHwnd(window), nullptr, FALSE);
+}
+
+}  // namespace
+
+void Win32DialDrawing::ClearDrawing(WindowHandle window) {
     painter_.Clear();
-    InvalidateWindow(window);
+    Invalidate(window);
 }
 
-void Win32Host::DrawLine(WindowHandle window, float x1, float y1, float x2, float y2, std::int32_t colour) {
+void Win32DialDrawing::DrawLine(WindowHandle window, float x1, float y1, float x2, float y2, std::int32_t colour) {
     painter_.Line(x1, y1, x2, y2, colour);
-    InvalidateWindow(window);
+    Invalidate(window);
 }
 
-void Win32Host::SetPenWidth(WindowHandle, int pixels) {
+void Win32DialDrawing::SetPenWidth(WindowHandle, int pixels) {
     painter_.SetPenWidth(pixels);
 }
 
-void Win32Host::SetPersistentDrawing(WindowHandle, bool on) {
+void Win32DialDrawing::SetPersistentDrawing(WindowHandle, bool on) {
     painter_.SetPersistent(on);
 }
 
-void Win32Host::SetFace(WindowHandle window, DialFace face) {
+void Win32DialDrawing::SetFace(WindowHandle window, DialFace face) {
     painter_.SetFace(face);
-    InvalidateWindow(window);
+    Invalidate(window);
 }
 
-void Win32Host::SetWarningLamp(WindowHandle window, bool visible) {
+void Win32DialDrawing::SetWarningLamp(WindowHandle window, bool visible) {
     painter_.SetLamp(visible);
-    InvalidateWindow(window);
+    Invalidate(window);
 }
 
-void Win32Host::SetLabel(WindowHandle window, DialLabelId label, const LabelView& view) {
+void Win32DialDrawing::SetLabel(WindowHandle window, DialLabelId label, const LabelView& view) {
     painter_.SetLabel(label, view);
-    InvalidateWindow(window);
+    Invalidate(window);
 }
 
 }  // namespace dorv

@@ -10,6 +10,7 @@
 #include "app/meter_events.h"
 #include "win32_dialog_record.h"
 #include "win32_dialogs.h"
+#include "win32_events.h"
 #include "win32_text.h"
 
 namespace dorv {
@@ -181,8 +182,7 @@ INT_PTR Win32Dialogs::HandleMessage(DialogRecord& dialog, UINT message, WPARAM w
         case WM_SETCURSOR:
             return OnSetCursor(dialog, reinterpret_cast<HWND>(wParam), lParam) ? TRUE : FALSE;
         case WM_TIMER:
-            if (app_ && quiet_ == 0)
-                OnTimer(*app_, static_cast<TimerId>(wParam));
+            RouteTimer(quiet_ == 0 ? app_ : nullptr, wParam);
             return TRUE;
         case WM_CLOSE:
             Report(dialog, 0, DialogEvent::Close);

@@ -1,8 +1,11 @@
+#include "win32_help.h"
+
 #include <string>
 
-#include "win32_host.h"
+#include "win32_program_folder.h"
 #include "win32_system_library.h"
 #include "win32_text.h"
+#include "win32_window_handle.h"
 
 namespace dorv {
 namespace {
@@ -11,21 +14,10 @@ using HtmlHelpWFn = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
 constexpr UINT kDisplayTopic = 0x0000;  // HH_DISPLAY_TOPIC
 constexpr UINT kCloseAll = 0x0012;      // HH_CLOSE_ALL
 
-// The folder of the running exe, wide, so any folder name works.
-std::wstring ProgramFolderWide() {
-    std::wstring module(32768, L'\0');
-    const DWORD length = GetModuleFileNameW(nullptr, module.data(), static_cast<DWORD>(module.size()));
-    if (length == 0 || length >= module.size())
-        return std::wstring();
-    module.resize(length);
-    const std::size_t slash = module.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? std::wstring() : module.substr(0, slash);
-}
-
 }  // namespace
 
-void Win32Host::ShowHelp(WindowHandle owner, const std::string& file, const std::string& topic) {
-    const std::wstring folder = ProgramFolderWide();
+void Win32Help::ShowHelp(WindowHandle owner, const std::string& file, const std::string& topic) {
+    const std::wstring folder = ProgramFolderPath();
     if (folder.empty() || file.empty())
         return;
     std::wstring path = folder + L"\\" + Widen(file);
@@ -33,22 +25,22 @@ void Win32Host::ShowHelp(WindowHandle owner, const std::string& file, const std:
         return;
     // The viewer comes from the system folder only, like every DLL this program loads.
     if (!hhctrl_)
-        hhctrl_ = LoadSystemLibrary(L"hhctrl.ocx");
-    auto htmlHelp = Proc<HtmlHelpWFn>(hhctrl_, "HtmlHelpW");
+        hhctrl_.reset(LoadSystemLibrary(L"hhctrl.ocx"));
+    auto htmlHelp = Proc<HtmlHelpWFn>(hhctrl_.get(), "HtmlHelpW");
     if (!htmlHelp)
         return;
     if (!topic.empty())
         path += L"::/" + Widen(topic[0] == '/' ? topic.substr(1) : topic);
-    helpShown_ = true;
+    shown_ = true;
     htmlHelp(ToHwnd(owner), path.c_str(), kDisplayTopic, 0);
 }
 
-void Win32Host::CloseHelp() {
-    // Help windows run in this thread and use the library: closed before it is freed.
-    if (!helpShown_)
+// Before the library is freed, and before the windows that own the viewer go.
+void Win32Help::CloseAll() {
+    if (!shown_)
         return;
-    helpShown_ = false;
-    if (auto htmlHelp = Proc<HtmlHelpWFn>(hhctrl_, "HtmlHelpW"))
+    shown_ = false;
+    if (auto htmlHelp = Proc<HtmlHelpWFn>(hhctrl_.get(), "HtmlHelpW"))
         htmlHelp(nullptr, nullptr, kCloseAll, 0);
 }
 

@@ -1,26 +1,13 @@
-#include "win32_host.h"
+#include "win32_ini_file.h"
+
+#include <windows.h>
+
+#include "win32_handles.h"
+#include "win32_program_folder.h"
 #include "win32_text.h"
 
 namespace dorv {
 namespace {
-
-// A file opened for one check or flush, closed when it goes out of scope.
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE handle) : handle_(handle) {}
-    ~FileHandle() {
-        if (handle_ != INVALID_HANDLE_VALUE)
-            CloseHandle(handle_);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-
-    bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return handle_; }
-
-private:
-    HANDLE handle_;
-};
 
 // The system's words for an error, in UTF-8, without the line break it ends with.
 std::string SystemReason(DWORD error) {
@@ -72,22 +59,22 @@ std::string ProfilePath(const std::string& utf8) {
 
 }  // namespace
 
-std::string Win32Host::ReadString(const std::string& path, const std::string& section, const std::string& key) {
+std::string Win32IniFile::ReadString(const std::string& path, const std::string& section, const std::string& key) {
     char value[1024] = {};
     GetPrivateProfileStringA(section.c_str(), key.c_str(), "", value, sizeof value, ProfilePath(path).c_str());
     return value;
 }
 
-FileResult Win32Host::WriteString(const std::string& path,
-                                  const std::string& section,
-                                  const std::string& key,
-                                  const std::string& value) {
+FileResult Win32IniFile::WriteString(const std::string& path,
+                                     const std::string& section,
+                                     const std::string& key,
+                                     const std::string& value) {
     if (!WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), ProfilePath(path).c_str()))
         return LastError();
     return {};
 }
 
-FileResult Win32Host::CopyForSave(const std::string& path, const std::string& copy) {
+FileResult Win32IniFile::CopyForSave(const std::string& path, const std::string& copy) {
     const std::wstring from = Widen(path);
     const std::wstring to = Widen(copy);
     // A leftover of a save that was killed goes first, whatever its attributes.
@@ -107,23 +94,23 @@ FileResult Win32Host::CopyForSave(const std::string& path, const std::string& co
         return FileResult::Failed(SystemReason(ERROR_ACCESS_DENIED));
     // Opened for writing without a change: a file locked or closed to this process fails here with the
     // system's reason rather than after the work is done.
-    FileHandle probe(CreateFileW(from.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!probe.Valid())
+    FileOwner probe(CreateFileW(from.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!probe.valid())
         return LastError();
     if (!CopyFileW(from.c_str(), to.c_str(), FALSE))
         return LastError();
     return {};
 }
 
-FileResult Win32Host::ReplaceWith(const std::string& path, const std::string& copy) {
+FileResult Win32IniFile::ReplaceWith(const std::string& path, const std::string& copy) {
     const std::wstring to = Widen(path);
     const std::wstring from = Widen(copy);
     {
         // The copy's bytes reach the disk before its name takes the old file's place.
-        FileHandle work(CreateFileW(from.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!work.Valid() || !FlushFileBuffers(work.Get()))
+        FileOwner work(CreateFileW(from.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!work.valid() || !FlushFileBuffers(work.get()))
             return LastError();
     }
     if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
@@ -131,21 +118,16 @@ FileResult Win32Host::ReplaceWith(const std::string& path, const std::string& co
     return {};
 }
 
-void Win32Host::RemoveFile(const std::string& path) {
+void Win32IniFile::RemoveFile(const std::string& path) {
     const std::wstring file = Widen(path);
     SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
     DeleteFileW(file.c_str());
 }
 
-// The program's folder in UTF-8.
-std::string Win32Host::ProgramFolder() {
-    wchar_t module[MAX_PATH * 2] = {};
-    DWORD length = GetModuleFileNameW(nullptr, module, MAX_PATH * 2);
-    if (length == 0 || length >= MAX_PATH * 2)
-        return ".";
-    std::wstring folder(module, length);
-    folder.erase(folder.find_last_of(L"\\/"));
-    return Narrow(folder);
+// The program's folder in UTF-8; the current folder when the system cannot tell.
+std::string Win32IniFile::ProgramFolder() {
+    const std::wstring folder = ProgramFolderPath();
+    return folder.empty() ? "." : Narrow(folder);
 }
 
 }  // namespace dorv

@@ -4,7 +4,7 @@
 #include <array>
 #include <optional>
 
-#include "win32_host.h"
+#include "win32_perf_counter.h"
 #include "win32_system_library.h"
 
 namespace dorv {
@@ -49,54 +49,54 @@ std::optional<ProcessorTimes> ReadProcessorZeroTimes() {
 
 }  // namespace
 
-void Win32Host::OpenProcessorQuery(const char* counterPath) {
+void Win32PerfCounter::OpenProcessorQuery(const char* counterPath) {
     CloseProcessorQuery();
     if (!pdh_)
-        pdh_ = LoadSystemLibrary(L"pdh.dll");
-    auto open = Proc<PdhOpenQueryAFn>(pdh_, "PdhOpenQueryA");
+        pdh_.reset(LoadSystemLibrary(L"pdh.dll"));
+    auto open = Proc<PdhOpenQueryAFn>(pdh_.get(), "PdhOpenQueryA");
     // The English path works on every display language; older systems only know the localised call.
-    auto addEnglish = Proc<PdhAddCounterAFn>(pdh_, "PdhAddEnglishCounterA");
-    auto add = Proc<PdhAddCounterAFn>(pdh_, "PdhAddCounterA");
+    auto addEnglish = Proc<PdhAddCounterAFn>(pdh_.get(), "PdhAddEnglishCounterA");
+    auto add = Proc<PdhAddCounterAFn>(pdh_.get(), "PdhAddCounterA");
     PDH_HQUERY query = nullptr;
     if (open && open(nullptr, 1, &query) == ERROR_SUCCESS) {
         // Kept even without a counter, so the query has its one release point in CloseProcessorQuery.
-        pdhQuery_ = query;
+        query_ = query;
         PDH_HCOUNTER counter = nullptr;
         if (addEnglish && addEnglish(query, counterPath, 0, &counter) == ERROR_SUCCESS)
-            pdhCounter_ = counter;
+            counter_ = counter;
         else if (add && add(query, counterPath, 0, &counter) == ERROR_SUCCESS)
-            pdhCounter_ = counter;
+            counter_ = counter;
     }
     // No counter (Wine has none for one processor; older localised systems reject the English name): read
     // processor 0's times instead.
-    readsTimes_ = pdhCounter_ == nullptr;
+    readsTimes_ = counter_ == nullptr;
 }
 
-double Win32Host::CollectProcessorBusy() {
+double Win32PerfCounter::CollectProcessorBusy() {
     if (readsTimes_) {
         std::optional<ProcessorTimes> times = ReadProcessorZeroTimes();
         return times ? times_.Next(*times) : 0.0;
     }
-    auto collect = Proc<PdhCollectQueryDataFn>(pdh_, "PdhCollectQueryData");
-    auto format = Proc<PdhGetFormattedCounterValueFn>(pdh_, "PdhGetFormattedCounterValue");
-    if (!pdhQuery_ || !pdhCounter_ || !collect || !format)
+    auto collect = Proc<PdhCollectQueryDataFn>(pdh_.get(), "PdhCollectQueryData");
+    auto format = Proc<PdhGetFormattedCounterValueFn>(pdh_.get(), "PdhGetFormattedCounterValue");
+    if (!query_ || !counter_ || !collect || !format)
         return 0.0;
-    collect(pdhQuery_);
+    collect(query_);
     PDH_FMT_COUNTERVALUE value{};
     // The first collection has no predecessor and gives no valid value: that reads as 0.
-    if (format(pdhCounter_, PDH_FMT_DOUBLE, nullptr, &value) != ERROR_SUCCESS)
+    if (format(counter_, PDH_FMT_DOUBLE, nullptr, &value) != ERROR_SUCCESS)
         return 0.0;
     if (value.CStatus != PDH_CSTATUS_VALID_DATA && value.CStatus != PDH_CSTATUS_NEW_DATA)
         return 0.0;
     return value.doubleValue;
 }
 
-void Win32Host::CloseProcessorQuery() {
-    auto close = Proc<PdhCloseQueryFn>(pdh_, "PdhCloseQuery");
-    if (pdhQuery_ && close)
-        close(pdhQuery_);
-    pdhQuery_ = nullptr;
-    pdhCounter_ = nullptr;
+void Win32PerfCounter::CloseProcessorQuery() {
+    auto close = Proc<PdhCloseQueryFn>(pdh_.get(), "PdhCloseQuery");
+    if (query_ && close)
+        close(query_);
+    query_ = nullptr;
+    counter_ = nullptr;
     readsTimes_ = false;
     times_.Reset();
 }

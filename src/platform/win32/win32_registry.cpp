@@ -2,7 +2,7 @@
 #include <cwchar>
 #include <vector>
 
-#include "win32_host.h"
+#include "win32_registry.h"
 #include "win32_text.h"
 
 namespace dorv {
@@ -13,16 +13,19 @@ HKEY const kDynData = reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(0x80000006))
 
 }  // namespace
 
-RegistryKey Win32Host::OpenKey(RegistryRoot root, const char* path) {
+RegistryKey Win32Registry::OpenKey(RegistryRoot root, const char* path) {
     // Read access only: a standard user, or an administrator under UAC, may not write these keys.
     HKEY key = nullptr;
     HKEY parent = root == RegistryRoot::DynData ? kDynData : HKEY_LOCAL_MACHINE;
     if (RegOpenKeyExW(parent, Widen(path).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
         return nullptr;
+    // A root opened with an empty path may come back as the same handle: it still has one owner.
+    if (open_.count(key) == 0)
+        open_.emplace(key, KeyOwner(key));
     return reinterpret_cast<RegistryKey>(key);
 }
 
-bool Win32Host::QueryValue(RegistryKey key, const char* name, void* buffer, std::uint32_t& size) {
+bool Win32Registry::QueryValue(RegistryKey key, const char* name, void* buffer, std::uint32_t& size) {
     if (!key)
         return false;
     DWORD type = 0;
@@ -33,7 +36,7 @@ bool Win32Host::QueryValue(RegistryKey key, const char* name, void* buffer, std:
     return result == ERROR_SUCCESS;
 }
 
-std::optional<RegistryValue> Win32Host::ReadValue(RegistryKey key, const std::string& name) {
+std::optional<RegistryValue> Win32Registry::ReadValue(RegistryKey key, const std::string& name) {
     if (!key)
         return std::nullopt;
     const HKEY hkey = reinterpret_cast<HKEY>(key);
@@ -64,9 +67,9 @@ std::optional<RegistryValue> Win32Host::ReadValue(RegistryKey key, const std::st
     return value;
 }
 
-void Win32Host::CloseKey(RegistryKey key) {
-    if (key)
-        RegCloseKey(reinterpret_cast<HKEY>(key));
+// Only keys opened here are closed: a stray or repeated close is ignored.
+void Win32Registry::CloseKey(RegistryKey key) {
+    open_.erase(reinterpret_cast<HKEY>(key));
 }
 
 }  // namespace dorv

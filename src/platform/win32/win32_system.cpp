@@ -1,11 +1,14 @@
+#include "win32_system.h"
+
+#include <windows.h>
+
 #include <algorithm>
 
-#include "win32_host.h"
 #include "win32_text.h"
 
 namespace dorv {
 
-MemoryStatus Win32Host::QueryMemoryStatus() {
+MemoryStatus Win32System::QueryMemoryStatus() {
     // The extended call, so machines beyond 4 GB compute the same ratios correctly.
     MEMORYSTATUSEX status{};
     status.dwLength = sizeof status;
@@ -15,7 +18,7 @@ MemoryStatus Win32Host::QueryMemoryStatus() {
                         status.ullAvailPageFile, status.ullTotalVirtual, status.ullAvailVirtual};
 }
 
-std::uint64_t Win32Host::TickCount() {
+std::uint64_t Win32System::TickCount() {
     // The 64-bit count where the system has it (Vista on); the 32-bit one wraps after 49.7 days.
     using TickCount64Proc = ULONGLONG(WINAPI*)();
     static const auto tickCount64 = reinterpret_cast<TickCount64Proc>(
@@ -23,13 +26,13 @@ std::uint64_t Win32Host::TickCount() {
     return tickCount64 ? tickCount64() : GetTickCount();
 }
 
-LocalTime Win32Host::CurrentLocalTime() {
+LocalTime Win32System::CurrentLocalTime() {
     SYSTEMTIME now;
     GetLocalTime(&now);
     return LocalTime{now.wHour, now.wMinute, now.wSecond};
 }
 
-std::string Win32Host::FormatTimeOfDay(const LocalTime& time) {
+std::string Win32System::FormatTimeOfDay(const LocalTime& time) {
     // A valid date too: only the time is formatted, but the call checks the whole record.
     SYSTEMTIME at{};
     at.wYear = 2000;
@@ -47,14 +50,14 @@ std::string Win32Host::FormatTimeOfDay(const LocalTime& time) {
     return std::to_string(at.wHour) + ":" + two(at.wMinute) + ":" + two(at.wSecond);
 }
 
-std::string Win32Host::DecimalSymbol() {
+std::string Win32System::DecimalSymbol() {
     char symbol[8] = {};
     if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, symbol, sizeof symbol) <= 1)
         return ".";
     return symbol;
 }
 
-std::string Win32Host::ThousandsSeparator() {
+std::string Win32System::ThousandsSeparator() {
     wchar_t separator[8] = {};
     const int length = GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, separator, 8);
     if (length <= 0)
@@ -62,28 +65,16 @@ std::string Win32Host::ThousandsSeparator() {
     return Narrow(std::wstring_view(separator, static_cast<std::size_t>(length - 1)));
 }
 
-PixelSize Win32Host::PrimaryScreenSize() {
-    return PixelSize{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-}
-
-namespace {
-
-double TwipsPerPixel(int axis) {
-    HDC screen = GetDC(nullptr);
-    int dpi = screen ? GetDeviceCaps(screen, axis) : 0;
-    if (screen)
-        ReleaseDC(nullptr, screen);
-    return 1440.0 / (dpi > 0 ? dpi : 96);
-}
-
-}  // namespace
-
-double Win32Host::TwipsPerPixelX() {
-    return TwipsPerPixel(LOGPIXELSX);
-}
-
-double Win32Host::TwipsPerPixelY() {
-    return TwipsPerPixel(LOGPIXELSY);
+OsVersionInfo Win32System::QueryVersion() {
+    OSVERSIONINFOA info{};
+    info.dwOSVersionInfoSize = sizeof info;  // 148 bytes: the plain record, not the extended one
+#if defined(_MSC_VER)
+#pragma warning(suppress : 4996)
+#endif
+    BOOL ok = GetVersionExA(&info);
+    if (!ok)
+        return OsVersionInfo{};
+    return OsVersionInfo{true, info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion};
 }
 
 }  // namespace dorv

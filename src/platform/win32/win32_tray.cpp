@@ -1,4 +1,5 @@
-#include <windows.h>
+#include "win32_tray.h"
+
 // After windows.h, which it needs.
 #include <shellapi.h>
 
@@ -6,8 +7,8 @@
 #include <cwchar>
 
 #include "resource_ids.h"
-#include "win32_host.h"
 #include "win32_text.h"
+#include "win32_window_handle.h"
 
 namespace dorv {
 namespace {
@@ -31,62 +32,60 @@ void CopyTip(const std::string& utf8, wchar_t (&tip)[N]) {
 
 }  // namespace
 
-bool Win32Host::AddTrayIcon(WindowHandle window, const TrayIconView& icon) {
-    const bool added = NotifyTray(NIM_ADD, window, &icon);
+bool Win32Tray::AddTrayIcon(WindowHandle window, const TrayIconView& icon) {
+    const bool added = Notify(NIM_ADD, ToHwnd(window), &icon);
     if (added)
-        trayShown_ = true;
+        shownOn_ = ToHwnd(window);
     return added;
 }
 
-bool Win32Host::ModifyTrayIcon(WindowHandle window, const TrayIconView& icon) {
-    return NotifyTray(NIM_MODIFY, window, &icon);
+bool Win32Tray::ModifyTrayIcon(WindowHandle window, const TrayIconView& icon) {
+    return Notify(NIM_MODIFY, ToHwnd(window), &icon);
 }
 
-bool Win32Host::DeleteTrayIcon(WindowHandle window) {
-    trayShown_ = false;
-    return NotifyTray(NIM_DELETE, window, nullptr);
+bool Win32Tray::DeleteTrayIcon(WindowHandle window) {
+    shownOn_ = nullptr;
+    return Notify(NIM_DELETE, ToHwnd(window), nullptr);
 }
 
-bool Win32Host::NotifyTray(DWORD action, WindowHandle window, const TrayIconView* icon) {
+void Win32Tray::DeleteLeftover() {
+    if (shownOn_ && IsWindow(shownOn_))
+        DeleteTrayIcon(ToHandle(shownOn_));
+    shownOn_ = nullptr;
+}
+
+bool Win32Tray::Notify(DWORD action, HWND window, const TrayIconView* icon) {
     NOTIFYICONDATAW data{};
     // The version 2 record: every shell since Windows 2000 takes it, and nothing newer is used.
     data.cbSize = static_cast<DWORD>(NOTIFYICONDATAW_V2_SIZE);
-    data.hWnd = ToHwnd(window);
+    data.hWnd = window;
     data.uID = kTrayIconId;
     if (icon) {
         data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
         data.uCallbackMessage = kTrayCallback;
-        data.hIcon = TrayIconHandle(*icon);
+        data.hIcon = Picture(*icon);
         CopyTip(icon->tip, data.szTip);
     }
     return Shell_NotifyIconW(action, &data) != FALSE;
 }
 
-HICON Win32Host::TrayIconHandle(const TrayIconView& icon) {
-    if (!trayIconsLoaded_) {
-        // Loaded once and owned here (not shared): the shell keeps its own copy of whatever it is given.
-        trayIconsLoaded_ = true;
+HICON Win32Tray::Picture(const TrayIconView& icon) {
+    if (!picturesLoaded_) {
+        picturesLoaded_ = true;
         const int width = GetSystemMetrics(SM_CXSMICON) > 0 ? GetSystemMetrics(SM_CXSMICON) : 16;
         const int height = GetSystemMetrics(SM_CYSMICON) > 0 ? GetSystemMetrics(SM_CYSMICON) : 16;
-        for (int i = 0; i < kTrayIconsPerSet; ++i) {
-            trayIcons_[static_cast<std::size_t>(i)] = static_cast<HICON>(
-                LoadImageW(instance_, MAKEINTRESOURCEW(IDI_TRAY_NORMAL_0 + i), IMAGE_ICON, width, height, 0));
-            trayIcons_[static_cast<std::size_t>(kTrayIconsPerSet + i)] = static_cast<HICON>(
-                LoadImageW(instance_, MAKEINTRESOURCEW(IDI_TRAY_LIT_0 + i), IMAGE_ICON, width, height, 0));
+        auto load = [&](int id) {
+            return IconOwner(
+                static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(id), IMAGE_ICON, width, height, 0)));
+        };
+        for (int i = 0; i < kIconsPerSet; ++i) {
+            pictures_[static_cast<std::size_t>(i)] = load(IDI_TRAY_NORMAL_0 + i);
+            pictures_[static_cast<std::size_t>(kIconsPerSet + i)] = load(IDI_TRAY_LIT_0 + i);
         }
     }
-    const int index = std::clamp(icon.index, 0, kTrayIconsPerSet - 1);
-    const int set = icon.set == TrayIconSet::Lit ? kTrayIconsPerSet : 0;
-    return trayIcons_[static_cast<std::size_t>(set + index)];
-}
-
-void Win32Host::ReleaseTrayPictures() {
-    for (HICON& handle : trayIcons_) {
-        if (handle)
-            DestroyIcon(handle);
-        handle = nullptr;
-    }
-    trayIconsLoaded_ = false;
+    const int index = std::clamp(icon.index, 0, kIconsPerSet - 1);
+    const int set = icon.set == TrayIconSet::Lit ? kIconsPerSet : 0;
+    return pictures_[static_cast<std::size_t>(set + index)].get();
 }
 
 }  // namespace dorv
