@@ -34,8 +34,10 @@ fuzz: build-fuzz
 	    tools/run_fuzz.sh "$$target" $(FUZZ_SECONDS) || rc=1; \
 	done; exit $$rc
 
-# Every suite always runs (the fuzz smoke, 20 s a target, when clang is there); the closing line counts them all.
+# The core's folders must form layers (no include cycle); then every suite always runs (the fuzz smoke, 20 s a
+# target, when clang is there) and the closing line counts them all.
 test: build build-fuzz
+	tools/include_graph.py
 	@rc=0; passed=0; skipped=0; failed=0; report=(); presets=(native windows); \
 	if command -v clang++ >/dev/null; then presets+=(fuzz); fi; \
 	for preset in "$${presets[@]}"; do \

@@ -1,6 +1,6 @@
-#include "app/meter_app.h"
 #include "app/meter_lifecycle.h"
 #include "settings/settings_file.h"
+#include "state/meter_app.h"
 #include "tray_menu/menu_frm.h"
 #include "window/window_shape.h"
 

@@ -1,22 +1,17 @@
 #include "app/meter_events.h"
 
-#include "app/meter_app.h"
+#include "app/dial_mouse.h"
+#include "app/illumination.h"
+#include "app/menu_commands.h"
 #include "app/meter_lifecycle.h"
 #include "app/sample_tick.h"
+#include "app/settings_dialog.h"
 #include "dialogs/about/about_box.h"
-#include "dialogs/settings/settings_dialog.h"
-#include "tray_menu/illumination.h"
+#include "state/meter_app.h"
 #include "tray_menu/menu_frm.h"
 #include "tray_menu/tray_icon.h"
-#include "window/dial_mouse.h"
 
 namespace dorv {
-namespace {
-
-constexpr unsigned kTrayDoubleClick = 0x203;
-constexpr unsigned kTrayRightButtonUp = 0x205;
-
-}  // namespace
 
 void OnMeterTimer(MeterApp& app, TimerId timer) {
     if (app.unloading)
@@ -87,12 +82,12 @@ void OnDialMouseMove(MeterApp& app, int buttons, int modifiers, int x, int y) {
         DialMouseMove(app, buttons, modifiers, x, y);
 }
 
-void OnTrayCallback(MeterApp& app, unsigned mouseMessage) {
+void OnTrayCallback(MeterApp& app, TrayMouseEvent event) {
     if (app.unloading)
         return;
-    if (mouseMessage == kTrayDoubleClick) {
+    if (event == TrayMouseEvent::LeftDoubleClick) {
         OpenSettingsDialog(app);
-    } else if (mouseMessage == kTrayRightButtonUp) {
+    } else if (event == TrayMouseEvent::RightButtonUp) {
         // The menu window must be in front, and one pass of pending messages must run, before the popup.
         app.platform.window.SetForegroundWindow(app.menu.window);
         app.platform.timers.PumpMessagesOnce();

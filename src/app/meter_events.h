@@ -22,9 +22,11 @@ void OnDialMouseDown(MeterApp& app, MouseButton button, int modifiers, int x, in
 void OnDialMouseUp(MeterApp& app, MouseButton button, int modifiers, int x, int y);
 void OnDialMouseMove(MeterApp& app, int buttons, int modifiers, int x, int y);
 
-// The menu window: the tray icon's callback with the mouse message number (0x203 double-click,
-// 0x205 right button up), the shell's "TaskbarCreated" broadcast, and its own timers.
-void OnTrayCallback(MeterApp& app, unsigned mouseMessage);
+// The tray icon's mouse events that mean something to the program; the host reports the rest as Other.
+enum class TrayMouseEvent { Other, LeftDoubleClick, RightButtonUp };
+
+// The menu window: the tray icon's callback, the shell's "TaskbarCreated" broadcast, and its own timers.
+void OnTrayCallback(MeterApp& app, TrayMouseEvent event);
 void OnTaskbarCreated(MeterApp& app);
 void OnMenuTimer(MeterApp& app, TimerId timer);
 

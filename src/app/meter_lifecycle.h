@@ -5,8 +5,6 @@ namespace dorv {
 
 struct MeterApp;
 
-inline constexpr const char* kMeterTitle = "Dorvanix";
-
 // Creates the dial window hidden and configures it from meter.ini, step by step.
 void LoadMeterFrm(MeterApp& app);
 // Why the program ends: asked to (menu, close, taskkill), or the Windows session is ending, when no window

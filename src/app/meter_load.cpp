@@ -1,4 +1,4 @@
-#include "app/meter_app.h"
+#include "app/illumination.h"
 #include "app/meter_lifecycle.h"
 #include "app/meter_timers.h"
 #include "app/mode_layout.h"
@@ -8,7 +8,7 @@
 #include "render/dial_surface.h"
 #include "render/readout.h"
 #include "settings/settings_file.h"
-#include "tray_menu/illumination.h"
+#include "state/meter_app.h"
 #include "tray_menu/menu_frm.h"
 #include "tray_menu/tray_icon.h"
 #include "window/placement.h"
@@ -72,20 +72,20 @@ void LoadMeterFrm(MeterApp& app) {
     // 14-16. Labels laid out for the mode and shown as asked.
     ApplyModeLayout(app, s.Needle);
     if (s.Label_view == 1) {
-        UpdateReadout(app);
+        UpdateReadout(Surface(app), app.ShownValue, app.settingsFile.decimalSymbol);
         app.meter.Label1.visible = true;
     } else {
         app.meter.Label1.visible = false;
     }
     app.meter.Label2.visible = s.Mode_view == 1;
-    RefreshLabels(app);
+    RefreshLabels(Surface(app));
     // 17-18. The dial's centre, then the round shape.
     LoadSetting(file, SettingKey::Center, s);
     AttachDialRegion(app);
     // 19. The needle starts at zero with a blank readout.
     app.ShownValue = 0.0;
     app.meter.Label1.text.clear();
-    RefreshLabel(app, DialLabelId::Readout);
+    RefreshLabel(Surface(app), DialLabelId::Readout);
     // 20-22. The menu window (long since created), the tray icon, the afterimage shades.
     TouchMenuFrm(app);
     if (s.Icon_view == 1)

@@ -1,10 +1,10 @@
 #include <string>
 
-#include "app/meter_app.h"
 #include "app/meter_lifecycle.h"
 #include "metrics/cpu_counter.h"
 #include "metrics/os_checks.h"
 #include "settings/settings_file.h"
+#include "state/meter_app.h"
 #include "window/placement.h"
 
 namespace dorv {

@@ -1,8 +1,8 @@
 #include "app/mode_layout.h"
 
-#include "app/meter_app.h"
 #include "app/meter_timers.h"
 #include "render/dial_surface.h"
+#include "state/meter_app.h"
 
 namespace dorv {
 namespace {
@@ -44,8 +44,8 @@ void ApplyModeLayout(MeterApp& app, int mode) {
     app.meter.Label2.left = p->label2Left;
     app.meter.Label2.top = p->label2Top;
     app.meter.Label2.text = p->caption;
-    RefreshLabels(app);
-    SetPersistentDrawing(app, p->persistentDrawing);
+    RefreshLabels(Surface(app));
+    SetPersistentDrawing(Surface(app), p->persistentDrawing);
 }
 
 void EnterModeLayout(MeterApp& app, int mode) {
@@ -53,9 +53,9 @@ void EnterModeLayout(MeterApp& app, int mode) {
     if (!p)
         return;
     if (p->clearsDrawing)
-        ClearDrawing(app);
+        ClearDrawing(Surface(app));
     if (p->hidesLamp)
-        ShowWarningLamp(app, false);
+        ShowWarningLamp(Surface(app), false);
     ApplyModeLayout(app, mode);
 }
 
@@ -67,7 +67,7 @@ DialFace ModeFace(int mode, bool lit) {
 }
 
 void ShowModeFace(MeterApp& app, int mode) {
-    ShowFace(app, ModeFace(mode, app.settings.Illumination));
+    ShowFace(Surface(app), ModeFace(mode, app.settings.Illumination));
 }
 
 int ModeTimerInterval(const MeterSettings& settings, int mode) {

@@ -2,10 +2,11 @@
 
 #include <algorithm>
 
-#include "app/meter_app.h"
 #include "render/dial_surface.h"
 #include "render/needle.h"
 #include "render/readout.h"
+#include "state/meter_app.h"
+#include "tray_menu/tray_icon.h"
 
 namespace dorv {
 namespace {
@@ -15,18 +16,26 @@ constexpr double kSnapDistance = 2.0;
 
 void DrawWithTrail(MeterApp& app) {
     const int trail = TrailLength(app);
-    ClearDrawing(app);
+    ClearDrawing(Surface(app));
     // Descending: shifts the history without losing an entry and paints the oldest afterimage first.
     for (int i = trail; i >= 1; --i) {
         auto at = static_cast<std::size_t>(i);
         app.ZanzoHistory[at] = app.ZanzoHistory[at - 1];
-        DrawNeedle(app, app.ZanzoHistory[at], NeedleKind::Afterimage);
+        ShowNeedle(app, app.ZanzoHistory[at], NeedleKind::Afterimage);
     }
     app.ZanzoHistory[0] = app.ShownValue;
-    DrawNeedle(app, app.ZanzoHistory[0], NeedleKind::Normal);
+    ShowNeedle(app, app.ZanzoHistory[0], NeedleKind::Normal);
 }
 
 }  // namespace
+
+void ShowNeedle(MeterApp& app, double value, NeedleKind kind) {
+    const MeterSettings& s = app.settings;
+    DrawNeedle(Surface(app), s, app.activeColours, app.afterimageColours, value, kind);
+    ShowWarningLamp(Surface(app), value >= s.Warning);
+    if (s.Icon_view == 1)
+        UpdateTrayIcon(app, value);
+}
 
 int TrailLength(const MeterApp& app) {
     const int longest = static_cast<int>(app.ZanzoHistory.size()) - 1;
@@ -54,9 +63,9 @@ void MoveNeedle(MeterApp& app, double target) {
             app.ShownValue = target;
     }
     if (s.Label_view == 1)
-        UpdateReadout(app);
+        UpdateReadout(Surface(app), app.ShownValue, app.settingsFile.decimalSymbol);
     if (s.Zanzo_view != 1)
-        DrawNeedle(app, app.ShownValue, NeedleKind::Normal);
+        ShowNeedle(app, app.ShownValue, NeedleKind::Normal);
     else
         DrawWithTrail(app);
 }

@@ -1,6 +1,5 @@
 #include "app/sample_tick.h"
 
-#include "app/meter_app.h"
 #include "app/move_needle.h"
 #include "metrics/cpu_counter.h"
 #include "metrics/memory_load.h"
@@ -8,6 +7,8 @@
 #include "render/clock.h"
 #include "render/readout.h"
 #include "settings/value_text.h"
+#include "state/meter_app.h"
+#include "tray_menu/tray_icon.h"
 
 namespace dorv {
 namespace {
@@ -41,13 +42,20 @@ void SampleTick(MeterApp& app) {
                 ReadCpuStatistic(app.platform, app.cpu, app.CurrentValue);
             break;
         case MeterMode::Clock:
-            DrawClock(app);
+            ShowClock(app);
             return;
         default:
             return;
     }
     if (NeedleNeedsRedraw(app))
         MoveNeedle(app, app.CurrentValue);
+}
+
+void ShowClock(MeterApp& app) {
+    const LocalTime now = app.platform.system.CurrentLocalTime();
+    if (DrawClock(Surface(app), now, app.settings.Center, app.settings.Needle_type, app.activeColours) &&
+        app.settings.Icon_view == 1)
+        UpdateClockTip(app);
 }
 
 }  // namespace dorv

@@ -3,10 +3,6 @@
 #include <cmath>
 #include <cstdio>
 
-#include "app/meter_app.h"
-#include "render/dial_surface.h"
-#include "tray_menu/tray_icon.h"
-
 namespace dorv {
 namespace {
 
@@ -29,9 +25,9 @@ std::vector<RoleLine> Hand(double c, double angle, double radius, double halfWid
     return {lines.begin(), lines.end()};
 }
 
-void DrawLines(MeterApp& app, const std::vector<RoleLine>& lines) {
+void DrawLines(const DialSurface& dial, const std::vector<RoleLine>& lines, const ActiveColours& colours) {
     for (const RoleLine& line : lines)
-        DrawRoleLine(app, line, LineColour(line.role, app.activeColours));
+        DrawRoleLine(dial, line, LineColour(line.role, colours));
 }
 
 }  // namespace
@@ -56,24 +52,26 @@ ClockHands ClockHandLines(const LocalTime& time, int centre, int needleType) {
     return hands;
 }
 
-void DrawClock(MeterApp& app) {
-    const LocalTime now = app.platform.system.CurrentLocalTime();
+bool DrawClock(const DialSurface& dial,
+               const LocalTime& now,
+               int centre,
+               int needleType,
+               const ActiveColours& colours) {
     const std::string text = FormatClockText(now);
     // The readout's text is the memory of the last second drawn, shown or not.
-    if (text == app.meter.Label1.text)
-        return;
-    ClearDrawing(app);
-    const ClockHands hands = ClockHandLines(now, app.settings.Center, app.settings.Needle_type);
-    app.platform.drawing.SetPenWidth(app.meter.window, 1);
-    DrawLines(app, hands.second);
+    if (text == dial.state.Label1.text)
+        return false;
+    ClearDrawing(dial);
+    const ClockHands hands = ClockHandLines(now, centre, needleType);
+    dial.drawing.SetPenWidth(dial.window, 1);
+    DrawLines(dial, hands.second, colours);
     // The pen stays at 2 pixels afterwards, so later needles are drawn 2 pixels wide too.
-    app.platform.drawing.SetPenWidth(app.meter.window, 2);
-    DrawLines(app, hands.hour);
-    DrawLines(app, hands.minute);
-    app.meter.Label1.text = text;
-    RefreshLabel(app, DialLabelId::Readout);
-    if (app.settings.Icon_view == 1)
-        UpdateClockTip(app);
+    dial.drawing.SetPenWidth(dial.window, 2);
+    DrawLines(dial, hands.hour, colours);
+    DrawLines(dial, hands.minute, colours);
+    dial.state.Label1.text = text;
+    RefreshLabel(dial, DialLabelId::Readout);
+    return true;
 }
 
 }  // namespace dorv

@@ -4,11 +4,11 @@
 #include <vector>
 
 #include "platform/system_status.h"
+#include "render/colours.h"
+#include "render/dial_surface.h"
 #include "render/geometry.h"
 
 namespace dorv {
-
-struct MeterApp;
 
 // "hh:nn.ss", for 9:05:07 "09:05.07".
 std::string FormatClockText(const LocalTime& time);
@@ -22,7 +22,7 @@ struct ClockHands {
 // The hands at a time of day around (centre, centre); angles run clockwise from three o'clock.
 ClockHands ClockHandLines(const LocalTime& time, int centre, int needleType);
 
-// Redraws only when the displayed second changes; Label1's text remembers the last one drawn.
-void DrawClock(MeterApp& app);
+// Redraws only when the displayed second changes; Label1's text remembers the last one drawn. True when it drew.
+bool DrawClock(const DialSurface& dial, const LocalTime& now, int centre, int needleType, const ActiveColours& colours);
 
 }  // namespace dorv

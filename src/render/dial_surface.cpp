@@ -1,41 +1,39 @@
 #include "render/dial_surface.h"
 
-#include "app/meter_app.h"
-
 namespace dorv {
 
-void ShowFace(MeterApp& app, DialFace face) {
-    app.meter.face = face;
-    app.platform.drawing.SetFace(app.meter.window, face);
+void ShowFace(const DialSurface& dial, DialFace face) {
+    dial.state.face = face;
+    dial.drawing.SetFace(dial.window, face);
 }
 
-void SetPersistentDrawing(MeterApp& app, bool on) {
-    app.meter.persistentDrawing = on;
-    app.platform.drawing.SetPersistentDrawing(app.meter.window, on);
+void SetPersistentDrawing(const DialSurface& dial, bool on) {
+    dial.state.persistentDrawing = on;
+    dial.drawing.SetPersistentDrawing(dial.window, on);
 }
 
-void ShowWarningLamp(MeterApp& app, bool visible) {
-    app.meter.warningLampVisible = visible;
-    app.platform.drawing.SetWarningLamp(app.meter.window, visible);
+void ShowWarningLamp(const DialSurface& dial, bool visible) {
+    dial.state.warningLampVisible = visible;
+    dial.drawing.SetWarningLamp(dial.window, visible);
 }
 
-void RefreshLabel(MeterApp& app, DialLabelId label) {
-    const LabelView& view = label == DialLabelId::Readout ? app.meter.Label1 : app.meter.Label2;
-    app.platform.drawing.SetLabel(app.meter.window, label, view);
+void RefreshLabel(const DialSurface& dial, DialLabelId label) {
+    const LabelView& view = label == DialLabelId::Readout ? dial.state.Label1 : dial.state.Label2;
+    dial.drawing.SetLabel(dial.window, label, view);
 }
 
-void RefreshLabels(MeterApp& app) {
-    RefreshLabel(app, DialLabelId::Readout);
-    RefreshLabel(app, DialLabelId::Mode);
+void RefreshLabels(const DialSurface& dial) {
+    RefreshLabel(dial, DialLabelId::Readout);
+    RefreshLabel(dial, DialLabelId::Mode);
 }
 
-void DrawRoleLine(MeterApp& app, const RoleLine& line, Colour colour) {
-    app.platform.drawing.DrawLine(app.meter.window, static_cast<float>(line.from.x), static_cast<float>(line.from.y),
-                                  static_cast<float>(line.to.x), static_cast<float>(line.to.y), colour);
+void DrawRoleLine(const DialSurface& dial, const RoleLine& line, Colour colour) {
+    dial.drawing.DrawLine(dial.window, static_cast<float>(line.from.x), static_cast<float>(line.from.y),
+                          static_cast<float>(line.to.x), static_cast<float>(line.to.y), colour);
 }
 
-void ClearDrawing(MeterApp& app) {
-    app.platform.drawing.ClearDrawing(app.meter.window);
+void ClearDrawing(const DialSurface& dial) {
+    dial.drawing.ClearDrawing(dial.window);
 }
 
 }  // namespace dorv

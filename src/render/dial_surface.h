@@ -6,17 +6,31 @@
 
 namespace dorv {
 
-struct MeterApp;
+// The core's copy of what the dial shows besides the lines.
+struct DialState {
+    LabelView Label1{56, 69, 45, 8, "%", true, 0};     // the readout (the time in Clock mode)
+    LabelView Label2{56, 75, 25, 10, "CPU", true, 0};  // the mode label
+    DialFace face = DialFace::Meter;
+    bool persistentDrawing = true;
+    bool warningLampVisible = false;
+};
 
-void ShowFace(MeterApp& app, DialFace face);
-void SetPersistentDrawing(MeterApp& app, bool on);
-void ShowWarningLamp(MeterApp& app, bool visible);
+// Where drawing goes: the host's drawing calls for one window, and the state they change.
+struct DialSurface {
+    DialDrawing& drawing;
+    WindowHandle window;
+    DialState& state;
+};
+
+void ShowFace(const DialSurface& dial, DialFace face);
+void SetPersistentDrawing(const DialSurface& dial, bool on);
+void ShowWarningLamp(const DialSurface& dial, bool visible);
 // Hands a label's current text, place, colour and visibility to the host.
-void RefreshLabel(MeterApp& app, DialLabelId label);
-void RefreshLabels(MeterApp& app);
+void RefreshLabel(const DialSurface& dial, DialLabelId label);
+void RefreshLabels(const DialSurface& dial);
 // One line of a needle or hand, in the given colour.
-void DrawRoleLine(MeterApp& app, const RoleLine& line, Colour colour);
+void DrawRoleLine(const DialSurface& dial, const RoleLine& line, Colour colour);
 // Erases what has been drawn on the dial, keeping the face.
-void ClearDrawing(MeterApp& app);
+void ClearDrawing(const DialSurface& dial);
 
 }  // namespace dorv

@@ -2,10 +2,6 @@
 
 #include <cmath>
 
-#include "app/meter_app.h"
-#include "render/dial_surface.h"
-#include "tray_menu/tray_icon.h"
-
 namespace dorv {
 
 std::vector<RoleLine> NeedleLines(double value, int centre, int needleType) {
@@ -28,19 +24,18 @@ std::vector<RoleLine> NeedleLines(double value, int centre, int needleType) {
     return {lines.begin(), lines.end()};
 }
 
-void DrawNeedle(MeterApp& app, double value, NeedleKind kind) {
-    const MeterSettings& s = app.settings;
-    // With the trail on, the motion step clears once before the whole trail.
-    if (s.Zanzo_view == 0)
-        ClearDrawing(app);
-    for (const RoleLine& line : NeedleLines(value, s.Center, s.Needle_type))
-        DrawRoleLine(app, line,
-                     kind == NeedleKind::Afterimage
-                         ? AfterimageLineColour(line.role, app.activeColours, app.afterimageColours)
-                         : LineColour(line.role, app.activeColours));
-    ShowWarningLamp(app, value >= s.Warning);
-    if (s.Icon_view == 1)
-        UpdateTrayIcon(app, value);
+void DrawNeedle(const DialSurface& dial,
+                const MeterSettings& settings,
+                const ActiveColours& colours,
+                const AfterimageColours& shades,
+                double value,
+                NeedleKind kind) {
+    if (settings.Zanzo_view == 0)
+        ClearDrawing(dial);
+    for (const RoleLine& line : NeedleLines(value, settings.Center, settings.Needle_type))
+        DrawRoleLine(dial, line,
+                     kind == NeedleKind::Afterimage ? AfterimageLineColour(line.role, colours, shades)
+                                                    : LineColour(line.role, colours));
 }
 
 }  // namespace dorv

@@ -1,12 +1,13 @@
 #pragma once
-// Drawing one needle (or afterimage) with its two side effects: the warning lamp and the tray icon.
+// The lines of a needle (or an afterimage) and their drawing.
 #include <vector>
 
+#include "render/colours.h"
+#include "render/dial_surface.h"
 #include "render/geometry.h"
+#include "settings/meter_settings.h"
 
 namespace dorv {
-
-struct MeterApp;
 
 enum class NeedleKind { Normal, Afterimage };
 
@@ -14,6 +15,12 @@ enum class NeedleKind { Normal, Afterimage };
 // clockwise sweep around (centre, centre). Type 0 is one line, 1 a lozenge, others draw nothing.
 std::vector<RoleLine> NeedleLines(double value, int centre, int needleType);
 
-void DrawNeedle(MeterApp& app, double value, NeedleKind kind);
+// Clears first unless the trail is on (the motion step then clears once before the whole trail).
+void DrawNeedle(const DialSurface& dial,
+                const MeterSettings& settings,
+                const ActiveColours& colours,
+                const AfterimageColours& shades,
+                double value,
+                NeedleKind kind);
 
 }  // namespace dorv

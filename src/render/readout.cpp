@@ -3,9 +3,6 @@
 #include <charconv>
 #include <cmath>
 
-#include "app/meter_app.h"
-#include "render/dial_surface.h"
-
 namespace dorv {
 
 std::string FormatOneDecimal(double value, std::string_view decimalSymbol) {
@@ -37,9 +34,9 @@ std::string FormatOneDecimal(double value, std::string_view decimalSymbol) {
     return value < 0 && !isZero ? "-" + text : text;
 }
 
-void UpdateReadout(MeterApp& app) {
-    app.meter.Label1.text = FormatOneDecimal(app.ShownValue, app.settingsFile.decimalSymbol) + "%";
-    RefreshLabel(app, DialLabelId::Readout);
+void UpdateReadout(const DialSurface& dial, double shownValue, std::string_view decimalSymbol) {
+    dial.state.Label1.text = FormatOneDecimal(shownValue, decimalSymbol) + "%";
+    RefreshLabel(dial, DialLabelId::Readout);
 }
 
 }  // namespace dorv

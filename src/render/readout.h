@@ -3,14 +3,14 @@
 #include <string>
 #include <string_view>
 
-namespace dorv {
+#include "render/dial_surface.h"
 
-struct MeterApp;
+namespace dorv {
 
 // At least one integer digit and exactly one decimal, rounded half away from zero on the exact value.
 std::string FormatOneDecimal(double value, std::string_view decimalSymbol);
 
-// Label1 := ShownValue as "#0.0" followed by "%".
-void UpdateReadout(MeterApp& app);
+// Label1 := the shown value as "#0.0" followed by "%".
+void UpdateReadout(const DialSurface& dial, double shownValue, std::string_view decimalSymbol);
 
 }  // namespace dorv

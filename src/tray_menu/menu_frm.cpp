@@ -1,7 +1,6 @@
 #include "tray_menu/menu_frm.h"
 
-#include "app/meter_app.h"
-#include "tray_menu/menu_commands.h"
+#include "state/meter_app.h"
 #include "tray_menu/tray_icon.h"
 
 namespace dorv {
@@ -98,13 +97,6 @@ std::vector<MenuItemView> MenuRows(const MenuFrm& menu) {
             rows.push_back(MenuItemView{});
     }
     return rows;
-}
-
-void ShowPopupMenu(MeterApp& app) {
-    RefreshMenuChecks(app);
-    int chosen = app.platform.menu.TrackPopup(app.menu.window, MenuRows(app.menu));
-    if (chosen >= 1 && chosen <= kMenuItemCount && !app.unloading)
-        RunMenuCommand(app, static_cast<MenuItemId>(chosen - 1));
 }
 
 void UnloadMenuFrm(MeterApp& app) {

@@ -2,18 +2,11 @@
 // The notification-area icon: its picture and tooltip follow the value, or the time in Clock mode.
 #include <string>
 
-#include "platform/tray.h"
+#include "state/tray_state.h"
 
 namespace dorv {
 
 struct MeterApp;
-
-struct TrayIconRecord {
-    TrayIconView view;
-    bool added = false;     // the shell accepted the last add and nothing removed it since
-    int retriesLeft = 0;    // adds still to try after the shell refused one
-    bool retrying = false;  // the menu window's retry timer runs
-};
 
 // Picture index for a value: the band of ten percent, 0..10; 0 in Clock and unknown modes.
 int TrayIconIndex(int mode, double value);

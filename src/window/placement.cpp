@@ -3,7 +3,7 @@
 #include <cmath>
 #include <optional>
 
-#include "app/meter_app.h"
+#include "state/meter_app.h"
 
 namespace dorv {
 namespace {

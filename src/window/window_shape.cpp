@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "app/meter_app.h"
 #include "metrics/os_checks.h"
+#include "state/meter_app.h"
 
 namespace dorv {
 

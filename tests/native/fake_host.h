@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "app/meter_app.h"
 #include "fake_dialogs.h"
 #include "platform/platform.h"
+#include "state/meter_app.h"
 
 namespace dorv::test {
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "app/menu_commands.h"
 #include "app/meter_events.h"
 #include "app/meter_lifecycle.h"
 #include "fake_host.h"
-#include "tray_menu/menu_commands.h"
 #include "tray_menu/menu_frm.h"
 
 namespace dorv {
@@ -66,11 +66,11 @@ TEST(PopupMenu, OpensFromTheTrayAfterComingForwardAndOnePumpPass) {
     FakeMeter m;
     StartMeter(m, {"[View]", "Icon_view=1"});
     m.host.log.clear();
-    OnTrayCallback(m.app, 0x205);
+    OnTrayCallback(m.app, TrayMouseEvent::RightButtonUp);
     EXPECT_EQ(m.host.log, (std::vector<std::string>{"foreground", "pump", "popup"}));
     EXPECT_EQ(m.host.foreground, m.app.menu.window);
-    for (unsigned message : {0x200u, 0x201u, 0x202u, 0x204u, 0x203u})
-        OnTrayCallback(m.app, message);
+    for (TrayMouseEvent event : {TrayMouseEvent::Other, TrayMouseEvent::LeftDoubleClick})
+        OnTrayCallback(m.app, event);
     EXPECT_EQ(m.host.popups.size(), 1u);
 }
 

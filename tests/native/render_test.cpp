@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "app/illumination.h"
 #include "app/move_needle.h"
 #include "app/sample_tick.h"
 #include "fake_host.h"
 #include "render/clock.h"
 #include "render/colours.h"
 #include "render/needle.h"
-#include "tray_menu/illumination.h"
 
 namespace dorv {
 namespace {
@@ -67,7 +67,7 @@ TEST(DrawNeedle, ThreeDimensionalNeedleInItsColoursThenLamp) {
     FakeMeter m;
     m.app.activeColours = {1, 2, 3, 4, 5};
     m.app.settings.Warning = 50;
-    DrawNeedle(m.app, 50, NeedleKind::Normal);
+    ShowNeedle(m.app, 50, NeedleKind::Normal);
     const std::string expected =
         "clear;line 21.72,21.72-51.57,48.43 2;line 21.72,21.72-48.43,51.57 2;"
         "line 50.00,50.00-21.72,21.72 1;line 57.07,57.07-51.57,48.43 4;line 57.07,57.07-48.43,51.57 4;"
@@ -79,10 +79,10 @@ TEST(DrawNeedle, OtherTypesDrawNothingButStillDriveTheLamp) {
     FakeMeter m;
     m.app.settings.Needle_type = 2;
     m.app.settings.Warning = 85;
-    DrawNeedle(m.app, 85, NeedleKind::Normal);
+    ShowNeedle(m.app, 85, NeedleKind::Normal);
     EXPECT_EQ(m.host.drawing, (std::vector<std::string>{"clear", "lamp on"}));
     m.app.settings.Warning = 101;
-    DrawNeedle(m.app, 100, NeedleKind::Normal);
+    ShowNeedle(m.app, 100, NeedleKind::Normal);
     EXPECT_EQ(m.host.drawing.back(), "lamp off");
 }
 
@@ -162,7 +162,7 @@ TEST(DrawClock, SecondHandThinOthersTwoPixelsInDrawOrder) {
     m.app.activeColours = {1, 2, 3, 4, 5};
     m.app.settings.Needle_type = 0;
     m.host.time = {3, 0, 0};
-    DrawClock(m.app);
+    ShowClock(m.app);
     const std::string expected =
         "clear;pen 1;line 50.00,50.00-50.00,8.00 5;pen 2;line 50.00,50.00-75.00,50.00 1;"
         "line 50.00,50.00-50.00,10.00 1;";
@@ -173,16 +173,16 @@ TEST(DrawClock, SecondHandThinOthersTwoPixelsInDrawOrder) {
 TEST(DrawClock, RedrawsOncePerSecondOrWhenTheReadoutWasChangedElsewhere) {
     FakeMeter m;
     m.host.time = {10, 8, 30};
-    DrawClock(m.app);
+    ShowClock(m.app);
     std::size_t calls = m.host.drawing.size();
-    DrawClock(m.app);
+    ShowClock(m.app);
     EXPECT_EQ(m.host.drawing.size(), calls);
     m.host.time = {10, 8, 31};
-    DrawClock(m.app);
+    ShowClock(m.app);
     EXPECT_GT(m.host.drawing.size(), calls);
     calls = m.host.drawing.size();
     m.app.meter.Label1.text = "45.0%";
-    DrawClock(m.app);
+    ShowClock(m.app);
     EXPECT_GT(m.host.drawing.size(), calls);
 }
 

@@ -3,11 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "app/illumination.h"
+#include "app/menu_commands.h"
 #include "app/meter_events.h"
 #include "app/meter_lifecycle.h"
 #include "fake_host.h"
-#include "tray_menu/illumination.h"
-#include "tray_menu/menu_commands.h"
+#include "settings/schedule_time.h"
 #include "tray_menu/tray_icon.h"
 
 namespace dorv {

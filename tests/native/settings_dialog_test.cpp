@@ -7,8 +7,8 @@
 
 #include "app/meter_events.h"
 #include "app/meter_lifecycle.h"
+#include "app/settings_dialog.h"
 #include "dialogs/settings/settings_controls.h"
-#include "dialogs/settings/settings_dialog.h"
 #include "fake_host.h"
 
 namespace dorv {
@@ -143,7 +143,7 @@ TEST(SettingsDialog, OpensFromTheSettings) {
 TEST(SettingsDialog, OneInstanceBuiltWithItsTitleAndFirstPage) {
     Session s({"[View]", "English=1"});
     EXPECT_EQ(s.m.host.dialogs.Dialog(s.w).spec.title, "Option");
-    OnTrayCallback(s.m.app, 0x203);  // a second request brings the same dialog forward
+    OnTrayCallback(s.m.app, TrayMouseEvent::LeftDoubleClick);  // a second request brings the same dialog forward
     EXPECT_EQ(s.m.host.dialogs.created, 1);
     EXPECT_EQ(s.m.host.dialogs.Dialog(s.w).showCount, 2);
     EXPECT_TRUE(s[Picture1_0].visible);

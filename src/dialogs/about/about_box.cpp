@@ -2,13 +2,13 @@
 
 #include <cstdint>
 
-#include "app/meter_app.h"
 #include "dialogs/about/about_layout.h"
 #include "dialogs/about/memory_report.h"
 #include "dialogs/about/system_info.h"
 #include "dialogs/about/version_text.h"
 #include "dialogs/about/web_link.h"
 #include "metrics/os_checks.h"
+#include "state/meter_app.h"
 #include "window/window_shape.h"
 
 namespace dorv {

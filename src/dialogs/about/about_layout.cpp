@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "app/meter_lifecycle.h"
 #include "dialogs/about/web_link.h"
+#include "state/meter_app.h"
 
 namespace dorv {
 namespace {

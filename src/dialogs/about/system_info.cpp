@@ -2,8 +2,7 @@
 
 #include <optional>
 
-#include "app/meter_app.h"
-#include "app/meter_lifecycle.h"
+#include "state/meter_app.h"
 
 namespace dorv {
 namespace {

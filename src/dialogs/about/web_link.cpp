@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "app/meter_app.h"
+#include "state/meter_app.h"
 
 namespace dorv {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "dialogs/settings/colour_table.h"
-#include "tray_menu/illumination.h"
+#include "settings/schedule_time.h"
 
 namespace dorv {
 namespace {

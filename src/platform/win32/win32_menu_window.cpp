@@ -8,6 +8,18 @@ namespace {
 
 constexpr wchar_t kMenuClass[] = L"DorvanixMenuFrm";
 
+// The tray callback's mouse message, in the core's own terms.
+TrayMouseEvent TrayEventOf(LPARAM lParam) {
+    switch (LOWORD(lParam)) {
+        case WM_LBUTTONDBLCLK:
+            return TrayMouseEvent::LeftDoubleClick;
+        case WM_RBUTTONUP:
+            return TrayMouseEvent::RightButtonUp;
+        default:
+            return TrayMouseEvent::Other;
+    }
+}
+
 }  // namespace
 
 WindowHandle Win32Windows::CreateMenuWindow() {
@@ -37,7 +49,7 @@ LRESULT Win32Windows::HandleMenuMessage(HWND hwnd, UINT message, WPARAM wParam, 
     switch (message) {
         case kTrayCallback:
             if (MeterApp* app = events_.App())
-                OnTrayCallback(*app, static_cast<unsigned>(lParam & 0xFFFF));
+                OnTrayCallback(*app, TrayEventOf(lParam));
             return 0;
         case WM_TIMER:
             events_.Timer(wParam);

@@ -1,6 +1,5 @@
-#include "dialogs/settings/settings_apply.h"
+#include "app/settings_apply.h"
 
-#include "app/meter_app.h"
 #include "app/meter_timers.h"
 #include "app/mode_layout.h"
 #include "app/move_needle.h"
@@ -8,6 +7,7 @@
 #include "dialogs/settings/setting_form.h"
 #include "render/colours.h"
 #include "render/dial_surface.h"
+#include "state/meter_app.h"
 #include "tray_menu/menu_frm.h"
 #include "tray_menu/tray_icon.h"
 #include "window/window_shape.h"
@@ -47,7 +47,7 @@ void ApplySettingForm(MeterApp& app, SettingForm& form) {
     s.English = Checked(form, Check12);
     s.Label_view = Checked(form, Check1);
     app.meter.Label1.visible = s.Label_view == 1;
-    RefreshLabel(app, DialLabelId::Readout);
+    RefreshLabel(Surface(app), DialLabelId::Readout);
     // 6-8.
     s.Transparency = form[Check11] == 1 ? form[Slider4] : kOpaque;
     ApplyTransparency(app, app.meter.window);
@@ -58,12 +58,12 @@ void ApplySettingForm(MeterApp& app, SettingForm& form) {
         s.Warning = Short(form[Slider3]);
     } else {
         s.Warning = kNoWarning;
-        ShowWarningLamp(app, false);
+        ShowWarningLamp(Surface(app), false);
     }
     // 10-11. Mode label, then the dial shown with its stacking or hidden.
     s.Mode_view = Checked(form, Check4);
     app.meter.Label2.visible = s.Mode_view == 1;
-    RefreshLabel(app, DialLabelId::Mode);
+    RefreshLabel(Surface(app), DialLabelId::Mode);
     s.Hide_Meter = Checked(form, Check9);
     if (s.Hide_Meter != 1)
         SetStacking(app, app.meter.window, s.Top_view);
@@ -108,7 +108,7 @@ void ApplySettingForm(MeterApp& app, SettingForm& form) {
         ActiveColours{form[Command3_0], form[Command3_1], form[Command3_2], form[Command3_3], form[Command3_4]};
     app.meter.Label1.colour = form[Command3_5];
     app.meter.Label2.colour = form[Command3_5];
-    RefreshLabels(app);
+    RefreshLabels(Surface(app));
     // 18. Shades, and a redraw in the new colours in the memory modes only.
     app.afterimageColours = ComputeAfterimageColours(s);
     if (s.Needle == MeterMode::Mem || s.Needle == MeterMode::VMem)

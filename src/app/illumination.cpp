@@ -1,10 +1,11 @@
-#include "tray_menu/illumination.h"
+#include "app/illumination.h"
 
-#include <cstdio>
+#include <string>
 
-#include "app/meter_app.h"
 #include "app/move_needle.h"
 #include "render/dial_surface.h"
+#include "settings/schedule_time.h"
+#include "state/meter_app.h"
 #include "tray_menu/menu_frm.h"
 #include "tray_menu/tray_icon.h"
 
@@ -13,15 +14,6 @@ namespace {
 
 constexpr const char* kScheduleQuestionTitle = "イルミネーションの設定";
 constexpr const char* kScheduleQuestion = "自動点灯時刻がセットされています。\r\n時刻設定を解除しますか？";
-
-// Reads up to two digits; false when there is none.
-bool ReadNumber(std::string_view text, std::size_t& at, int& number) {
-    std::size_t start = at;
-    number = 0;
-    while (at < text.size() && at - start < 2 && text[at] >= '0' && text[at] <= '9')
-        number = number * 10 + (text[at++] - '0');
-    return at > start;
-}
 
 std::string Now(MeterApp& app) {
     return FormatHhNn(app.platform.system.CurrentLocalTime());
@@ -37,13 +29,13 @@ void SetIllumination(MeterApp& app) {
     // The clock item's mark, not the mode field, picks the face.
     bool clock = IsMenuChecked(app, MenuItemId::MNU_M_L);
     if (lit)
-        ShowFace(app, clock ? DialFace::ClockLit : DialFace::MeterLit);
+        ShowFace(Surface(app), clock ? DialFace::ClockLit : DialFace::MeterLit);
     else
-        ShowFace(app, clock ? DialFace::Clock : DialFace::Meter);
+        ShowFace(Surface(app), clock ? DialFace::Clock : DialFace::Meter);
     app.activeColours = SelectActiveColours(app.settings);
     app.meter.Label1.colour = SelectTextColour(app.settings);
     app.meter.Label2.colour = SelectTextColour(app.settings);
-    RefreshLabels(app);
+    RefreshLabels(Surface(app));
     MoveNeedle(app, app.ShownValue);
 }
 
@@ -79,30 +71,6 @@ void ScheduleCheck(MeterApp& app) {
         app.settings.Illumination = lit;
         SetIllumination(app);
     }
-}
-
-std::string FormatHhNn(const LocalTime& time) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%02d:%02d", time.hour % 100, time.minute % 100);
-    return text;
-}
-
-std::string ReformatScheduleTime(std::string_view stored) {
-    std::size_t at = 0;
-    while (at < stored.size() && stored[at] == ' ')
-        ++at;
-    int hour = 0, minute = 0, second = 0;
-    bool ok =
-        ReadNumber(stored, at, hour) && at < stored.size() && stored[at++] == ':' && ReadNumber(stored, at, minute);
-    if (ok && at < stored.size() && stored[at] == ':') {
-        ++at;
-        ok = ReadNumber(stored, at, second);
-    }
-    while (ok && at < stored.size() && stored[at] == ' ')
-        ++at;
-    if (!ok || at != stored.size() || hour > 23 || minute > 59 || second > 59)
-        return std::string(stored);
-    return FormatHhNn(LocalTime{hour, minute, second});
 }
 
 }  // namespace dorv

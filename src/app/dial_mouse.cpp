@@ -1,9 +1,9 @@
-#include "window/dial_mouse.h"
+#include "app/dial_mouse.h"
 
-#include "app/meter_app.h"
+#include "app/menu_commands.h"
 #include "app/meter_events.h"
 #include "app/meter_timers.h"
-#include "tray_menu/menu_frm.h"
+#include "state/meter_app.h"
 #include "window/placement.h"
 #include "window/window_shape.h"
 

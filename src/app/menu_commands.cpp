@@ -1,14 +1,14 @@
-#include "tray_menu/menu_commands.h"
+#include "app/menu_commands.h"
 
-#include "app/meter_app.h"
+#include "app/illumination.h"
 #include "app/meter_lifecycle.h"
 #include "app/meter_timers.h"
 #include "app/mode_layout.h"
 #include "app/move_needle.h"
+#include "app/settings_dialog.h"
 #include "dialogs/about/about_box.h"
-#include "dialogs/settings/settings_dialog.h"
 #include "render/dial_surface.h"
-#include "tray_menu/illumination.h"
+#include "state/meter_app.h"
 #include "tray_menu/tray_icon.h"
 #include "window/window_shape.h"
 
@@ -22,7 +22,7 @@ void SelectMode(MeterApp& app, int mode) {
         // From the clock the needle starts at zero; otherwise one point lower, so the next tick redraws.
         if (fromClock) {
             app.ShownValue = 0.0;
-            ClearDrawing(app);
+            ClearDrawing(Surface(app));
         } else {
             app.ShownValue -= 1.0;
             if (app.ShownValue > 100.0)
@@ -56,8 +56,8 @@ void TogglePause(MeterApp& app) {
         SetMenuChecked(app, MenuItemId::MNU_M_S, false);
         SetMeterTimerEnabled(app, TimerId::Timer1, true);
         if (cpu) {
-            ClearDrawing(app);
-            SetPersistentDrawing(app, false);
+            ClearDrawing(Surface(app));
+            SetPersistentDrawing(Surface(app), false);
         }
         return;
     }
@@ -65,7 +65,7 @@ void TogglePause(MeterApp& app) {
     SetMeterTimerEnabled(app, TimerId::Timer1, false);
     // Kept while paused, so the sunk needle survives repaints.
     if (cpu)
-        SetPersistentDrawing(app, true);
+        SetPersistentDrawing(Surface(app), true);
     while (app.ShownValue > 0.0) {
         app.platform.timers.PumpMessagesOnce();
         if (app.unloading)  // Quit ran inside the pass
@@ -110,6 +110,13 @@ void RunMenuCommand(MeterApp& app, MenuItemId id) {
             Quit(app);
             break;
     }
+}
+
+void ShowPopupMenu(MeterApp& app) {
+    RefreshMenuChecks(app);
+    int chosen = app.platform.menu.TrackPopup(app.menu.window, MenuRows(app.menu));
+    if (chosen >= 1 && chosen <= kMenuItemCount && !app.unloading)
+        RunMenuCommand(app, static_cast<MenuItemId>(chosen - 1));
 }
 
 }  // namespace dorv

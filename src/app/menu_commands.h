@@ -1,5 +1,5 @@
 #pragma once
-// The popup menu's commands.
+// The popup menu's commands, and the popup that offers them.
 #include "tray_menu/menu_frm.h"
 
 namespace dorv {
@@ -15,5 +15,8 @@ void SelectMode(MeterApp& app, int mode);
 void ToggleAlwaysOnTop(MeterApp& app);
 // Pausing lets the needle sink to zero, pumping messages between the steps.
 void TogglePause(MeterApp& app);
+
+// Refreshes the marks, shows the popup at the pointer and runs the chosen command.
+void ShowPopupMenu(MeterApp& app);
 
 }  // namespace dorv

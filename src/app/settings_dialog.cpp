@@ -1,9 +1,9 @@
-#include "dialogs/settings/settings_dialog.h"
+#include "app/settings_dialog.h"
 
-#include "app/meter_app.h"
-#include "dialogs/settings/settings_apply.h"
+#include "app/menu_commands.h"
+#include "app/settings_apply.h"
 #include "metrics/os_checks.h"
-#include "tray_menu/menu_commands.h"
+#include "state/meter_app.h"
 
 namespace dorv {
 namespace {

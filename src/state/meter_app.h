@@ -4,19 +4,22 @@
 #include <cstdint>
 #include <string>
 
-#include "dialogs/about/about_frm.h"
-#include "dialogs/settings/setting_frm.h"
 #include "metrics/cpu_counter.h"
 #include "platform/platform.h"
 #include "render/colours.h"
+#include "render/dial_surface.h"
 #include "settings/meter_settings.h"
 #include "settings/settings_file.h"
-#include "tray_menu/menu_frm.h"
-#include "tray_menu/tray_icon.h"
+#include "state/about_frm.h"
+#include "state/menu_state.h"
+#include "state/setting_frm.h"
+#include "state/tray_state.h"
 
 namespace dorv {
 
 inline constexpr int kDialSizePixels = 100;
+// The dial window's title, also the title of the program's messages.
+inline constexpr const char* kMeterTitle = "Dorvanix";
 
 struct TimerState {
     int interval = 0;  // milliseconds; 0 or less is stopped
@@ -31,13 +34,8 @@ struct TwipsEdge {
 };
 
 // The dial window and what it owns.
-struct MeterFrm {
+struct MeterFrm : DialState {
     WindowHandle window = nullptr;
-    LabelView Label1{56, 69, 45, 8, "%", true, 0};     // the readout (the time in Clock mode)
-    LabelView Label2{56, 75, 25, 10, "CPU", true, 0};  // the mode label
-    DialFace face = DialFace::Meter;
-    bool persistentDrawing = true;
-    bool warningLampVisible = false;
     TimerState Timer1{100, true};
     TimerState Timer2{0, true};
     TimerState Timer3{0, true};
@@ -68,5 +66,10 @@ struct MeterApp {
 
     bool unloading = false;
 };
+
+// The dial window as a drawing surface.
+inline DialSurface Surface(MeterApp& app) {
+    return {app.platform.drawing, app.meter.window, app.meter};
+}
 
 }  // namespace dorv

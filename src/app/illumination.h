@@ -1,9 +1,5 @@
 #pragma once
 // Switching between the normal and the lit look, by hand and on the daily schedule.
-#include <string>
-#include <string_view>
-
-#include "platform/system_status.h"
 
 namespace dorv {
 
@@ -17,11 +13,5 @@ void IlluminationCommand(MeterApp& app);
 
 // Timer2's tick: lights the dial from the on-time (inclusive) to the off-time (exclusive).
 void ScheduleCheck(MeterApp& app);
-
-// "hh:nn" of a time of day.
-std::string FormatHhNn(const LocalTime& time);
-// A stored time read as a time of day and written again as "hh:nn" ("9:00" -> "09:00"); text that is
-// not a time of day stays as it is.
-std::string ReformatScheduleTime(std::string_view stored);
 
 }  // namespace dorv

@@ -1,0 +1,108 @@
+#!/usr/bin/env python3
+"""Print the folder-to-folder include graph of the core (src/ without the Win32 host) and fail on a cycle.
+
+A folder is the directory a file sits in, relative to src/ (dialogs/about, platform, ...). Only quoted
+includes that resolve to a file under src/ count. The output lists the folders top-down with their layer
+(0 includes no other folder) and the folders each includes; with a cycle it lists the folders on it and
+exits 1.
+"""
+import pathlib
+import re
+import sys
+
+ROOT = pathlib.Path(__file__).resolve().parent.parent / "src"
+EXCLUDED = ("platform/win32",)
+INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"', re.MULTILINE)
+
+
+def folder_of(path):
+    return path.parent.relative_to(ROOT).as_posix()
+
+
+def build_graph():
+    graph = {}
+    for path in sorted(ROOT.rglob("*")):
+        if path.suffix not in (".h", ".cpp") or not path.is_file():
+            continue
+        source = folder_of(path)
+        if any(source == e or source.startswith(e + "/") for e in EXCLUDED):
+            continue
+        edges = graph.setdefault(source, set())
+        for name in INCLUDE.findall(path.read_text(encoding="utf-8")):
+            for candidate in (ROOT / name, path.parent / name):
+                if candidate.is_file():
+                    target = folder_of(candidate.resolve())
+                    if target != source:
+                        edges.add(target)
+                    break
+    return graph
+
+
+def strongly_connected(graph):
+    """Tarjan's algorithm; returns the components with more than one folder."""
+    index, low, stack, on_stack, found = {}, {}, [], set(), []
+
+    def visit(node):
+        index[node] = low[node] = len(index)
+        stack.append(node)
+        on_stack.add(node)
+        for nxt in sorted(graph.get(node, ())):
+            if nxt not in index:
+                visit(nxt)
+                low[node] = min(low[node], low[nxt])
+            elif nxt in on_stack:
+                low[node] = min(low[node], index[nxt])
+        if low[node] == index[node]:
+            component = []
+            while True:
+                top = stack.pop()
+                on_stack.discard(top)
+                component.append(top)
+                if top == node:
+                    break
+            if len(component) > 1:
+                found.append(sorted(component))
+
+    for node in sorted(graph):
+        if node not in index:
+            visit(node)
+    return found
+
+
+def layers(graph):
+    """Layer of each folder: 0 for one that includes no other, else one above its highest include."""
+    level = {}
+
+    def depth(node):
+        if node not in level:
+            level[node] = 0
+            level[node] = 1 + max((depth(n) for n in graph.get(node, ())), default=-1)
+        return level[node]
+
+    for node in graph:
+        depth(node)
+    return level
+
+
+def main():
+    graph = build_graph()
+    cycles = strongly_connected(graph)
+    if cycles:
+        for node in sorted(graph):
+            print(f"   {node:<17} -> {', '.join(sorted(graph[node])) or '-'}")
+        print("include cycles between folders of src/:")
+        for component in cycles:
+            members = set(component)
+            print("  " + ", ".join(component))
+            for node in component:
+                inner = sorted(n for n in graph[node] if n in members)
+                print(f"    {node} -> {', '.join(inner)}")
+        return 1
+    level = layers(graph)
+    for node in sorted(graph, key=lambda n: (-level[n], n)):
+        print(f"{level[node]}  {node:<17} -> {', '.join(sorted(graph[node])) or '-'}")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
