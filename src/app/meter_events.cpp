@@ -1,5 +1,6 @@
 #include "app/meter_events.h"
 
+#include "app/dial_dpi.h"
 #include "app/dial_mouse.h"
 #include "app/illumination.h"
 #include "app/menu_commands.h"
@@ -69,17 +70,22 @@ void OnSessionEnd(MeterApp& app) {
 
 void OnDialMouseDown(MeterApp& app, MouseButton button, int modifiers, int x, int y) {
     if (!app.unloading)
-        DialMouseDown(app, button, modifiers, x, y);
+        DialMouseDown(app, button, modifiers, app.meter.scale.ToDesign(x), app.meter.scale.ToDesign(y));
 }
 
 void OnDialMouseUp(MeterApp& app, MouseButton button, int modifiers, int x, int y) {
     if (!app.unloading)
-        DialMouseUp(app, button, modifiers, x, y);
+        DialMouseUp(app, button, modifiers, app.meter.scale.ToDesign(x), app.meter.scale.ToDesign(y));
 }
 
 void OnDialMouseMove(MeterApp& app, int buttons, int modifiers, int x, int y) {
     if (!app.unloading)
-        DialMouseMove(app, buttons, modifiers, x, y);
+        DialMouseMove(app, buttons, modifiers, app.meter.scale.ToDesign(x), app.meter.scale.ToDesign(y));
+}
+
+void OnDialDpiChanged(MeterApp& app, int dpi) {
+    if (!app.unloading)
+        ChangeDialDpi(app, dpi);
 }
 
 void OnTrayCallback(MeterApp& app, TrayMouseEvent event) {

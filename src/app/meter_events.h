@@ -17,10 +17,13 @@ void OnMeterCloseRequest(MeterApp& app);
 // The Windows session ends: the same Quit, with no window shown on the way out.
 void OnSessionEnd(MeterApp& app);
 
-// Mouse events on the dial window, in its pixels; the core tells the labels from the dial itself.
+// Mouse events on the dial window, in its device pixels; the core tells the labels from the dial itself.
 void OnDialMouseDown(MeterApp& app, MouseButton button, int modifiers, int x, int y);
 void OnDialMouseUp(MeterApp& app, MouseButton button, int modifiers, int x, int y);
 void OnDialMouseMove(MeterApp& app, int buttons, int modifiers, int x, int y);
+// The dial reached a monitor of another dpi (WM_DPICHANGED); the host has already given it the size the
+// system suggested, which keeps it under the pointer.
+void OnDialDpiChanged(MeterApp& app, int dpi);
 
 // The tray icon's mouse events that mean something to the program; the host reports the rest as Other.
 enum class TrayMouseEvent { Other, LeftDoubleClick, RightButtonUp };

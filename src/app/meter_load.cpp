@@ -1,3 +1,4 @@
+#include "app/dial_dpi.h"
 #include "app/illumination.h"
 #include "app/meter_lifecycle.h"
 #include "app/meter_timers.h"
@@ -25,7 +26,7 @@ constexpr int kScheduleCheckMs = 5000;
 void LoadMeterFrm(MeterApp& app) {
     MeterSettings& s = app.settings;
     const SettingsFile& file = app.settingsFile;
-    app.meter.window = app.platform.window.CreateMeterWindow(kMeterTitle, {kDialSizePixels, kDialSizePixels});
+    CreateScaledMeterWindow(app, kMeterTitle);
 
     // 1-2. English before anything touches the menu window, whose load reads it.
     LoadSetting(file, SettingKey::English, s);

@@ -23,9 +23,15 @@ struct LabelView {
     std::int32_t colour = 0;  // red + 256 * green + 65536 * blue
 };
 
+// Every place and length below is in the window's device pixels: the core maps its 100 x 100 design space
+// through DialScale before it calls.
 class DialDrawing {
 public:
     virtual ~DialDrawing() = default;
+
+    // The dial's dpi: the host draws its own fixed parts (face, lamp, label fonts) for it and starts a fresh
+    // layer showing the face alone.
+    virtual void SetScale(WindowHandle window, int dpi) = 0;
 
     // Erases what has been drawn, keeping the face.
     virtual void ClearDrawing(WindowHandle window) = 0;

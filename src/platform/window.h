@@ -1,5 +1,5 @@
 #pragma once
-// Windowing: the host's top-level windows, in pixels. The core converts twips itself.
+// Windowing: the host's top-level windows, in pixels. The core converts twips itself, at the window's dpi.
 #include <cstdint>
 #include <string>
 
@@ -53,9 +53,9 @@ public:
     virtual void InvalidateWindow(WindowHandle window) = 0;
 
     virtual PixelSize PrimaryScreenSize() = 0;
-    // Twips per pixel on each axis (15 at 96 dpi).
-    virtual double TwipsPerPixelX() = 0;
-    virtual double TwipsPerPixelY() = 0;
+    // Dots per inch of the monitor the window is on (96 at 100 %); of the primary monitor, where a new
+    // window appears, for no window.
+    virtual int WindowDpi(WindowHandle window) = 0;
 
     // The system's default beep.
     virtual void Beep() = 0;

@@ -63,10 +63,10 @@ bool DrawClock(const DialSurface& dial,
         return false;
     ClearDrawing(dial);
     const ClockHands hands = ClockHandLines(now, centre, needleType);
-    dial.drawing.SetPenWidth(dial.window, 1);
+    SetPenWidth(dial, 1);
     DrawLines(dial, hands.second, colours);
     // The pen stays at 2 pixels afterwards, so later needles are drawn 2 pixels wide too.
-    dial.drawing.SetPenWidth(dial.window, 2);
+    SetPenWidth(dial, 2);
     DrawLines(dial, hands.hour, colours);
     DrawLines(dial, hands.minute, colours);
     dial.state.Label1.text = text;

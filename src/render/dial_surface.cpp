@@ -18,7 +18,12 @@ void ShowWarningLamp(const DialSurface& dial, bool visible) {
 }
 
 void RefreshLabel(const DialSurface& dial, DialLabelId label) {
-    const LabelView& view = label == DialLabelId::Readout ? dial.state.Label1 : dial.state.Label2;
+    LabelView view = label == DialLabelId::Readout ? dial.state.Label1 : dial.state.Label2;
+    const DialScale& scale = dial.state.scale;
+    view.left = scale.Pixels(view.left);
+    view.top = scale.Pixels(view.top);
+    view.width = scale.Pixels(view.width);
+    view.height = scale.Pixels(view.height);
     dial.drawing.SetLabel(dial.window, label, view);
 }
 
@@ -27,9 +32,17 @@ void RefreshLabels(const DialSurface& dial) {
     RefreshLabel(dial, DialLabelId::Mode);
 }
 
+// The one place where the needle's and the hands' design coordinates become the monitor's pixels.
 void DrawRoleLine(const DialSurface& dial, const RoleLine& line, Colour colour) {
-    dial.drawing.DrawLine(dial.window, static_cast<float>(line.from.x), static_cast<float>(line.from.y),
-                          static_cast<float>(line.to.x), static_cast<float>(line.to.y), colour);
+    const DialScale& scale = dial.state.scale;
+    dial.drawing.DrawLine(
+        dial.window, static_cast<float>(scale.ToDevice(line.from.x)), static_cast<float>(scale.ToDevice(line.from.y)),
+        static_cast<float>(scale.ToDevice(line.to.x)), static_cast<float>(scale.ToDevice(line.to.y)), colour);
+}
+
+void SetPenWidth(const DialSurface& dial, int designPixels) {
+    dial.state.penWidth = designPixels;
+    dial.drawing.SetPenWidth(dial.window, dial.state.scale.PenPixels(designPixels));
 }
 
 void ClearDrawing(const DialSurface& dial) {

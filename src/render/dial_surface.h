@@ -1,6 +1,7 @@
 #pragma once
 // The dial window's drawn state: what the core keeps and hands to the host's painter.
 #include "platform/dial_drawing.h"
+#include "platform/dial_scale.h"
 #include "render/geometry.h"
 #include "settings/meter_settings.h"
 
@@ -13,6 +14,8 @@ struct DialState {
     DialFace face = DialFace::Meter;
     bool persistentDrawing = true;
     bool warningLampVisible = false;
+    DialScale scale;   // the monitor's dpi: design places to device pixels, twips to pixels
+    int penWidth = 1;  // design pixels, kept so a new scale can widen the pen in use
 };
 
 // Where drawing goes: the host's drawing calls for one window, and the state they change.
@@ -28,8 +31,11 @@ void ShowWarningLamp(const DialSurface& dial, bool visible);
 // Hands a label's current text, place, colour and visibility to the host.
 void RefreshLabel(const DialSurface& dial, DialLabelId label);
 void RefreshLabels(const DialSurface& dial);
+// Places and lines are given in the 100 x 100 design space and reach the host in device pixels.
 // One line of a needle or hand, in the given colour.
 void DrawRoleLine(const DialSurface& dial, const RoleLine& line, Colour colour);
+// The pen for the following lines, in design pixels.
+void SetPenWidth(const DialSurface& dial, int designPixels);
 // Erases what has been drawn on the dial, keeping the face.
 void ClearDrawing(const DialSurface& dial);
 

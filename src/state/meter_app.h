@@ -17,6 +17,7 @@
 
 namespace dorv {
 
+// The dial's side in design pixels (device pixels at 96 dpi).
 inline constexpr int kDialSizePixels = 100;
 // The dial window's title, also the title of the program's messages.
 inline constexpr const char* kMeterTitle = "Dorvanix";

@@ -33,6 +33,11 @@ float EdgeTwips(TwipsEdge& edge, int pixels, double twipsPerPixel) {
     return PixelsToTwips(pixels, twipsPerPixel);
 }
 
+// Positions mean the same physical place at any scale: the dial's monitor decides.
+double TwipsPerPixel(const MeterApp& app) {
+    return app.meter.scale.TwipsPerPixel();
+}
+
 void RememberEdge(TwipsEdge& edge, float twips, int pixels) {
     edge = TwipsEdge{true, twips, pixels};
 }
@@ -40,38 +45,36 @@ void RememberEdge(TwipsEdge& edge, float twips, int pixels) {
 }  // namespace
 
 float WindowLeftTwips(MeterApp& app) {
-    WindowSystem& w = app.platform.window;
-    return EdgeTwips(app.meter.leftEdge, w.WindowPosition(app.meter.window).x, w.TwipsPerPixelX());
+    return EdgeTwips(app.meter.leftEdge, app.platform.window.WindowPosition(app.meter.window).x, TwipsPerPixel(app));
 }
 
 float WindowTopTwips(MeterApp& app) {
-    WindowSystem& w = app.platform.window;
-    return EdgeTwips(app.meter.topEdge, w.WindowPosition(app.meter.window).y, w.TwipsPerPixelY());
+    return EdgeTwips(app.meter.topEdge, app.platform.window.WindowPosition(app.meter.window).y, TwipsPerPixel(app));
 }
 
 float WindowWidthTwips(MeterApp& app) {
     WindowSystem& w = app.platform.window;
-    return PixelsToTwips(w.WindowSize(app.meter.window).width, w.TwipsPerPixelX());
+    return PixelsToTwips(w.WindowSize(app.meter.window).width, TwipsPerPixel(app));
 }
 
 float WindowHeightTwips(MeterApp& app) {
     WindowSystem& w = app.platform.window;
-    return PixelsToTwips(w.WindowSize(app.meter.window).height, w.TwipsPerPixelY());
+    return PixelsToTwips(w.WindowSize(app.meter.window).height, TwipsPerPixel(app));
 }
 
 float ScreenWidthTwips(MeterApp& app) {
     WindowSystem& w = app.platform.window;
-    return PixelsToTwips(w.PrimaryScreenSize().width, w.TwipsPerPixelX());
+    return PixelsToTwips(w.PrimaryScreenSize().width, TwipsPerPixel(app));
 }
 
 float ScreenHeightTwips(MeterApp& app) {
     WindowSystem& w = app.platform.window;
-    return PixelsToTwips(w.PrimaryScreenSize().height, w.TwipsPerPixelY());
+    return PixelsToTwips(w.PrimaryScreenSize().height, TwipsPerPixel(app));
 }
 
 bool SetWindowLeftTwips(MeterApp& app, float left) {
     WindowSystem& w = app.platform.window;
-    const std::optional<int> x = TwipsToPixels(left, w.TwipsPerPixelX());
+    const std::optional<int> x = TwipsToPixels(left, TwipsPerPixel(app));
     if (!x)
         return false;
     PixelPoint at = w.WindowPosition(app.meter.window);
@@ -83,7 +86,7 @@ bool SetWindowLeftTwips(MeterApp& app, float left) {
 
 bool SetWindowTopTwips(MeterApp& app, float top) {
     WindowSystem& w = app.platform.window;
-    const std::optional<int> y = TwipsToPixels(top, w.TwipsPerPixelY());
+    const std::optional<int> y = TwipsToPixels(top, TwipsPerPixel(app));
     if (!y)
         return false;
     PixelPoint at = w.WindowPosition(app.meter.window);

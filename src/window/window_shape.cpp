@@ -8,7 +8,8 @@
 namespace dorv {
 
 void AttachDialRegion(MeterApp& app) {
-    app.platform.window.AttachEllipticRegion(app.meter.window, 0, 0, kDialSizePixels, kDialSizePixels);
+    const int side = app.meter.scale.Pixels(kDialSizePixels);
+    app.platform.window.AttachEllipticRegion(app.meter.window, 0, 0, side, side);
 }
 
 int SetStacking(MeterApp& app, WindowHandle window, int topView) {

@@ -6,7 +6,7 @@ namespace dorv {
 
 struct MeterApp;
 
-// Clips the dial to the 100 x 100 circle; done once at load.
+// Clips the dial to its circle at the current scale; done at load and when the dpi changes.
 void AttachDialRegion(MeterApp& app);
 
 // Always on top (1) or not (0), and shows the window; any other value does nothing and gives 0.

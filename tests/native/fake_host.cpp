@@ -75,6 +75,10 @@ void FakeHost::MakeLayered(WindowHandle window, std::uint8_t alpha) {
     log.push_back("layered " + std::to_string(alpha));
 }
 
+void FakeHost::SetScale(WindowHandle, int scaleDpi) {
+    drawing.push_back("scale " + std::to_string(scaleDpi));
+}
+
 void FakeHost::ClearDrawing(WindowHandle) {
     drawing.push_back("clear");
 }

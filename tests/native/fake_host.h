@@ -54,8 +54,7 @@ public:
     void MakeLayered(WindowHandle window, std::uint8_t alpha) override;
     void InvalidateWindow(WindowHandle) override { ++invalidations; }
     PixelSize PrimaryScreenSize() override { return screen; }
-    double TwipsPerPixelX() override { return twipsPerPixel; }
-    double TwipsPerPixelY() override { return twipsPerPixel; }
+    int WindowDpi(WindowHandle) override { return dpi; }
     void Beep() override;
     void BeginWindowDrag(WindowHandle window) override;
     void SetForegroundWindow(WindowHandle window) override;
@@ -64,6 +63,7 @@ public:
     void ShowMessage(WindowHandle owner, const std::string& title, const std::string& text, MessageIcon icon) override;
 
     // DialDrawing: every call is recorded in `drawing`, lines with two decimals.
+    void SetScale(WindowHandle window, int dpi) override;
     void ClearDrawing(WindowHandle window) override;
     void DrawLine(WindowHandle window, float x1, float y1, float x2, float y2, std::int32_t colour) override;
     void SetPenWidth(WindowHandle window, int pixels) override;
@@ -134,7 +134,7 @@ public:
 
     // Scripted environment.
     PixelSize screen{1024, 768};
-    double twipsPerPixel = 15.0;
+    int dpi = 96;  // every monitor's
     MemoryStatus memory{1000, 1000, 1000, 1000};
     LocalTime time{12, 0, 0};
     std::string decimalSymbol = ".";
@@ -163,7 +163,8 @@ public:
     std::vector<std::string> iniWrites;  // "Section/Key=value" per write, the value as the core passed it
     int beeps = 0;
     int invalidations = 0;
-    std::vector<std::string> drawing;  // "clear", "line 50.00,50.00-50.00,90.00 230", "pen 2", "face 1", ...
+    std::vector<std::string>
+        drawing;  // "clear", "line 50.00,50.00-50.00,90.00 230", "pen 2", "face 1", "scale 144", ...
     std::map<DialLabelId, LabelView> labels;
     std::vector<std::string> openKeys;  // "DynData\\PerfStats\\StatData" while open
     std::vector<std::string> registryLog;

@@ -75,7 +75,7 @@ TEST(StartupPlacement, UnmovedPositionIsWrittenBackAsStored) {
 TEST(StartupPlacement, SavedPositionIsWhereTheWindowIsInTwips) {
     FakeMeter m;
     m.host.decimalSymbol = ",";
-    m.host.twipsPerPixel = 1440.0 / 120;  // 120 dpi: 12 twips per pixel
+    m.host.dpi = 120;  // 12 twips per pixel
     m.host.File("meter.ini") = CrLfLines({"[Coordinates]", "Left=1230,5", "Top=600"});
     RunEntryProcedure(m.app);
     EXPECT_EQ(m.host.Dial().position.x, 103);
