@@ -105,4 +105,38 @@ void DrawText(Canvas& canvas, const PixelFont& font, int x, int y, std::string_v
     }
 }
 
+void DrawScaledText(Canvas& canvas,
+                    const PixelFont& font,
+                    int x,
+                    int y,
+                    std::string_view text,
+                    Rgb8 colour,
+                    double scale) {
+    if (scale == 1.0) {
+        DrawText(canvas, font, x, y, text, colour);
+        return;
+    }
+    double left = x;
+    for (char ch : text) {
+        const Glyph* glyph = font.Find(ch);
+        if (!glyph) {
+            left += (3 + font.spacing) * scale;
+            continue;
+        }
+        const Glyph& g = *glyph;
+        const Box box{left, static_cast<double>(y), left + g.Width() * scale, y + font.height * scale};
+        FillShape(
+            canvas, box,
+            [&g, box, scale](double px, double py) {
+                const auto col = static_cast<int>(std::floor((px - box.x0) / scale));
+                const auto row = static_cast<int>(std::floor((py - box.y0) / scale));
+                if (px < box.x0 || py < box.y0 || col >= g.Width() || row >= static_cast<int>(g.rows.size()))
+                    return false;
+                return g.rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)] == '#';
+            },
+            colour);
+        left += (g.Width() + font.spacing) * scale;
+    }
+}
+
 }  // namespace artgen

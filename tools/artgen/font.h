@@ -29,5 +29,14 @@ const PixelFont& TinyFont();
 int TextWidth(const PixelFont& font, std::string_view text);
 // Top-left corner at pixel (x, y). Characters the font lacks are skipped with a glyph-wide gap.
 void DrawText(Canvas& canvas, const PixelFont& font, int x, int y, std::string_view text, Rgb8 colour);
+// The same at `scale` times the size: each font pixel becomes a square of that side, crisp at whole
+// scales and evenly softened between them; scale 1 is DrawText.
+void DrawScaledText(Canvas& canvas,
+                    const PixelFont& font,
+                    int x,
+                    int y,
+                    std::string_view text,
+                    Rgb8 colour,
+                    double scale);
 
 }  // namespace artgen

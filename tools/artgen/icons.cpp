@@ -35,27 +35,49 @@ void FillRoundMask(Canvas& canvas) {
     }
 }
 
-// A gauge the size of the tray icon: a track along the sweep filled up to the value, and a needle.
-// The lit set glows green behind everything (face, empty track, hub), so it differs from the normal set
-// in every band, the red top bands and the empty band 0 included.
-Canvas Gauge(int band, bool lit, Rgb8 needle) {
-    const Polar c{8, 8};
+// A gauge the size of the tray icon: a track along the sweep filled up to the value, and a needle. Drawn
+// for 16 pixels and scaled with the icon. The lit set glows green behind everything (face, empty track, hub),
+// so it differs from the normal set in every band, the red top bands and the empty band 0 included.
+Canvas Gauge(int band, bool lit, Rgb8 needle, int size) {
+    const double k = size / 16.0;
+    const Polar c{8 * k, 8 * k};
     const double value = 10.0 * band;
-    Canvas canvas(16, 16);
+    Canvas canvas(size, size);
     FillRoundMask(canvas);
-    Disc(canvas, 8, 8, 7.1, lit ? Rgb8{14, 40, 18} : Rgb8{22, 22, 26});
+    Disc(canvas, c.cx, c.cy, 7.1 * k, lit ? Rgb8{14, 40, 18} : Rgb8{22, 22, 26});
     const Rgb8 fill = band >= 9 ? kBandRed : (lit ? LitInk().marks : Rgb8{222, 222, 218});
-    Arc(canvas, c, 4.2, 6.6, MeterAngle(100), MeterAngle(0), lit ? Rgb8{42, 96, 48} : Rgb8{58, 58, 64});
+    Arc(canvas, c, 4.2 * k, 6.6 * k, MeterAngle(100), MeterAngle(0), lit ? Rgb8{42, 96, 48} : Rgb8{58, 58, 64});
     if (band > 0)
-        Arc(canvas, c, 4.2, 6.6, MeterAngle(value), MeterAngle(0), fill);
-    Tick(canvas, c, MeterAngle(value), 0, 6.6, 1.5, needle);
-    Disc(canvas, c.cx, c.cy, 1.5, lit ? Rgb8{120, 210, 120} : Rgb8{150, 150, 156});
+        Arc(canvas, c, 4.2 * k, 6.6 * k, MeterAngle(value), MeterAngle(0), fill);
+    Tick(canvas, c, MeterAngle(value), 0, 6.6 * k, 1.5 * k, needle);
+    Disc(canvas, c.cx, c.cy, 1.5 * k, lit ? Rgb8{120, 210, 120} : Rgb8{150, 150, 156});
     return canvas;
 }
 
 // On the red track of the top bands a red needle would vanish, so it turns white there.
-Canvas Gauge(int band, bool lit) {
-    return Gauge(band, lit, band >= 9 ? Rgb8{255, 255, 255} : kNeedleRed);
+Canvas Gauge(int band, bool lit, int size) {
+    return Gauge(band, lit, band >= 9 ? Rgb8{255, 255, 255} : kNeedleRed, size);
+}
+
+// The lamp above 6 pixels: a red dome lit from the upper left with a dark rim, as the pixel art shows it.
+Canvas DrawnLamp(int size) {
+    const double r = size / 2.0;
+    const Polar c{r, r};
+    Canvas canvas(size, size);
+    FillShape(
+        canvas, {0, 0, static_cast<double>(size), static_cast<double>(size)},
+        [=](double x, double y) { return c.Radius(x, y) <= r - 0.1; },
+        [=](double x, double y) {
+            const double d = c.Radius(x, y) / r;
+            const double light = std::cos((c.Angle(x, y) - 135) * kPi / 180) * d;
+            if (d > 0.78)
+                return ToLinear(MixSrgb({130, 14, 12}, {92, 8, 8}, static_cast<float>(0.5 - light / 2)));
+            return ToLinear(MixSrgb({232, 28, 22}, light > 0 ? Rgb8{255, 140, 120} : Rgb8{176, 16, 14},
+                                    static_cast<float>(std::abs(light) * 0.7)));
+        });
+    // The glint.
+    Disc(canvas, r * 0.62, r * 0.62, std::max(0.6, size / 12.0), {255, 236, 230});
+    return canvas;
 }
 
 // The big dial in miniature for the program icon: scale, red zone, the needle at 5 and the hub.
@@ -91,7 +113,7 @@ Canvas MiniDial(int size) {
 }  // namespace
 
 std::vector<IconImage> WarningLamp() {
-    const Canvas lamp = FromPixelArt(
+    const Canvas pixelArt = FromPixelArt(
         {
             ".dRRd.",
             "dWhRRd",
@@ -106,11 +128,18 @@ std::vector<IconImage> WarningLamp() {
          {'r', {176, 16, 14}},
          {'d', {130, 14, 12}},
          {'k', {92, 8, 8}}});
-    return {Quantize16(lamp)};
+    std::vector<IconImage> images{Quantize16(pixelArt)};
+    for (int size : kLampSizes)
+        if (size != 6)
+            images.push_back(Quantize16(DrawnLamp(size)));
+    return images;
 }
 
 std::vector<IconImage> TrayIcon(int band, bool lit) {
-    return {Quantize16(Gauge(band, lit))};
+    std::vector<IconImage> images;
+    for (int size : kTrayIconSizes)
+        images.push_back(Quantize16(Gauge(band, lit, size)));
+    return images;
 }
 
 std::vector<IconImage> ProgramIcon() {
