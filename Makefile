@@ -3,7 +3,7 @@
 SHELL := /bin/bash
 .SHELLFLAGS := -euo pipefail -c
 .DEFAULT_GOAL := build
-.PHONY: deps build build-native build-windows build-fuzz test fuzz run format clean
+.PHONY: deps build build-native build-windows build-fuzz test fuzz run format clean bench
 
 # Configure once; later builds re-run CMake by themselves when CMakeLists change.
 configure = test -f $(2)/build.ninja || cmake --preset $(1)
@@ -60,6 +60,12 @@ test: build build-fuzz
 
 run: build-windows
 	tools/run_gadget.sh
+
+# The drawing benchmark from an optimised build without sanitizers (make test only compiles it).
+bench: deps
+	test -f build/bench/build.ninja || cmake --preset bench
+	cmake --build --preset bench --target dorvanix_bench
+	build/bench/tests/native/dorvanix_bench
 
 # The zip a Windows user downloads, from a fresh Release build in build/dist; then the same zip
 # unpacked and run under Wine.

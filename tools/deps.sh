@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ make g++-mingw-w64-x86-64 clang clang-format libclang-rt-14-dev
-    wine wine64 xvfb imagemagick googletest libgtest-dev
+    wine wine64 xvfb imagemagick googletest libgtest-dev libbenchmark-dev
     fonts-ipafont-gothic fonts-droid-fallback fonts-wine xdotool x11-utils fp-utils zip unzip python3
 )
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -138,6 +139,113 @@ TEST_F(DialWindowTest, FirstRunShowsDialAtOriginAndEveryOrderlyEndSavesDefaults)
         }
         ExpectCleanExit();
         EXPECT_EQ(ReadBytes(Ini()), kFirstRunFile);
+    }
+}
+
+// The prefix's display scale for the programs started while it lives (Wine reads it at each process's start),
+// then the one before.
+class ScopedLogPixels {
+public:
+    explicit ScopedLogPixels(DWORD dpi) {
+        if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr,
+                            &key_, nullptr) != ERROR_SUCCESS)
+            return;
+        DWORD size = sizeof old_;
+        hadOld_ = RegQueryValueExW(key_, L"LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&old_), &size) ==
+                  ERROR_SUCCESS;
+        RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
+    }
+    ~ScopedLogPixels() {
+        if (!key_)
+            return;
+        if (hadOld_)
+            RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&old_), sizeof old_);
+        else
+            RegDeleteValueW(key_, L"LogPixels");
+        RegCloseKey(key_);
+    }
+    ScopedLogPixels(const ScopedLogPixels&) = delete;
+    ScopedLogPixels& operator=(const ScopedLogPixels&) = delete;
+
+private:
+    HKEY key_ = nullptr;
+    DWORD old_ = 0;
+    bool hadOld_ = false;
+};
+
+// The same meter.ini at 100 % and 150 %: the dial is drawn for the scale (size, round region, the needle at the
+// memory load at scaled pixels, the readout inside the dial) and stands on the same spot in twips.
+TEST_F(DialWindowTest, EachDisplayScaleGetsItsOwnSizeAndTheSamePlaceInTwips) {
+    SetProcessDPIAware();  // this program reads the screen in real pixels too
+    for (const int dpi : {96, 144}) {
+        SCOPED_TRACE(dpi);
+        ScopedLogPixels logPixels(static_cast<DWORD>(dpi));
+        const std::string file =
+            "[Coordinates]\r\nLeft=1500\r\nTop=1500\r\n[View]\r\nNeedle=0\r\nNeedle_type=0\r\nLabel_view=1\r\n"
+            "[Movement]\r\nMove_quantity=1\r\n";
+        WriteBytes(Ini(), file);
+        HWND dial = LaunchVisibleDial();
+        ASSERT_TRUE(dial);
+        const int side = MulDiv(100, dpi, 96);
+        const int at = MulDiv(1500, dpi, 1440);
+        RECT rect{};
+        ASSERT_TRUE(GetWindowRect(dial, &rect));
+        EXPECT_EQ(rect.left, at);
+        EXPECT_EQ(rect.top, at);
+        EXPECT_EQ(rect.right - rect.left, side);
+        EXPECT_EQ(rect.bottom - rect.top, side);
+        HRGN region = CreateRectRgn(0, 0, 0, 0);
+        HRGN circle = CreateEllipticRgn(0, 0, side, side);
+        EXPECT_EQ(GetWindowRgn(dial, region), COMPLEXREGION);
+        EXPECT_EQ(CombineRgn(circle, circle, region, RGN_XOR), NULLREGION);
+        DeleteObject(circle);
+        DeleteObject(region);
+
+        // The needle (Needle_color 230: red) along the load's direction at a few scaled radii, and the readout's
+        // light grey text in its scaled box, which lies inside the dial.
+        const double f = dpi / 96.0;
+        auto red = [](std::uint32_t p) {
+            return ((p >> 16) & 0xFF) > 150 && ((p >> 8) & 0xFF) < 90 && (p & 0xFF) < 90;
+        };
+        auto light = [](std::uint32_t p) {
+            return ((p >> 16) & 0xFF) > 150 && ((p >> 8) & 0xFF) > 150 && (p & 0xFF) > 150;
+        };
+        std::string problem;
+        const bool drawn = WaitUntil(
+            [&] {
+                const std::vector<std::uint32_t> pixels = CaptureScreen(rect);
+                if (pixels.size() != static_cast<std::size_t>(side * side))
+                    return false;
+                auto hit = [&](double x, double y, auto test) {
+                    for (int dy = -1; dy <= 1; ++dy)
+                        for (int dx = -1; dx <= 1; ++dx) {
+                            const int px = static_cast<int>(std::lround(x)) + dx;
+                            const int py = static_cast<int>(std::lround(y)) + dy;
+                            if (px >= 0 && py >= 0 && px < side && py < side &&
+                                test(pixels[static_cast<std::size_t>(py * side + px)]))
+                                return true;
+                        }
+                    return false;
+                };
+                const int load = MemoryLoad();
+                const double theta = (270 - 2.7 * load) * 3.14159265358979 / 180;
+                problem.clear();
+                for (double r : {15.0, 25.0, 35.0})
+                    if (!hit((50 + r * std::cos(theta)) * f, (50 - r * std::sin(theta)) * f, red))
+                        problem += " no needle at radius " + std::to_string(r) + " for load " + std::to_string(load);
+                int text = 0;
+                for (int y = static_cast<int>(69 * f); y < static_cast<int>(77 * f); ++y)
+                    for (int x = static_cast<int>(56 * f); x < static_cast<int>(90 * f); ++x)
+                        text += light(pixels[static_cast<std::size_t>(y * side + x)]) ? 1 : 0;
+                if (text < 6)
+                    problem += " readout has " + std::to_string(text) + " text pixels";
+                return problem.empty();
+            },
+            5000);
+        EXPECT_TRUE(drawn) << problem;
+        CloseAndWait(dial);
+        const std::string saved = ReadBytes(Ini());
+        EXPECT_NE(saved.find("Left=1500\r\nTop=1500\r\n"), std::string::npos) << saved;
     }
 }
 

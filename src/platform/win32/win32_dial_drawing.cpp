@@ -12,6 +12,11 @@ void Invalidate(WindowHandle window) {
 
 }  // namespace
 
+void Win32DialDrawing::SetScale(WindowHandle window, int dpi) {
+    painter_.SetScale(dpi);
+    Invalidate(window);
+}
+
 void Win32DialDrawing::ClearDrawing(WindowHandle window) {
     painter_.Clear();
     Invalidate(window);

@@ -9,11 +9,12 @@ namespace dorv {
 
 class Win32DialDrawing final : public DialDrawing {
 public:
-    // Loads the artwork once the dial window is made.
-    void Create(HINSTANCE instance, int size) { painter_.Create(instance, size); }
+    // Where the artwork comes from; the core's first SetScale loads it.
+    void Create(HINSTANCE instance) { painter_.Create(instance); }
     // The dial's WM_PAINT.
     void Paint(HDC target) { painter_.Paint(target); }
 
+    void SetScale(WindowHandle window, int dpi) override;
     void ClearDrawing(WindowHandle window) override;
     void DrawLine(WindowHandle window, float x1, float y1, float x2, float y2, std::int32_t colour) override;
     void SetPenWidth(WindowHandle window, int pixels) override;

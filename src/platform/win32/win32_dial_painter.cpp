@@ -10,6 +10,7 @@
 namespace dorv {
 namespace {
 
+// In design pixels.
 constexpr int kLampLeft = 52;  // 785 x 900 twips from the window's corner
 constexpr int kLampTop = 60;
 constexpr int kLampSize = 6;
@@ -23,11 +24,18 @@ COLORREF ToColorRef(std::int32_t colour) {
     return static_cast<COLORREF>(colour) & 0x00FFFFFFu;
 }
 
-HFONT CreateLabelFont(BYTE charset) {
-    HDC screen = GetDC(nullptr);
-    int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen)
-        ReleaseDC(nullptr, screen);
+// The scales the faces were drawn for, in the order of their resource ids.
+constexpr double kFaceScales[IDB_FACE_SCALES] = {1.0, 1.25, 1.5, 1.75, 2.0};
+
+int NearestFaceScale(double factor) {
+    int best = 0;
+    for (int k = 1; k < IDB_FACE_SCALES; ++k)
+        if (std::abs(kFaceScales[k] - factor) < std::abs(kFaceScales[best] - factor))
+            best = k;
+    return best;
+}
+
+HFONT CreateLabelFont(BYTE charset, int dpi) {
     return CreateFontW(-MulDiv(6, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, charset, OUT_DEFAULT_PRECIS,
                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Small Fonts");
 }
@@ -50,13 +58,13 @@ bool DrawsReadout(HFONT font) {
 
 // The readout asks for the Japanese character set; where the mapper answers that with a font without Latin
 // digits (a CJK-only fallback), the Western set is asked instead, so the value never shows as boxes.
-HFONT CreateReadoutFont() {
-    HFONT font = CreateLabelFont(SHIFTJIS_CHARSET);
+HFONT CreateReadoutFont(int dpi) {
+    HFONT font = CreateLabelFont(SHIFTJIS_CHARSET, dpi);
     if (font && DrawsReadout(font))
         return font;
     if (font)
         DeleteObject(font);
-    return CreateLabelFont(ANSI_CHARSET);
+    return CreateLabelFont(ANSI_CHARSET, dpi);
 }
 
 void PaintLabel(HDC dc, const LabelView& label, HFONT font) {
@@ -75,7 +83,7 @@ void PaintPlainFace(HDC dc, int size) {
     RECT all{0, 0, size, size};
     FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     HBRUSH disc = CreateSolidBrush(RGB(28, 28, 32));
-    HPEN bezel = CreatePen(PS_SOLID, 3, RGB(96, 96, 104));
+    HPEN bezel = CreatePen(PS_SOLID, std::max(3, size * 3 / 100), RGB(96, 96, 104));
     HGDIOBJ oldBrush = SelectObject(dc, disc);
     HGDIOBJ oldPen = SelectObject(dc, bezel);
     Ellipse(dc, 1, 1, size - 1, size - 1);
@@ -92,39 +100,57 @@ int ToPixel(float coordinate) {
 }  // namespace
 
 DialPainter::~DialPainter() {
+    Release();
+}
+
+void DialPainter::Release() {
     if (layerDc_) {
         SelectObject(layerDc_, layerOld_);
         DeleteDC(layerDc_);
+        layerDc_ = nullptr;
     }
     if (layer_)
         DeleteObject(layer_);
-    for (HBITMAP face : faces_)
+    layer_ = nullptr;
+    for (HBITMAP& face : faces_) {
         if (face)
             DeleteObject(face);
+        face = nullptr;
+    }
     if (lamp_)
         DestroyIcon(lamp_);
+    lamp_ = nullptr;
     if (readoutFont_)
         DeleteObject(readoutFont_);
+    readoutFont_ = nullptr;
     if (modeFont_)
         DeleteObject(modeFont_);
+    modeFont_ = nullptr;
 }
 
-void DialPainter::Create(HINSTANCE instance, int size) {
-    size_ = size;
+void DialPainter::SetScale(int dpi) {
+    Release();
+    scale_.dpi = dpi;
+    size_ = scale_.Pixels(100);
+    const int k = NearestFaceScale(scale_.Factor());
+    faceSide_ = static_cast<int>(std::lround(100 * kFaceScales[k]));
     const int faceIds[] = {IDB_FACE_METER, IDB_FACE_METER_LIT, IDB_FACE_CLOCK, IDB_FACE_CLOCK_LIT};
     for (std::size_t i = 0; i < faces_.size(); ++i)
-        faces_[i] = static_cast<HBITMAP>(
-            LoadImageW(instance, MAKEINTRESOURCEW(faceIds[i]), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+        faces_[i] = static_cast<HBITMAP>(LoadImageW(instance_, MAKEINTRESOURCEW(faceIds[i] + IDB_FACE_SCALE_STEP * k),
+                                                    IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    // The icon holds one image per scale's lamp size; the system picks the exact one.
+    const int lampSize = scale_.Pixels(kLampSize);
     lamp_ = static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(IDI_WARNING_LAMP), IMAGE_ICON, kLampSize, kLampSize, 0));
-    readoutFont_ = CreateReadoutFont();
-    modeFont_ = CreateLabelFont(ANSI_CHARSET);
+        LoadImageW(instance_, MAKEINTRESOURCEW(IDI_WARNING_LAMP), IMAGE_ICON, lampSize, lampSize, 0));
+    readoutFont_ = CreateReadoutFont(dpi);
+    modeFont_ = CreateLabelFont(ANSI_CHARSET, dpi);
     HDC screen = GetDC(nullptr);
     layerDc_ = CreateCompatibleDC(screen);
-    layer_ = CreateCompatibleBitmap(screen, size, size);
+    layer_ = CreateCompatibleBitmap(screen, size_, size_);
     ReleaseDC(nullptr, screen);
     layerOld_ = SelectObject(layerDc_, layer_);
     CopyFaceInto(layerDc_);
+    linesSincePaint_ = false;
 }
 
 void DialPainter::CopyFaceInto(HDC dc) const {
@@ -135,17 +161,29 @@ void DialPainter::CopyFaceInto(HDC dc) const {
     }
     HDC faceDc = CreateCompatibleDC(dc);
     HGDIOBJ old = SelectObject(faceDc, face);
-    BitBlt(dc, 0, 0, size_, size_, faceDc, 0, 0, SRCCOPY);
+    if (faceSide_ == size_) {
+        BitBlt(dc, 0, 0, size_, size_, faceDc, 0, 0, SRCCOPY);
+    } else {
+        // A scale no face was drawn for (say 110 or 250 %): the nearest one, smoothly resized.
+        const int oldMode = SetStretchBltMode(dc, HALFTONE);
+        SetBrushOrgEx(dc, 0, 0, nullptr);
+        StretchBlt(dc, 0, 0, size_, size_, faceDc, 0, 0, faceSide_, faceSide_, SRCCOPY);
+        SetStretchBltMode(dc, oldMode);
+    }
     SelectObject(faceDc, old);
     DeleteDC(faceDc);
 }
 
 void DialPainter::Clear() {
+    if (!layerDc_)
+        return;
     CopyFaceInto(layerDc_);
     linesSincePaint_ = false;
 }
 
 void DialPainter::Line(float x1, float y1, float x2, float y2, std::int32_t setting) {
+    if (!layerDc_)
+        return;
     const COLORREF colour = ToColorRef(setting);
     HPEN pen = CreatePen(PS_SOLID, penWidth_, colour);
     HGDIOBJ old = SelectObject(layerDc_, pen);
@@ -162,7 +200,8 @@ void DialPainter::Line(float x1, float y1, float x2, float y2, std::int32_t sett
 // A new face replaces whatever was drawn over the old one.
 void DialPainter::SetFace(DialFace face) {
     face_ = face;
-    CopyFaceInto(layerDc_);
+    if (layerDc_)
+        CopyFaceInto(layerDc_);
     linesSincePaint_ = false;
 }
 
@@ -172,20 +211,25 @@ void DialPainter::SetLabel(DialLabelId label, const LabelView& view) {
 
 // The lamp icon, or a plain red dot in a build without the artwork, so a warning is never lost.
 void DialPainter::PaintLamp(HDC dc) const {
+    const int left = scale_.Pixels(kLampLeft);
+    const int top = scale_.Pixels(kLampTop);
+    const int size = scale_.Pixels(kLampSize);
     if (lamp_) {
-        DrawIconEx(dc, kLampLeft, kLampTop, lamp_, kLampSize, kLampSize, 0, nullptr, DI_NORMAL);
+        DrawIconEx(dc, left, top, lamp_, size, size, 0, nullptr, DI_NORMAL);
         return;
     }
     HBRUSH red = CreateSolidBrush(RGB(230, 20, 20));
     HGDIOBJ oldBrush = SelectObject(dc, red);
     HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
-    Ellipse(dc, kLampLeft, kLampTop, kLampLeft + kLampSize + 1, kLampTop + kLampSize + 1);
+    Ellipse(dc, left, top, left + size + 1, top + size + 1);
     SelectObject(dc, oldPen);
     SelectObject(dc, oldBrush);
     DeleteObject(red);
 }
 
 void DialPainter::Paint(HDC target) {
+    if (!layerDc_)
+        return;
     HDC memory = CreateCompatibleDC(target);
     HBITMAP image = CreateCompatibleBitmap(target, size_, size_);
     HGDIOBJ oldImage = SelectObject(memory, image);

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "platform/dial_drawing.h"
+#include "platform/dial_scale.h"
 
 namespace dorv {
 
@@ -17,8 +18,10 @@ public:
     DialPainter(const DialPainter&) = delete;
     DialPainter& operator=(const DialPainter&) = delete;
 
-    // Loads the artwork from the program's resources and makes the drawing layer.
-    void Create(HINSTANCE instance, int size);
+    // Where the artwork comes from; nothing is drawn before the first scale.
+    void Create(HINSTANCE instance) { instance_ = instance; }
+    // Loads the artwork made for the dial's dpi and a fresh drawing layer showing the face alone.
+    void SetScale(int dpi);
 
     void Clear();
     // The colour as the settings hold it (red + 256 * green + 65536 * blue); bits above those are ignored.
@@ -35,8 +38,12 @@ public:
 private:
     void CopyFaceInto(HDC dc) const;
     void PaintLamp(HDC dc) const;
+    void Release();
 
-    int size_ = 0;
+    HINSTANCE instance_ = nullptr;
+    DialScale scale_;
+    int size_ = 0;      // the side in device pixels
+    int faceSide_ = 0;  // of the loaded faces, which are stretched only when no size was drawn for this scale
     std::array<HBITMAP, 4> faces_{};  // meter, meter lit, clock, clock lit
     HICON lamp_ = nullptr;
     HFONT readoutFont_ = nullptr;  // asks the Japanese character set, the Western one if that lacks digits

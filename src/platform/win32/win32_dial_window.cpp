@@ -62,7 +62,7 @@ MouseButton ButtonOf(UINT message) {
 WindowHandle Win32Windows::CreateMeterWindow(const char* title, PixelSize size) {
     RegisterWindowClass(kDialClass, DialWindowProc);
     RegisterWindowClass(kOwnerClass, DialWindowProc);
-    drawing_.Create(instance_, size.width);
+    drawing_.Create(instance_);
     // Owned by a hidden window, the dial gets no taskbar button yet keeps a plain extended style, which
     // the translucency replaces wholesale. The owner shares the window procedure, so a close sent to it
     // (taskkill reaches every top-level window) quits in the same orderly way.
@@ -99,6 +99,11 @@ LRESULT Win32Windows::HandleDialMessage(HWND hwnd, UINT message, WPARAM wParam, 
             return 0;
         case WM_ERASEBKGND:
             return 1;
+        case WM_DPICHANGED:
+            if (hwnd != dial_)
+                break;
+            MoveToNewDpi(hwnd, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case WM_PAINT: {
             if (hwnd != dial_)
                 break;
@@ -112,6 +117,15 @@ LRESULT Win32Windows::HandleDialMessage(HWND hwnd, UINT message, WPARAM wParam, 
             break;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+// The system suggests a rectangle that keeps the dial under the pointer while it is dragged across; the core
+// then draws it again at the new scale.
+void Win32Windows::MoveToNewDpi(HWND hwnd, int dpi, const RECT& suggested) {
+    SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (MeterApp* app = events_.App())
+        OnDialDpiChanged(*app, dpi);
 }
 
 void Win32Windows::HandleDialMouse(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -7,6 +7,7 @@
 #include <cwchar>
 
 #include "resource_ids.h"
+#include "win32_dpi.h"
 #include "win32_text.h"
 #include "win32_window_handle.h"
 
@@ -72,8 +73,9 @@ bool Win32Tray::Notify(DWORD action, HWND window, const TrayIconView* icon) {
 HICON Win32Tray::Picture(const TrayIconView& icon) {
     if (!picturesLoaded_) {
         picturesLoaded_ = true;
-        const int width = GetSystemMetrics(SM_CXSMICON) > 0 ? GetSystemMetrics(SM_CXSMICON) : 16;
-        const int height = GetSystemMetrics(SM_CYSMICON) > 0 ? GetSystemMetrics(SM_CYSMICON) : 16;
+        // The notification area shows small icons at the system's dpi; each file holds 16 to 32 pixel images.
+        const int width = SmallIconSize(DpiOf(nullptr));
+        const int height = width;
         auto load = [&](int id) {
             return IconOwner(
                 static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(id), IMAGE_ICON, width, height, 0)));

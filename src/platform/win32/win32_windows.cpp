@@ -2,6 +2,7 @@
 
 #include "app/meter_events.h"
 #include "resource_ids.h"
+#include "win32_dpi.h"
 #include "win32_text.h"
 #include "win32_window_handle.h"
 
@@ -185,22 +186,8 @@ PixelSize Win32Windows::PrimaryScreenSize() {
     return PixelSize{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
-namespace {
-
-double TwipsPerPixel(int axis) {
-    const WindowDc screen;
-    const int dpi = screen ? GetDeviceCaps(screen.get(), axis) : 0;
-    return 1440.0 / (dpi > 0 ? dpi : 96);
-}
-
-}  // namespace
-
-double Win32Windows::TwipsPerPixelX() {
-    return TwipsPerPixel(LOGPIXELSX);
-}
-
-double Win32Windows::TwipsPerPixelY() {
-    return TwipsPerPixel(LOGPIXELSY);
+int Win32Windows::WindowDpi(WindowHandle window) {
+    return DpiOf(ToHwnd(window));
 }
 
 }  // namespace dorv

@@ -33,8 +33,7 @@ public:
     void ShowMessage(WindowHandle owner, const std::string& title, const std::string& text, MessageIcon icon) override;
     void InvalidateWindow(WindowHandle window) override;
     PixelSize PrimaryScreenSize() override;
-    double TwipsPerPixelX() override;
-    double TwipsPerPixelY() override;
+    int WindowDpi(WindowHandle window) override;
     void Beep() override;
 
 private:
@@ -53,6 +52,7 @@ private:
     // The dial and its hidden owner (win32_dial_window.cpp).
     LRESULT HandleDialMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void HandleDialMouse(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    void MoveToNewDpi(HWND hwnd, int dpi, const RECT& suggested);
 
     // The menu window (win32_menu_window.cpp).
     LRESULT HandleMenuMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
