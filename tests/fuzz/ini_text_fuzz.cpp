@@ -118,7 +118,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::string after = IniTextWrite(text, section, key, value);
     std::string expected;
-    if (ExpectedReadBack(value, expected) && IniTextRead(after, def.section, def.name) != expected)
+    // A zero byte in a header cuts the header short when the file is rewritten, as the system's writer does, and
+    // the section is lost to the reader: such texts are left out here too.
+    if (!HasZeroByte(text) && ExpectedReadBack(value, expected) &&
+        IniTextRead(after, def.section, def.name) != expected)
         Fail("the value written does not read back", def.name);
     if (!HasRewriteQuirk(text)) {
         if (IniTextWrite(after, section, key, value) != after)
