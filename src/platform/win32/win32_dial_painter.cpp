@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "resource_ids.h"
+#include "win32_text.h"
 
 namespace dorv {
 namespace {
@@ -35,62 +36,56 @@ int NearestFaceScale(double factor) {
     return best;
 }
 
-HFONT CreateLabelFont(BYTE charset, int dpi) {
-    return CreateFontW(-MulDiv(6, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, charset, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Small Fonts");
+GdiObject<HFONT> CreateLabelFont(BYTE charset, int dpi) {
+    return GdiObject<HFONT>(CreateFontW(-MulDiv(6, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, charset,
+                                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                        DEFAULT_PITCH | FF_SWISS, L"Small Fonts"));
 }
 
 // Whether the font the mapper chose draws every readout character, not a box in its place.
 bool DrawsReadout(HFONT font) {
-    HDC dc = CreateCompatibleDC(nullptr);
+    const MemoryDc dc(CreateCompatibleDC(nullptr));
     if (!dc)
         return true;  // nothing to test with: keep the font asked for
-    HGDIOBJ old = SelectObject(dc, font);
+    const SelectedObject selected(dc.get(), font);
     constexpr int count = static_cast<int>(std::size(kReadoutCharacters)) - 1;
     WORD glyphs[count]{};
-    const bool all = GetGlyphIndicesW(dc, kReadoutCharacters, count, glyphs, GGI_MARK_NONEXISTING_GLYPHS) ==
+    const bool all = GetGlyphIndicesW(dc.get(), kReadoutCharacters, count, glyphs, GGI_MARK_NONEXISTING_GLYPHS) ==
                          static_cast<DWORD>(count) &&
                      std::none_of(std::begin(glyphs), std::end(glyphs), [](WORD g) { return g == 0xFFFF; });
-    SelectObject(dc, old);
-    DeleteDC(dc);
     return all;
 }
 
 // The readout asks for the Japanese character set; where the mapper answers that with a font without Latin
 // digits (a CJK-only fallback), the Western set is asked instead, so the value never shows as boxes.
-HFONT CreateReadoutFont(int dpi) {
-    HFONT font = CreateLabelFont(SHIFTJIS_CHARSET, dpi);
-    if (font && DrawsReadout(font))
+GdiObject<HFONT> CreateReadoutFont(int dpi) {
+    GdiObject<HFONT> font = CreateLabelFont(SHIFTJIS_CHARSET, dpi);
+    if (font && DrawsReadout(font.get()))
         return font;
-    if (font)
-        DeleteObject(font);
     return CreateLabelFont(ANSI_CHARSET, dpi);
 }
 
 void PaintLabel(HDC dc, const LabelView& label, HFONT font) {
     if (!label.visible || label.text.empty())
         return;
-    HGDIOBJ oldFont = SelectObject(dc, font);
+    const SelectedObject selected(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ToColorRef(label.colour));
     RECT box{label.left, label.top, label.left + label.width, label.top + label.height};
-    DrawTextA(dc, label.text.c_str(), -1, &box, DT_LEFT | DT_TOP | DT_NOPREFIX | DT_SINGLELINE | DT_NOCLIP);
-    SelectObject(dc, oldFont);
+    const std::wstring text = Widen(label.text);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box,
+              DT_LEFT | DT_TOP | DT_NOPREFIX | DT_SINGLELINE | DT_NOCLIP);
 }
 
 // A plain dark disc, for a program built without its artwork.
 void PaintPlainFace(HDC dc, int size) {
     RECT all{0, 0, size, size};
     FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    HBRUSH disc = CreateSolidBrush(RGB(28, 28, 32));
-    HPEN bezel = CreatePen(PS_SOLID, std::max(3, size * 3 / 100), RGB(96, 96, 104));
-    HGDIOBJ oldBrush = SelectObject(dc, disc);
-    HGDIOBJ oldPen = SelectObject(dc, bezel);
+    const GdiObject<HBRUSH> disc(CreateSolidBrush(RGB(28, 28, 32)));
+    const GdiObject<HPEN> bezel(CreatePen(PS_SOLID, std::max(3, size * 3 / 100), RGB(96, 96, 104)));
+    const SelectedObject brush(dc, disc.get());
+    const SelectedObject pen(dc, bezel.get());
     Ellipse(dc, 1, 1, size - 1, size - 1);
-    SelectObject(dc, oldPen);
-    SelectObject(dc, oldBrush);
-    DeleteObject(bezel);
-    DeleteObject(disc);
 }
 
 int ToPixel(float coordinate) {
@@ -99,85 +94,57 @@ int ToPixel(float coordinate) {
 
 }  // namespace
 
-DialPainter::~DialPainter() {
-    Release();
-}
-
-void DialPainter::Release() {
-    if (layerDc_) {
-        SelectObject(layerDc_, layerOld_);
-        DeleteDC(layerDc_);
-        layerDc_ = nullptr;
-    }
-    if (layer_)
-        DeleteObject(layer_);
-    layer_ = nullptr;
-    for (HBITMAP& face : faces_) {
-        if (face)
-            DeleteObject(face);
-        face = nullptr;
-    }
-    if (lamp_)
-        DestroyIcon(lamp_);
-    lamp_ = nullptr;
-    if (readoutFont_)
-        DeleteObject(readoutFont_);
-    readoutFont_ = nullptr;
-    if (modeFont_)
-        DeleteObject(modeFont_);
-    modeFont_ = nullptr;
-}
-
 void DialPainter::SetScale(int dpi) {
-    Release();
+    // The old layer's selection goes before its DC, the DC before its bitmap.
+    layerSelection_.reset();
+    layerDc_.reset();
+    layer_.reset();
     scale_.dpi = dpi;
     size_ = scale_.Pixels(100);
     const int k = NearestFaceScale(scale_.Factor());
     faceSide_ = static_cast<int>(std::lround(100 * kFaceScales[k]));
     const int faceIds[] = {IDB_FACE_METER, IDB_FACE_METER_LIT, IDB_FACE_CLOCK, IDB_FACE_CLOCK_LIT};
     for (std::size_t i = 0; i < faces_.size(); ++i)
-        faces_[i] = static_cast<HBITMAP>(LoadImageW(instance_, MAKEINTRESOURCEW(faceIds[i] + IDB_FACE_SCALE_STEP * k),
-                                                    IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+        faces_[i].reset(
+            static_cast<HBITMAP>(LoadImageW(instance_, MAKEINTRESOURCEW(faceIds[i] + IDB_FACE_SCALE_STEP * k),
+                                            IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     // The icon holds one image per scale's lamp size; the system picks the exact one.
     const int lampSize = scale_.Pixels(kLampSize);
-    lamp_ = static_cast<HICON>(
-        LoadImageW(instance_, MAKEINTRESOURCEW(IDI_WARNING_LAMP), IMAGE_ICON, lampSize, lampSize, 0));
+    lamp_.reset(static_cast<HICON>(
+        LoadImageW(instance_, MAKEINTRESOURCEW(IDI_WARNING_LAMP), IMAGE_ICON, lampSize, lampSize, 0)));
     readoutFont_ = CreateReadoutFont(dpi);
     modeFont_ = CreateLabelFont(ANSI_CHARSET, dpi);
-    HDC screen = GetDC(nullptr);
-    layerDc_ = CreateCompatibleDC(screen);
-    layer_ = CreateCompatibleBitmap(screen, size_, size_);
-    ReleaseDC(nullptr, screen);
-    layerOld_ = SelectObject(layerDc_, layer_);
-    CopyFaceInto(layerDc_);
+    const WindowDc screen;
+    layer_.reset(CreateCompatibleBitmap(screen.get(), size_, size_));
+    layerDc_.reset(CreateCompatibleDC(screen.get()));
+    layerSelection_ = std::make_unique<SelectedObject>(layerDc_.get(), layer_.get());
+    CopyFaceInto(layerDc_.get());
     linesSincePaint_ = false;
 }
 
 void DialPainter::CopyFaceInto(HDC dc) const {
-    HBITMAP face = faces_[static_cast<std::size_t>(face_)];
+    HBITMAP face = faces_[static_cast<std::size_t>(face_)].get();
     if (!face) {
         PaintPlainFace(dc, size_);
         return;
     }
-    HDC faceDc = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(faceDc, face);
+    const MemoryDc faceDc(CreateCompatibleDC(dc));
+    const SelectedObject selected(faceDc.get(), face);
     if (faceSide_ == size_) {
-        BitBlt(dc, 0, 0, size_, size_, faceDc, 0, 0, SRCCOPY);
+        BitBlt(dc, 0, 0, size_, size_, faceDc.get(), 0, 0, SRCCOPY);
     } else {
         // A scale no face was drawn for (say 110 or 250 %): the nearest one, smoothly resized.
         const int oldMode = SetStretchBltMode(dc, HALFTONE);
         SetBrushOrgEx(dc, 0, 0, nullptr);
-        StretchBlt(dc, 0, 0, size_, size_, faceDc, 0, 0, faceSide_, faceSide_, SRCCOPY);
+        StretchBlt(dc, 0, 0, size_, size_, faceDc.get(), 0, 0, faceSide_, faceSide_, SRCCOPY);
         SetStretchBltMode(dc, oldMode);
     }
-    SelectObject(faceDc, old);
-    DeleteDC(faceDc);
 }
 
 void DialPainter::Clear() {
     if (!layerDc_)
         return;
-    CopyFaceInto(layerDc_);
+    CopyFaceInto(layerDc_.get());
     linesSincePaint_ = false;
 }
 
@@ -185,15 +152,14 @@ void DialPainter::Line(float x1, float y1, float x2, float y2, std::int32_t sett
     if (!layerDc_)
         return;
     const COLORREF colour = ToColorRef(setting);
-    HPEN pen = CreatePen(PS_SOLID, penWidth_, colour);
-    HGDIOBJ old = SelectObject(layerDc_, pen);
-    MoveToEx(layerDc_, ToPixel(x1), ToPixel(y1), nullptr);
-    LineTo(layerDc_, ToPixel(x2), ToPixel(y2));
+    HDC layer = layerDc_.get();
+    const GdiObject<HPEN> pen(CreatePen(PS_SOLID, penWidth_, colour));
+    const SelectedObject selected(layer, pen.get());
+    MoveToEx(layer, ToPixel(x1), ToPixel(y1), nullptr);
+    LineTo(layer, ToPixel(x2), ToPixel(y2));
     // The system leaves out a thin line's last point; the dial's lines include it.
     if (penWidth_ == 1)
-        SetPixel(layerDc_, ToPixel(x2), ToPixel(y2), colour);
-    SelectObject(layerDc_, old);
-    DeleteObject(pen);
+        SetPixel(layer, ToPixel(x2), ToPixel(y2), colour);
     linesSincePaint_ = true;
 }
 
@@ -201,7 +167,7 @@ void DialPainter::Line(float x1, float y1, float x2, float y2, std::int32_t sett
 void DialPainter::SetFace(DialFace face) {
     face_ = face;
     if (layerDc_)
-        CopyFaceInto(layerDc_);
+        CopyFaceInto(layerDc_.get());
     linesSincePaint_ = false;
 }
 
@@ -215,41 +181,36 @@ void DialPainter::PaintLamp(HDC dc) const {
     const int top = scale_.Pixels(kLampTop);
     const int size = scale_.Pixels(kLampSize);
     if (lamp_) {
-        DrawIconEx(dc, left, top, lamp_, size, size, 0, nullptr, DI_NORMAL);
+        DrawIconEx(dc, left, top, lamp_.get(), size, size, 0, nullptr, DI_NORMAL);
         return;
     }
-    HBRUSH red = CreateSolidBrush(RGB(230, 20, 20));
-    HGDIOBJ oldBrush = SelectObject(dc, red);
-    HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
+    const GdiObject<HBRUSH> red(CreateSolidBrush(RGB(230, 20, 20)));
+    const SelectedObject brush(dc, red.get());
+    const SelectedObject pen(dc, GetStockObject(NULL_PEN));
     Ellipse(dc, left, top, left + size + 1, top + size + 1);
-    SelectObject(dc, oldPen);
-    SelectObject(dc, oldBrush);
-    DeleteObject(red);
 }
 
 void DialPainter::Paint(HDC target) {
     if (!layerDc_)
         return;
-    HDC memory = CreateCompatibleDC(target);
-    HBITMAP image = CreateCompatibleBitmap(target, size_, size_);
-    HGDIOBJ oldImage = SelectObject(memory, image);
+    const GdiObject<HBITMAP> image(CreateCompatibleBitmap(target, size_, size_));
+    const MemoryDc memoryDc(CreateCompatibleDC(target));
+    HDC memory = memoryDc.get();
+    const SelectedObject selected(memory, image.get());
     // Without persistence the lines live on screen only: a repaint of its own shows the face alone.
     if (persistent_ || linesSincePaint_)
-        BitBlt(memory, 0, 0, size_, size_, layerDc_, 0, 0, SRCCOPY);
+        BitBlt(memory, 0, 0, size_, size_, layerDc_.get(), 0, 0, SRCCOPY);
     else
         CopyFaceInto(memory);
     if (!persistent_ && linesSincePaint_) {
-        CopyFaceInto(layerDc_);
+        CopyFaceInto(layerDc_.get());
         linesSincePaint_ = false;
     }
     if (lampVisible_)
         PaintLamp(memory);
-    PaintLabel(memory, labels_[0], readoutFont_);
-    PaintLabel(memory, labels_[1], modeFont_);
+    PaintLabel(memory, labels_[0], readoutFont_.get());
+    PaintLabel(memory, labels_[1], modeFont_.get());
     BitBlt(target, 0, 0, size_, size_, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, oldImage);
-    DeleteObject(image);
-    DeleteDC(memory);
 }
 
 }  // namespace dorv

@@ -4,17 +4,18 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
 #include "platform/dial_drawing.h"
 #include "platform/dial_scale.h"
+#include "win32_handles.h"
 
 namespace dorv {
 
-// Owns every GDI object of the dial's picture; they are released in the destructor.
+// Owns every GDI object of the dial's picture.
 class DialPainter {
 public:
     DialPainter() = default;
-    ~DialPainter();
     DialPainter(const DialPainter&) = delete;
     DialPainter& operator=(const DialPainter&) = delete;
 
@@ -38,19 +39,19 @@ public:
 private:
     void CopyFaceInto(HDC dc) const;
     void PaintLamp(HDC dc) const;
-    void Release();
 
     HINSTANCE instance_ = nullptr;
     DialScale scale_;
     int size_ = 0;      // the side in device pixels
     int faceSide_ = 0;  // of the loaded faces, which are stretched only when no size was drawn for this scale
-    std::array<HBITMAP, 4> faces_{};  // meter, meter lit, clock, clock lit
-    HICON lamp_ = nullptr;
-    HFONT readoutFont_ = nullptr;  // asks the Japanese character set, the Western one if that lacks digits
-    HFONT modeFont_ = nullptr;     // the Western one
-    HDC layerDc_ = nullptr;        // the face with the lines drawn since the last clear
-    HBITMAP layer_ = nullptr;
-    HGDIOBJ layerOld_ = nullptr;
+    std::array<GdiObject<HBITMAP>, 4> faces_{};  // meter, meter lit, clock, clock lit
+    IconOwner lamp_;
+    GdiObject<HFONT> readoutFont_;  // asks the Japanese character set, the Western one if that lacks digits
+    GdiObject<HFONT> modeFont_;     // the Western one
+    // The face with the lines drawn since the last clear. Released in reverse: selection, DC, bitmap.
+    GdiObject<HBITMAP> layer_;
+    MemoryDc layerDc_;
+    std::unique_ptr<SelectedObject> layerSelection_;
 
     DialFace face_ = DialFace::Meter;
     int penWidth_ = 1;

@@ -16,11 +16,6 @@
 namespace dorv {
 namespace {
 
-struct BrushDeleter {
-    void operator()(HBRUSH brush) const { DeleteObject(brush); }
-};
-using BrushOwner = std::unique_ptr<std::remove_pointer_t<HBRUSH>, BrushDeleter>;
-
 bool SeeThrough(ControlKind kind) {
     // Static texts and group boxes let the pointer through to the window below them.
     return kind == ControlKind::Label || kind == ControlKind::Icon || kind == ControlKind::Line ||
@@ -65,7 +60,7 @@ void DrawSwatch(const ControlRecord& swatch, const DRAWITEMSTRUCT& item) {
     if (pushed)
         OffsetRect(&face, 1, 1);
     // Only red, green and blue: a high byte would make GDI read a palette index instead.
-    BrushOwner brush(CreateSolidBrush(static_cast<COLORREF>(swatch.value) & 0x00FFFFFFu));
+    const GdiObject<HBRUSH> brush(CreateSolidBrush(static_cast<COLORREF>(swatch.value) & 0x00FFFFFFu));
     if (brush)
         FillRect(item.hDC, &face, brush.get());
     if (item.itemState & ODS_FOCUS) {

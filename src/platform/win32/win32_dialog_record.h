@@ -10,13 +10,11 @@
 #include <vector>
 
 #include "platform/dialogs.h"
+#include "win32_handles.h"
 
 namespace dorv {
 
-struct FontDeleter {
-    void operator()(HFONT font) const { DeleteObject(font); }
-};
-using FontOwner = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
+using FontOwner = GdiObject<HFONT>;
 
 // Controls get window ids from here on, by their place in the table: the dialog manager's IDOK and IDCANCEL
 // (Enter and Esc) can then never be mistaken for a control of the table.

@@ -43,10 +43,8 @@ int Scale(int twips, int dpi) {
 }
 
 int ScreenDpi(int axis) {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, axis) : 0;
-    if (screen)
-        ReleaseDC(nullptr, screen);
+    const WindowDc screen;
+    const int dpi = screen ? GetDeviceCaps(screen.get(), axis) : 0;
     return dpi > 0 ? dpi : 96;
 }
 
@@ -343,17 +341,17 @@ void Win32Dialogs::FitCaption(DialogRecord& dialog, int index) {
     if ((!box && kind != ControlKind::Label && kind != ControlKind::Link) || IsComposedLabel(control.spec))
         return;
     const RECT& place = control.place;
-    HDC dc = GetDC(control.hwnd);
-    if (!dc)
-        return;
-    const HGDIOBJ old = SelectObject(dc, control.font);
     TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    const std::wstring caption = Widen(control.text);
     RECT text{};
-    DrawTextW(dc, caption.c_str(), -1, &text, DT_CALCRECT | DT_SINGLELINE);
-    SelectObject(dc, old);
-    ReleaseDC(control.hwnd, dc);
+    {
+        const WindowDc dc(control.hwnd);
+        if (!dc)
+            return;
+        const SelectedObject font(dc.get(), control.font);
+        GetTextMetricsW(dc.get(), &metrics);
+        const std::wstring caption = Widen(control.text);
+        DrawTextW(dc.get(), caption.c_str(), -1, &text, DT_CALCRECT | DT_SINGLELINE);
+    }
     const LONG tall = place.bottom - place.top;
     if (2 * tall >= 3 * metrics.tmHeight) {
         // Room for more lines: the caption wraps inside the table's place, each line whole.
