@@ -93,8 +93,6 @@ protected:
         HRGN circle = CreateEllipticRgn(0, 0, kDialSize, kDialSize);
         EXPECT_EQ(CombineRgn(circle, circle, region, RGN_XOR), NULLREGION);
         DeleteObject(circle);
-        EXPECT_TRUE(PtInRegion(region, kDialSize / 2, kDialSize / 2));
-        EXPECT_FALSE(PtInRegion(region, 2, 2));
         DeleteObject(region);
     }
 };
