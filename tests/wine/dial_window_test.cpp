@@ -42,12 +42,6 @@ constexpr char kDefaultColorAndEtc[] =
     "meter_move_flg=0\r\n"
     "adjusted_flg=1\r\n";
 
-constexpr char kDefaultMovement[] =
-    "[Movement]\r\n"
-    "Move_quantity=5\r\n"
-    "Watch_time=160\r\n"
-    "Warning=85\r\n";
-
 const std::string kFirstRunFile = std::string(
                                       "[Coordinates]\r\n"
                                       "Left=0\r\n"
@@ -65,13 +59,17 @@ const std::string kFirstRunFile = std::string(
                                       "Hide_Meter=0\r\n"
                                       "Zanzo_view=0\r\n"
                                       "Zanzo_max=2\r\n"
-                                      "English=0\r\n") +
-                                  kDefaultMovement + kDefaultColorAndEtc;
+                                      "English=0\r\n"
+                                      "[Movement]\r\n"
+                                      "Move_quantity=5\r\n"
+                                      "Watch_time=160\r\n"
+                                      "Warning=85\r\n") +
+                                  kDefaultColorAndEtc;
 
 class DialWindowTest : public WineDialTest {
 protected:
-    // Borderless, titled, 100 x 100 at the place given and clipped to a circle.
-    static void ExpectDialShape(HWND dial, int x, int y) {
+    // Borderless, titled, side x side at the place given and clipped to a circle.
+    static void ExpectDialShape(HWND dial, int x, int y, int side = kDialSize) {
         const auto style = static_cast<DWORD>(GetWindowLongW(dial, GWL_STYLE));
         EXPECT_NE(style & WS_POPUP, 0u);
         EXPECT_EQ(style & (WS_CAPTION | WS_THICKFRAME | WS_SYSMENU), 0u) << std::hex << style;
@@ -84,13 +82,13 @@ protected:
         ASSERT_TRUE(GetWindowRect(dial, &rect));
         EXPECT_EQ(rect.left, x);
         EXPECT_EQ(rect.top, y);
-        EXPECT_EQ(rect.right - rect.left, kDialSize);
-        EXPECT_EQ(rect.bottom - rect.top, kDialSize);
+        EXPECT_EQ(rect.right - rect.left, side);
+        EXPECT_EQ(rect.bottom - rect.top, side);
 
         HRGN region = CreateRectRgn(0, 0, 0, 0);
         EXPECT_EQ(GetWindowRgn(dial, region), COMPLEXREGION);
         // The very circle the dial is drawn in, compared as point sets: Wine returns its own split into rectangles.
-        HRGN circle = CreateEllipticRgn(0, 0, kDialSize, kDialSize);
+        HRGN circle = CreateEllipticRgn(0, 0, side, side);
         EXPECT_EQ(CombineRgn(circle, circle, region, RGN_XOR), NULLREGION);
         DeleteObject(circle);
         DeleteObject(region);
@@ -186,18 +184,9 @@ TEST_F(DialWindowTest, EachDisplayScaleGetsItsOwnSizeAndTheSamePlaceInTwips) {
         ASSERT_TRUE(dial);
         const int side = MulDiv(100, dpi, 96);
         const int at = MulDiv(1500, dpi, 1440);
+        ExpectDialShape(dial, at, at, side);
         RECT rect{};
-        ASSERT_TRUE(GetWindowRect(dial, &rect));
-        EXPECT_EQ(rect.left, at);
-        EXPECT_EQ(rect.top, at);
-        EXPECT_EQ(rect.right - rect.left, side);
-        EXPECT_EQ(rect.bottom - rect.top, side);
-        HRGN region = CreateRectRgn(0, 0, 0, 0);
-        HRGN circle = CreateEllipticRgn(0, 0, side, side);
-        EXPECT_EQ(GetWindowRgn(dial, region), COMPLEXREGION);
-        EXPECT_EQ(CombineRgn(circle, circle, region, RGN_XOR), NULLREGION);
-        DeleteObject(circle);
-        DeleteObject(region);
+        GetWindowRect(dial, &rect);
 
         // The needle (Needle_color 230: red) along the load's direction at a few scaled radii, and the readout's
         // light grey text in its scaled box, which lies inside the dial.
@@ -302,37 +291,6 @@ TEST_F(DialWindowTest, HandEditedFileIsPulledOnScreenAndRewrittenInPlace) {
                                  "Move_quantity=5\r\n"
                                  "Warning=85\r\n" +
                                  kDefaultColorAndEtc;
-    EXPECT_EQ(ReadBytes(Ini()), expected);
-}
-
-TEST_F(DialWindowTest, HiddenMeterStaysHiddenAndStillSavesOnClose) {
-    WriteBytes(Ini(), "[View]\r\nHide_Meter=1\r\n");
-    Launch();
-    ASSERT_FALSE(HasFatalFailure());
-    HWND dial = FindDial();
-    ASSERT_TRUE(dial);
-    EXPECT_FALSE(WaitUntil([&] { return IsWindowVisible(dial) != FALSE; }, 2000)) << "hidden dial was shown";
-    CloseAndWait(dial);
-
-    const std::string expected = std::string(
-                                     "[View]\r\n"
-                                     "Hide_Meter=1\r\n"
-                                     "Transparency=255\r\n"
-                                     "Mouse_Cancel=0\r\n"
-                                     "Top_view=0\r\n"
-                                     "Needle=2\r\n"
-                                     "Needle_type=1\r\n"
-                                     "Label_view=0\r\n"
-                                     "Mode_view=0\r\n"
-                                     "Icon_view=0\r\n"
-                                     "Zanzo_view=0\r\n"
-                                     "Zanzo_max=2\r\n"
-                                     "English=0\r\n"
-                                     "[Coordinates]\r\n"
-                                     "Left=0\r\n"
-                                     "Top=0\r\n"
-                                     "Center=50\r\n") +
-                                 kDefaultMovement + kDefaultColorAndEtc;
     EXPECT_EQ(ReadBytes(Ini()), expected);
 }
 
