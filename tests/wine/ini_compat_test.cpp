@@ -136,6 +136,7 @@ TEST_F(IniCompatTest, FullSettingsFromNoFile) {
 }
 
 TEST_F(IniCompatTest, HandEditedFiles) {
+    const char zeros[] = "[S]\r\nk=ab\0cd\r\nq=\"x\0y\"\r\nn\0m=2\r\n[Z\0z]\r\nw=1\r\n";
     const std::string tricky =
         "; top comment\n\nTop = before any section  \n[ Coordinates ]\n  Left = 10  \n; note = with eq\n"
         "loose line\n\n\n[View]   \nSize=3\r\nQuoted=\"a b\"\nSingle='x'\nOpen=\"abc'\nLone=\"\nBlank=\"\"\n"
@@ -173,15 +174,6 @@ TEST_F(IniCompatTest, HandEditedFiles) {
          "[L]\nq1=\"" + std::string(1022, 'b') + "\"\nq2=\"" + std::string(1023, 'c') + "\"\nq3=\"" +
              std::string(1024, 'd') + "\"\n",
          {W("L", "long", std::string(2000, 'a')), R("L", "long"), R("L", "q1"), R("L", "q2"), R("L", "q3")}},
-    };
-    for (const Scenario& scenario : scenarios) {
-        Run(scenario);
-    }
-}
-
-TEST_F(IniCompatTest, QuotesAndZeros) {
-    const char zeros[] = "[S]\r\nk=ab\0cd\r\nq=\"x\0y\"\r\nn\0m=2\r\n[Z\0z]\r\nw=1\r\n";
-    const std::vector<Scenario> scenarios = {
         // The program wraps a text with outer quotes or blanks in one more pair, which the reader removes.
         {"quoted texts",
          std::nullopt,
