@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -17,10 +16,7 @@ using test::FakeMeter;
 using test::StartMeter;
 
 std::vector<std::string> Lines(const std::vector<std::string>& drawing) {
-    std::vector<std::string> lines;
-    std::copy_if(drawing.begin(), drawing.end(), std::back_inserter(lines),
-                 [](const std::string& call) { return call.rfind("line ", 0) == 0; });
-    return lines;
+    return test::Starting(drawing, "line ");
 }
 
 // The design space mapped onto each monitor: the window, its region, the needle's tip and hub, the clock's

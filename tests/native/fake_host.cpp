@@ -174,8 +174,6 @@ bool FakeHost::DeleteTrayIcon(WindowHandle) {
 int FakeHost::TrackPopup(WindowHandle, const std::vector<MenuItemView>& items) {
     popups.push_back(items);
     log.push_back("popup");
-    if (onPopup)
-        onPopup();
     if (menuChoices.empty())
         return 0;
     int choice = menuChoices.front();
@@ -185,8 +183,6 @@ int FakeHost::TrackPopup(WindowHandle, const std::vector<MenuItemView>& items) {
 
 void FakeHost::ShowMessage(WindowHandle, const std::string& title, const std::string& text, MessageIcon icon) {
     messages.push_back(title + "|" + text + "|" + std::to_string(static_cast<int>(icon)));
-    if (onMessage)
-        onMessage();
 }
 
 void FakeHost::ShowHelp(WindowHandle, const std::string& file, const std::string& topic) {
@@ -376,6 +372,14 @@ std::string Joined(const std::vector<std::string>& log) {
     for (const std::string& entry : log)
         text += entry + ";";
     return text;
+}
+
+std::vector<std::string> Starting(const std::vector<std::string>& log, const std::string& prefix) {
+    std::vector<std::string> found;
+    for (const std::string& entry : log)
+        if (entry.rfind(prefix, 0) == 0)
+            found.push_back(entry);
+    return found;
 }
 
 void StartMeter(FakeMeter& meter, const std::vector<const char*>& lines) {

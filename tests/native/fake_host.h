@@ -52,7 +52,7 @@ public:
     int SetWindowStacking(WindowHandle window, bool topmost) override;
     void AttachEllipticRegion(WindowHandle window, int left, int top, int right, int bottom) override;
     void MakeLayered(WindowHandle window, std::uint8_t alpha) override;
-    void InvalidateWindow(WindowHandle) override { ++invalidations; }
+    void InvalidateWindow(WindowHandle) override {}
     PixelSize PrimaryScreenSize() override { return screen; }
     int WindowDpi(WindowHandle) override { return dpi; }
     void Beep() override;
@@ -93,7 +93,7 @@ public:
     MemoryStatus QueryMemoryStatus() override { return memory; }
     LocalTime CurrentLocalTime() override { return time; }
     std::string DecimalSymbol() override { return decimalSymbol; }
-    std::string ThousandsSeparator() override { return thousandsSeparator; }
+    std::string ThousandsSeparator() override { return ","; }
     std::uint64_t TickCount() override { return tickMs; }
     std::string FormatTimeOfDay(const LocalTime& time) override;
 
@@ -138,7 +138,6 @@ public:
     MemoryStatus memory{1000, 1000, 1000, 1000};
     LocalTime time{12, 0, 0};
     std::string decimalSymbol = ".";
-    std::string thousandsSeparator = ",";
     std::uint64_t tickMs = 0;
     OsVersionInfo version{true, 2, 10, 0};
     std::deque<double> cpuReadings;
@@ -162,7 +161,6 @@ public:
     std::vector<std::string> iniReads;   // "Section/Key" per read
     std::vector<std::string> iniWrites;  // "Section/Key=value" per write, the value as the core passed it
     int beeps = 0;
-    int invalidations = 0;
     std::vector<std::string>
         drawing;  // "clear", "line 50.00,50.00-50.00,90.00 230", "pen 2", "face 1", "scale 144", ...
     std::map<DialLabelId, LabelView> labels;
@@ -173,8 +171,6 @@ public:
     bool queryOpen = false;
     // Runs inside a pump pass, to model messages arriving there.
     std::function<void()> onPump;
-    // Runs while the popup is open (ticks keep coming inside its modal loop).
-    std::function<void()> onPopup;
 
     // Tray, menu, help and questions.
     bool shellReady = true;  // false: every add fails, as before the shell starts
@@ -186,7 +182,6 @@ public:
     std::deque<bool> answers;  // AskYesNo's answers; No when empty
     std::vector<std::string> questions;
     std::vector<std::string> messages;
-    std::function<void()> onMessage;  // runs while a message box is open (timers keep ticking)
     FakeDialogs dialogs;
     FakeShell shell;
     std::vector<std::string> helpShown;  // "Dorvanix.chm" or "Dorvanix.chm::/html/..."
@@ -197,6 +192,8 @@ public:
 std::string CrLfLines(std::initializer_list<const char*> lines);
 // The entries of a log, each closed by a semicolon, to compare an order in one line.
 std::string Joined(const std::vector<std::string>& log);
+// The entries of a log that start with this prefix ("line ", "lamp", "add").
+std::vector<std::string> Starting(const std::vector<std::string>& log, const std::string& prefix);
 
 }  // namespace dorv::test
 

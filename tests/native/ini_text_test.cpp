@@ -6,7 +6,6 @@
 #include <sstream>
 #include <string>
 #include <system_error>
-#include <utility>
 #include <vector>
 
 #include "settings/ini_text.h"
@@ -150,16 +149,6 @@ TEST(IniTextWrite, ProducesTheSystemLayout) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Apply(c.before, c.writes), c.expected) << c.what;
-    }
-}
-
-TEST(IniTextWrite, ValuesReadBackAsWritten) {
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"0", "0"}, {" 255", "255"}, {"True ", "True"}, {"-1", "-1"}, {"", ""}, {"a = b", "a = b"}, {"'q'", "q"},
-    };
-    for (const auto& [value, expected] : cases) {
-        const std::string text = IniTextWrite("[Old]\nk=x\n", "New", "k", value);
-        EXPECT_EQ(IniTextRead(text, "new", "K"), expected) << value;
     }
 }
 

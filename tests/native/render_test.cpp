@@ -31,13 +31,6 @@ std::vector<std::string> Texts(const std::vector<RoleLine>& lines) {
     return texts;
 }
 
-std::vector<std::string> Lines(const std::vector<std::string>& drawing) {
-    std::vector<std::string> lines;
-    std::copy_if(drawing.begin(), drawing.end(), std::back_inserter(lines),
-                 [](const std::string& call) { return call.rfind("line ", 0) == 0; });
-    return lines;
-}
-
 TEST(NeedleGeometry, PointsAlongTheSweep) {
     struct Case {
         double value;
@@ -101,12 +94,9 @@ TEST(DrawNeedle, FullTrailIsThirtySixLinesOldestFirst) {
     const std::vector<std::string>& calls = m.host.drawing;
     EXPECT_EQ(calls.front(), "clear");
     EXPECT_EQ(std::count(calls.begin(), calls.end(), "clear"), 1);
-    EXPECT_EQ(Lines(calls).size(), 36u);
+    EXPECT_EQ(test::Starting(calls, "line ").size(), 36u);
     // Each needle ends with the lamp: the five afterimages 10..50 first, the needle at 60 last.
-    std::vector<std::string> lamps;
-    std::copy_if(calls.begin(), calls.end(), std::back_inserter(lamps),
-                 [](const std::string& call) { return call.rfind("lamp", 0) == 0; });
-    EXPECT_EQ(lamps, (std::vector<std::string>{"lamp off", "lamp off", "lamp off", "lamp on", "lamp on", "lamp on"}));
+    EXPECT_EQ(test::Starting(calls, "lamp"), (std::vector<std::string>{"lamp off", "lamp off", "lamp off", "lamp on", "lamp on", "lamp on"}));
     EXPECT_EQ(calls[3],
               "line " + Text(NeedleLines(10, 50, 1)[2]) + " " + std::to_string(m.app.afterimageColours.centreLine));
     EXPECT_EQ(calls[calls.size() - 2].substr(0, 5), "line ");
@@ -116,10 +106,10 @@ TEST(Colours, DarkeningTakesAFixedHundredFromEachComponent) {
     struct Case {
         Colour in, out;
     } cases[] = {
-        {Rgb(192, 192, 192), Rgb(92, 92, 92)}, {Rgb(0, 200, 255), Rgb(0, 100, 155)},
-        {Rgb(100, 100, 100), Rgb(0, 0, 0)},    {Rgb(128, 200, 128), Rgb(28, 100, 28)},
-        {Rgb(230, 0, 0), Rgb(130, 0, 0)},      {Rgb(255, 10, 10), Rgb(155, 0, 0)},
-        {Rgb(180, 10, 10), Rgb(80, 0, 0)},     {Rgb(110, 110, 110), Rgb(10, 10, 10)},
+        {Rgb(0, 200, 255), Rgb(0, 100, 155)},
+        {Rgb(100, 100, 100), Rgb(0, 0, 0)},
+        {Rgb(128, 200, 128), Rgb(28, 100, 28)},
+        {Rgb(255, 10, 10), Rgb(155, 0, 0)},
     };
     for (const Case& c : cases)
         EXPECT_EQ(DarkenColour(c.in), c.out) << c.in;
@@ -195,7 +185,7 @@ TEST(DrawClock, LeavesThePenWideForLaterNeedles) {
     m.host.drawing.clear();
     SampleTick(m.app);
     EXPECT_EQ(std::count(m.host.drawing.begin(), m.host.drawing.end(), "pen 1"), 0);
-    EXPECT_FALSE(Lines(m.host.drawing).empty());
+    EXPECT_FALSE(test::Starting(m.host.drawing, "line ").empty());
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -270,15 +269,14 @@ TEST(SettingsApply, PushesEachChangeIntoTheMeter) {
     EXPECT_TRUE(s.m.app.meter.persistentDrawing);
     EXPECT_TRUE(s.m.app.menu.Item(MenuItemId::MNU_M_P).checked);
     EXPECT_DOUBLE_EQ(s.m.app.ShownValue, 12 + (50 - 12) / 5.0);  // one step from the tick's 12 toward 50
-    EXPECT_NE(std::find(s.m.host.drawing.begin(), s.m.host.drawing.end(), "lamp off"), s.m.host.drawing.end());
+    EXPECT_FALSE(test::Starting(s.m.host.drawing, "lamp off").empty());
     EXPECT_TRUE(s.m.host.iniWrites.empty());  // meter.ini waits for the exit
     EXPECT_NE(s.m.app.settingFrm.window, nullptr);
 
     // Applying again leaves the standing icon alone instead of retrying a refused add.
     s.m.host.trayLog.clear();
     s.Click(Command1_1);
-    EXPECT_TRUE(std::none_of(s.m.host.trayLog.begin(), s.m.host.trayLog.end(),
-                             [](const std::string& e) { return e.rfind("add", 0) == 0; }));
+    EXPECT_TRUE(test::Starting(s.m.host.trayLog, "add").empty());
     EXPECT_EQ(s.m.host.TimerInterval(TimerId::TrayRetry), 0);
     s.Click(Check5);
     s.Click(Command1_1);
