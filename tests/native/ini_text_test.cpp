@@ -25,7 +25,8 @@ struct ReadCase {
 const std::string kHandEdited =
     "; top comment\n\nTop = before any section  \n[ Coordinates ]\n  Left = 10  \n; note = with eq\n"
     "loose line\n\n\n[View]   \nSize=3\r\nQuoted=\"a b\"\nSingle='x'\nOpen=\"abc'\nLone=\"\nBlank=\"\"\n"
-    "Inner=\"a\"b\"\nEq = a = b\n[Dup]\nk=1\nk=2\n[dup]\nk=3\nonly2=9\n[Misc]\n=x\n=y\nr=1\rs=2\r\r\nz\t=\t\x1a 3 \x1a\n"
+    "Inner=\"a\"b\"\nEq = a = b\n[Dup]\nk=1\nk=2\n[dup]\nk=3\nonly2=9\n[Misc]\n=x\n=y\nr=1\rs=2\r\r\nz\t=\t\x1a 3 "
+    "\x1a\n"
     "[Hdr] junk\nh=1\n[bad\n[ ]\ne=1\n[a]b]\nk=2\n[Sec\xC4]\nk=1";
 
 // The system reads and writes names and values as C strings.

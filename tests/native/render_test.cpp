@@ -96,7 +96,8 @@ TEST(DrawNeedle, FullTrailIsThirtySixLinesOldestFirst) {
     EXPECT_EQ(std::count(calls.begin(), calls.end(), "clear"), 1);
     EXPECT_EQ(test::Starting(calls, "line ").size(), 36u);
     // Each needle ends with the lamp: the five afterimages 10..50 first, the needle at 60 last.
-    EXPECT_EQ(test::Starting(calls, "lamp"), (std::vector<std::string>{"lamp off", "lamp off", "lamp off", "lamp on", "lamp on", "lamp on"}));
+    EXPECT_EQ(test::Starting(calls, "lamp"),
+              (std::vector<std::string>{"lamp off", "lamp off", "lamp off", "lamp on", "lamp on", "lamp on"}));
     EXPECT_EQ(calls[3],
               "line " + Text(NeedleLines(10, 50, 1)[2]) + " " + std::to_string(m.app.afterimageColours.centreLine));
     EXPECT_EQ(calls[calls.size() - 2].substr(0, 5), "line ");
