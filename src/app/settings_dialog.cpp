@@ -145,7 +145,7 @@ void OpenSettingsDialog(MeterApp& app) {
         dialogs.ShowDialog(app.settingFrm.window);
         return;
     }
-    WindowHandle window = dialogs.CreateDialogWindow(SettingsDialogSpec(app.settings.English));
+    WindowHandle window = dialogs.CreateDialogWindow(SettingsDialogLayout(app.settings.English));
     if (!window)
         return;
     app.settingFrm.window = window;

@@ -29,7 +29,7 @@ enum class ControlKind {
 
 enum class ButtonRole { None, Default, Cancel };  // Enter presses the default button, Esc the cancel one
 
-struct FontSpec {
+struct FontStyle {
     std::string face;  // empty: the dialog's own font
     double points = 0;
     int charset = 1;  // 0 Western, 1 the system's default, 128 Japanese
@@ -47,7 +47,7 @@ struct SliderRange {
     int tickSpacing = 1;  // a tick at every multiple, counted from the minimum
 };
 
-struct ControlSpec {
+struct ControlLayout {
     int id = 0;      // unique in the dialog, never 0
     int parent = 0;  // 0: the dialog; else the id of a Page or Frame, which must come earlier in the table
     ControlKind kind = ControlKind::Label;
@@ -57,17 +57,17 @@ struct ControlSpec {
     int y = 0;
     int width = 0;
     int height = 0;
-    FontSpec font;
+    FontStyle font;
     SliderRange slider;  // Slider only
     ButtonRole role = ButtonRole::None;
     int group = 0;  // OptionButton: buttons of one group exclude each other
 };
 
-struct DialogSpec {
+struct DialogLayout {
     std::string title;
     int width = 0;  // outer size in twips
     int height = 0;
-    std::vector<ControlSpec> controls;  // creation order, which is also the Tab order
+    std::vector<ControlLayout> controls;  // creation order, which is also the Tab order
 };
 
 enum class DialogEvent {
@@ -82,7 +82,7 @@ public:
     virtual ~Dialogs() = default;
 
     // Builds the dialog and all its controls hidden, every control enabled and visible. Returns null on failure.
-    virtual WindowHandle CreateDialogWindow(const DialogSpec& spec) = 0;
+    virtual WindowHandle CreateDialogWindow(const DialogLayout& layout) = 0;
     // Shows the dialog, brings it to the front and gives it the focus.
     virtual void ShowDialog(WindowHandle dialog) = 0;
     virtual void DestroyDialog(WindowHandle dialog) = 0;

@@ -35,8 +35,8 @@ TEST(AboutBox, LoadsWithTheShadowedTitleAndAnEmptyReportUntilTheFirstTick) {
     WindowHandle box = OpenBox(m, {"[View]", "Top_view=1"});
     ASSERT_NE(box, nullptr);
     test::FakeDialog& d = m.host.dialogs.Dialog(box);
-    const ControlSpec& front = d.controls.at(lblTitle_1).spec;
-    const ControlSpec& shadow = d.controls.at(lblTitle_0).spec;
+    const ControlLayout& front = d.controls.at(lblTitle_1).layout;
+    const ControlLayout& shadow = d.controls.at(lblTitle_0).layout;
     EXPECT_EQ(front.x - shadow.x, -30);
     EXPECT_EQ(front.y - shadow.y, -20);
     EXPECT_TRUE(d.shown);

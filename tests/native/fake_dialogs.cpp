@@ -8,17 +8,17 @@
 
 namespace dorv::test {
 
-WindowHandle FakeDialogs::CreateDialogWindow(const DialogSpec& spec) {
+WindowHandle FakeDialogs::CreateDialogWindow(const DialogLayout& layout) {
     auto handle = reinterpret_cast<WindowHandle>(nextHandle_++);
     FakeDialog& dialog = open[handle];
-    dialog.spec = spec;
-    for (const ControlSpec& control : spec.controls) {
+    dialog.layout = layout;
+    for (const ControlLayout& control : layout.controls) {
         if (control.id == 0 || dialog.controls.count(control.id) != 0)
             throw std::logic_error("control id 0 or repeated: " + std::to_string(control.id));
         if (control.parent != 0 && dialog.controls.count(control.parent) == 0)
             throw std::logic_error("parent not built before its child: " + std::to_string(control.id));
         FakeControl& fake = dialog.controls[control.id];
-        fake.spec = control;
+        fake.layout = control;
         fake.text = control.caption;
         if (control.kind == ControlKind::Slider)
             fake.value = control.slider.minimum;
@@ -55,10 +55,10 @@ FakeControl& FakeDialogs::Control(WindowHandle dialog, int id) {
 
 void FakeDialogs::SetValue(WindowHandle dialog, int id, int value) {
     FakeControl& control = Control(dialog, id);
-    switch (control.spec.kind) {
+    switch (control.layout.kind) {
         case ControlKind::Slider:
             // The track bar holds its value within its range, as the real one does.
-            value = std::max(control.spec.slider.minimum, std::min(control.spec.slider.maximum, value));
+            value = std::max(control.layout.slider.minimum, std::min(control.layout.slider.maximum, value));
             break;
         case ControlKind::TimePicker:
             if (value < 0 || value >= 24 * 60)
@@ -67,7 +67,7 @@ void FakeDialogs::SetValue(WindowHandle dialog, int id, int value) {
         case ControlKind::OptionButton:
             if (value != 0) {
                 for (auto& [otherId, other] : Dialog(dialog).controls)
-                    if (other.spec.kind == ControlKind::OptionButton && other.spec.group == control.spec.group)
+                    if (other.layout.kind == ControlKind::OptionButton && other.layout.group == control.layout.group)
                         other.value = 0;
             }
             value = value != 0 ? 1 : 0;
@@ -116,9 +116,9 @@ void FakeDialogs::Click(MeterApp& app, WindowHandle dialog, int id) {
     FakeControl& control = Control(dialog, id);
     if (!control.enabled)
         throw std::logic_error("click on a disabled control: " + std::to_string(id));
-    if (control.spec.kind == ControlKind::CheckBox)
+    if (control.layout.kind == ControlKind::CheckBox)
         control.value = control.value == 1 ? 0 : 1;
-    else if (control.spec.kind == ControlKind::OptionButton)
+    else if (control.layout.kind == ControlKind::OptionButton)
         SetValue(dialog, id, 1);
     OnDialogEvent(app, dialog, id, DialogEvent::Clicked);
 }

@@ -18,7 +18,7 @@ struct MeterApp;
 namespace dorv::test {
 
 struct FakeControl {
-    ControlSpec spec;
+    ControlLayout layout;
     int value = 0;
     std::string text;  // starts as the caption
     bool enabled = true;
@@ -27,7 +27,7 @@ struct FakeControl {
 };
 
 struct FakeDialog {
-    DialogSpec spec;
+    DialogLayout layout;
     std::map<int, FakeControl> controls;
     bool shown = false;
     bool topmost = false;
@@ -36,7 +36,7 @@ struct FakeDialog {
 
 class FakeDialogs : public Dialogs {
 public:
-    WindowHandle CreateDialogWindow(const DialogSpec& spec) override;
+    WindowHandle CreateDialogWindow(const DialogLayout& layout) override;
     void ShowDialog(WindowHandle dialog) override;
     void DestroyDialog(WindowHandle dialog) override;
     void SetValue(WindowHandle dialog, int id, int value) override;

@@ -141,7 +141,7 @@ TEST(SettingsDialog, OpensFromTheSettings) {
 
 TEST(SettingsDialog, OneInstanceBuiltWithItsTitleAndFirstPage) {
     Session s({"[View]", "English=1"});
-    EXPECT_EQ(s.m.host.dialogs.Dialog(s.w).spec.title, "Option");
+    EXPECT_EQ(s.m.host.dialogs.Dialog(s.w).layout.title, "Option");
     OnTrayCallback(s.m.app, TrayMouseEvent::LeftDoubleClick);  // a second request brings the same dialog forward
     EXPECT_EQ(s.m.host.dialogs.created, 1);
     EXPECT_EQ(s.m.host.dialogs.Dialog(s.w).showCount, 2);

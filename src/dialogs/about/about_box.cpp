@@ -91,7 +91,7 @@ void OpenAboutBox(MeterApp& app) {
     Dialogs& dialogs = app.platform.dialogs;
     if (!app.aboutFrm.window) {
         const WindowHandle box =
-            dialogs.CreateDialogWindow(AboutBoxSpec(app.settings.English == 1, VersionText(ThisProgramVersion())));
+            dialogs.CreateDialogWindow(AboutBoxLayout(app.settings.English == 1, VersionText(ThisProgramVersion())));
         if (!box)
             return;
         app.aboutFrm.window = box;

@@ -18,14 +18,14 @@ constexpr int kShadowDy = -20;
 constexpr int kButtonTop = 4560;
 constexpr int kButtonHeight = 420;
 
-const FontSpec kTitleFont{"Comic Sans MS", 20, 0, true, 0x602000};        // dark blue
-const FontSpec kTitleShadowFont{"Comic Sans MS", 20, 0, true, 0xA0A0A0};  // grey
-const FontSpec kVersionFont{"Comic Sans MS", 10, 0, false};
-const FontSpec kReportFont{"ＭＳ ゴシック", 9, 128, false};
-const FontSpec kLinkFont{"MS UI Gothic", 9, 128, false};
+const FontStyle kTitleFont{"Comic Sans MS", 20, 0, true, 0x602000};        // dark blue
+const FontStyle kTitleShadowFont{"Comic Sans MS", 20, 0, true, 0xA0A0A0};  // grey
+const FontStyle kVersionFont{"Comic Sans MS", 10, 0, false};
+const FontStyle kReportFont{"ＭＳ ゴシック", 9, 128, false};
+const FontStyle kLinkFont{"MS UI Gothic", 9, 128, false};
 
-ControlSpec Control(int id, ControlKind kind, std::string caption, int x, int y, int width, int height) {
-    ControlSpec control;
+ControlLayout Control(int id, ControlKind kind, std::string caption, int x, int y, int width, int height) {
+    ControlLayout control;
     control.id = id;
     control.kind = kind;
     control.caption = std::move(caption);
@@ -36,25 +36,25 @@ ControlSpec Control(int id, ControlKind kind, std::string caption, int x, int y,
     return control;
 }
 
-ControlSpec WithFont(ControlSpec control, const FontSpec& font) {
+ControlLayout WithFont(ControlLayout control, const FontStyle& font) {
     control.font = font;
     return control;
 }
 
-ControlSpec WithRole(ControlSpec control, ButtonRole role) {
+ControlLayout WithRole(ControlLayout control, ButtonRole role) {
     control.role = role;
     return control;
 }
 
 }  // namespace
 
-DialogSpec AboutBoxSpec(bool english, const std::string& versionText) {
+DialogLayout AboutBoxLayout(bool english, const std::string& versionText) {
     const std::string title = kMeterTitle;
-    DialogSpec spec;
-    spec.title = english ? "About " + title : title + "のバージョン情報";
-    spec.width = 6750;
-    spec.height = 5700;
-    spec.controls = {
+    DialogLayout layout;
+    layout.title = english ? "About " + title : title + "のバージョン情報";
+    layout.width = 6750;
+    layout.height = 5700;
+    layout.controls = {
         Control(picIcon, ControlKind::Icon, "", kMargin, kMargin, 480, 480),
         // The shadow first: the title drawn later lies over it, up and to the left.
         WithFont(Control(lblTitle_0, ControlKind::Label, title, kTitleLeft, kTitleTop, 3600, 600), kTitleShadowFont),
@@ -71,7 +71,7 @@ DialogSpec AboutBoxSpec(bool english, const std::string& versionText) {
                 kButtonHeight),
         WithRole(Control(cmdOK, ControlKind::Button, "OK", 5100, kButtonTop, 1320, kButtonHeight), ButtonRole::Default),
     };
-    return spec;
+    return layout;
 }
 
 }  // namespace dorv

@@ -21,6 +21,6 @@ enum AboutControlId : int {
 };
 
 // The box as built at load, in the language of `English` = 1 or Japanese.
-DialogSpec AboutBoxSpec(bool english, const std::string& versionText);
+DialogLayout AboutBoxLayout(bool english, const std::string& versionText);
 
 }  // namespace dorv

@@ -42,7 +42,7 @@ SettingControlRow Option(SettingControl id,
     return row;
 }
 
-SettingControlRow WithFont(SettingControlRow row, FontSpec font) {
+SettingControlRow WithFont(SettingControlRow row, FontStyle font) {
     row.font = font;
     return row;
 }
@@ -57,8 +57,8 @@ SettingControlRow OnPage(SettingControlRow row, SettingControl page) {
     return row;
 }
 
-const FontSpec kScaleFont{"ＭＳ ゴシック", 9, 128, false};
-const FontSpec kReadoutFont{"Comic Sans MS", 8.25, 1, false};
+const FontStyle kScaleFont{"ＭＳ ゴシック", 9, 128, false};
+const FontStyle kReadoutFont{"Comic Sans MS", 8.25, 1, false};
 constexpr const char* kU = kUnchanged;
 
 // Places in twips: page controls from their page's corner, frame children from their frame's.
@@ -213,17 +213,17 @@ const SettingControlRow& SettingControlRowOf(SettingControl id) {
     return kRows[static_cast<std::size_t>(id - 1)];
 }
 
-DialogSpec SettingsDialogSpec(int english) {
+DialogLayout SettingsDialogLayout(int english) {
     const bool en = english == 1;
-    DialogSpec spec{en ? "Option" : kSettingsTitleJapanese, kDialogWidth, kDialogHeight, {}};
+    DialogLayout layout{en ? "Option" : kSettingsTitleJapanese, kDialogWidth, kDialogHeight, {}};
     for (const SettingControlRow& row : kRows) {
         const char* caption = row.japanese;
         if (en && row.english != kUnchanged)
             caption = row.english;
-        spec.controls.push_back(ControlSpec{row.id, row.parent, row.kind, caption ? caption : "", row.x, row.y,
-                                            row.width, row.height, row.font, row.slider, row.role, row.group});
+        layout.controls.push_back(ControlLayout{row.id, row.parent, row.kind, caption ? caption : "", row.x, row.y,
+                                                row.width, row.height, row.font, row.slider, row.role, row.group});
     }
-    return spec;
+    return layout;
 }
 
 SettingControl PageControl(int index) {

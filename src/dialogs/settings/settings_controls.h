@@ -102,7 +102,7 @@ struct SettingControlRow {
     const char* english;   // null: no caption; kUnchanged: the Japanese one
     int x, y, width, height;
     SliderRange slider;
-    FontSpec font;
+    FontStyle font;
     ButtonRole role;
     int group;
 };
@@ -112,7 +112,7 @@ const SettingControlRow* SettingControlRows(int& count);
 const SettingControlRow& SettingControlRowOf(SettingControl id);
 
 // The dialog as built for this English setting: English captions only when it is 1.
-DialogSpec SettingsDialogSpec(int english);
+DialogLayout SettingsDialogLayout(int english);
 
 // The n-th page (0..4) and swatch (0..5).
 SettingControl PageControl(int index);

@@ -68,7 +68,7 @@ void Win32Dialogs::SetValue(WindowHandle dialog, int id, int value) {
         return;
     ++quiet_;
     HWND hwnd = control->hwnd;
-    switch (control->spec.kind) {
+    switch (control->layout.kind) {
         case ControlKind::Tabs:
             SendMessageW(hwnd, TCM_SETCURSEL, static_cast<WPARAM>(value), 0);
             break;
@@ -113,7 +113,7 @@ int Win32Dialogs::Value(WindowHandle dialog, int id) {
     if (!control)
         return 0;
     HWND hwnd = control->hwnd;
-    switch (control->spec.kind) {
+    switch (control->layout.kind) {
         case ControlKind::Tabs:
             return std::max(0, static_cast<int>(SendMessageW(hwnd, TCM_GETCURSEL, 0, 0)));
         case ControlKind::CheckBox:
@@ -139,9 +139,9 @@ void Win32Dialogs::SetText(WindowHandle dialog, int id, const std::string& text)
     control->text = text;
     ++quiet_;
     HWND hwnd = control->hwnd;
-    if (control->spec.kind == ControlKind::Tabs) {
+    if (control->layout.kind == ControlKind::Tabs) {
         SetTabCaptions(hwnd, text);
-    } else if (control->spec.kind == ControlKind::TextBox) {
+    } else if (control->layout.kind == ControlKind::TextBox) {
         // A text refreshed while the user reads it keeps its scroll position.
         const auto firstLine = SendMessageW(hwnd, EM_GETFIRSTVISIBLELINE, 0, 0);
         SetWindowTextW(hwnd, EditText(text).c_str());
@@ -150,9 +150,9 @@ void Win32Dialogs::SetText(WindowHandle dialog, int id, const std::string& text)
         SetWindowTextW(hwnd, Widen(text).c_str());
         FitCaption(*record, index);
         // The labels it overlaps draw its text too.
-        if (IsComposedLabel(control->spec))
+        if (IsComposedLabel(control->layout))
             for (const ControlRecord& other : record->controls)
-                if (IsComposedLabel(other.spec) && other.container == control->container)
+                if (IsComposedLabel(other.layout) && other.container == control->container)
                     InvalidateRect(other.hwnd, nullptr, TRUE);
     }
     --quiet_;
@@ -184,7 +184,7 @@ void Win32Dialogs::SetHighlighted(WindowHandle dialog, int id, bool highlighted)
     if (!control || control->highlighted == highlighted)
         return;
     control->highlighted = highlighted;
-    if (control->spec.kind == ControlKind::Link && control->underlined)
+    if (control->layout.kind == ControlKind::Link && control->underlined)
         SendMessageW(control->hwnd, WM_SETFONT,
                      reinterpret_cast<WPARAM>(highlighted ? control->underlined : control->font), TRUE);
     InvalidateRect(control->hwnd, nullptr, TRUE);
@@ -194,7 +194,7 @@ void Win32Dialogs::SetHighlighted(WindowHandle dialog, int id, bool highlighted)
 void Win32Dialogs::SelectOption(DialogRecord& dialog, int index) {
     const ControlRecord& chosen = dialog.controls[index];
     for (const ControlRecord& other : dialog.controls)
-        if (other.spec.kind == ControlKind::OptionButton && other.spec.group == chosen.spec.group &&
+        if (other.layout.kind == ControlKind::OptionButton && other.layout.group == chosen.layout.group &&
             other.hwnd != chosen.hwnd && SendMessageW(other.hwnd, BM_GETCHECK, 0, 0) != BST_UNCHECKED)
             SendMessageW(other.hwnd, BM_SETCHECK, BST_UNCHECKED, 0);
     SendMessageW(chosen.hwnd, BM_SETCHECK, BST_CHECKED, 0);

@@ -28,7 +28,7 @@ int PointedControl(const DialogRecord& dialog, HWND under) {
     // A window inside a control (a time picker's arrows) stands for the control.
     for (HWND at = under; at && at != dialog.hwnd && index < 0; at = GetParent(at))
         index = dialog.IndexOf(at);
-    if (index >= 0 && dialog.controls[index].spec.kind != ControlKind::Page)
+    if (index >= 0 && dialog.controls[index].layout.kind != ControlKind::Page)
         return index;
     const HWND container = index >= 0 ? dialog.controls[index].hwnd : dialog.hwnd;
     POINT point{};
@@ -37,7 +37,7 @@ int PointedControl(const DialogRecord& dialog, HWND under) {
     for (std::size_t i = 0; i < dialog.controls.size(); ++i) {
         const ControlRecord& control = dialog.controls[i];
         RECT r{};
-        if (control.container != container || !SeeThrough(control.spec.kind) || !IsWindowVisible(control.hwnd) ||
+        if (control.container != container || !SeeThrough(control.layout.kind) || !IsWindowVisible(control.hwnd) ||
             !GetWindowRect(control.hwnd, &r) || !PtInRect(&r, point))
             continue;
         // The innermost: a label inside a frame rather than the frame.
@@ -76,7 +76,7 @@ void DrawComposedLabels(const DialogRecord& dialog, int index, const DRAWITEMSTR
     FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
     SetBkMode(item.hDC, TRANSPARENT);
     for (const ControlRecord& label : dialog.controls) {
-        if (!IsComposedLabel(label.spec) || label.container != self.container || !label.visible)
+        if (!IsComposedLabel(label.layout) || label.container != self.container || !label.visible)
             continue;
         RECT area = label.place;
         OffsetRect(&area, -self.place.left, -self.place.top);
@@ -84,7 +84,7 @@ void DrawComposedLabels(const DialogRecord& dialog, int index, const DRAWITEMSTR
         if (!IntersectRect(&overlap, &area, &item.rcItem))
             continue;
         const HGDIOBJ previous = SelectObject(item.hDC, label.font ? label.font : dialog.font);
-        SetTextColor(item.hDC, static_cast<COLORREF>(label.spec.font.colour & 0xFFFFFF));
+        SetTextColor(item.hDC, static_cast<COLORREF>(label.layout.font.colour & 0xFFFFFF));
         const std::wstring text = Widen(label.text);
         DrawTextW(item.hDC, text.c_str(), -1, &area, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
         SelectObject(item.hDC, previous);
@@ -156,18 +156,18 @@ INT_PTR Win32Dialogs::HandleMessage(DialogRecord& dialog, UINT message, WPARAM w
             const int index = dialog.IndexOf(item.hwndItem);
             if (index < 0)
                 return FALSE;
-            if (IsComposedLabel(dialog.controls[index].spec)) {
+            if (IsComposedLabel(dialog.controls[index].layout)) {
                 DrawComposedLabels(dialog, index, item);
                 return TRUE;
             }
-            if (dialog.controls[index].spec.kind != ControlKind::ColourSwatch)
+            if (dialog.controls[index].layout.kind != ControlKind::ColourSwatch)
                 return FALSE;
             DrawSwatch(dialog.controls[index], item);
             return TRUE;
         }
         case WM_CTLCOLORSTATIC: {
             const int index = dialog.IndexOf(reinterpret_cast<HWND>(lParam));
-            if (index < 0 || dialog.controls[index].spec.kind != ControlKind::Link)
+            if (index < 0 || dialog.controls[index].layout.kind != ControlKind::Link)
                 return FALSE;
             auto dc = reinterpret_cast<HDC>(wParam);
             SetTextColor(dc, dialog.controls[index].highlighted ? RGB(0, 0, 255) : RGB(0, 0, 0));
@@ -201,17 +201,17 @@ void Win32Dialogs::OnCommand(DialogRecord& dialog, WPARAM wParam, LPARAM lParam)
     }
     const ControlRecord& control = dialog.controls[index];
     const WORD code = HIWORD(wParam);
-    switch (control.spec.kind) {
+    switch (control.layout.kind) {
         case ControlKind::Button:
         case ControlKind::CheckBox:
         case ControlKind::Link:  // STN_CLICKED is BN_CLICKED's number
             if (code == BN_CLICKED)
-                Report(dialog, control.spec.id, DialogEvent::Clicked);
+                Report(dialog, control.layout.id, DialogEvent::Clicked);
             break;
         case ControlKind::ColourSwatch:
             // Owner-drawn buttons report a quick second click as a double click.
             if (code == BN_CLICKED || code == BN_DOUBLECLICKED)
-                Report(dialog, control.spec.id, DialogEvent::Clicked);
+                Report(dialog, control.layout.id, DialogEvent::Clicked);
             break;
         case ControlKind::OptionButton:
             if (code == BN_CLICKED) {
@@ -219,7 +219,7 @@ void Win32Dialogs::OnCommand(DialogRecord& dialog, WPARAM wParam, LPARAM lParam)
                 ++quiet_;
                 SelectOption(dialog, index);
                 --quiet_;
-                Report(dialog, control.spec.id, DialogEvent::Clicked);
+                Report(dialog, control.layout.id, DialogEvent::Clicked);
             }
             break;
         default:
@@ -230,7 +230,7 @@ void Win32Dialogs::OnCommand(DialogRecord& dialog, WPARAM wParam, LPARAM lParam)
 void Win32Dialogs::ClickByRole(DialogRecord& dialog, int index) {
     const ControlRecord& button = dialog.controls[index];
     if (IsWindowEnabled(button.hwnd) && IsWindowVisible(button.hwnd))
-        Report(dialog, button.spec.id, DialogEvent::Clicked);
+        Report(dialog, button.layout.id, DialogEvent::Clicked);
 }
 
 void Win32Dialogs::OnNotify(DialogRecord& dialog, const NMHDR& header) {
@@ -238,9 +238,9 @@ void Win32Dialogs::OnNotify(DialogRecord& dialog, const NMHDR& header) {
     if (index < 0)
         return;
     ControlRecord& control = dialog.controls[index];
-    if (header.code == static_cast<UINT>(TCN_SELCHANGE) && control.spec.kind == ControlKind::Tabs) {
-        Report(dialog, control.spec.id, DialogEvent::Changed);
-    } else if (header.code == static_cast<UINT>(DTN_DATETIMECHANGE) && control.spec.kind == ControlKind::TimePicker) {
+    if (header.code == static_cast<UINT>(TCN_SELCHANGE) && control.layout.kind == ControlKind::Tabs) {
+        Report(dialog, control.layout.id, DialogEvent::Changed);
+    } else if (header.code == static_cast<UINT>(DTN_DATETIMECHANGE) && control.layout.kind == ControlKind::TimePicker) {
         // The picker also tells of times that did not change (a lost focus): only a new time is news.
         const auto& change = reinterpret_cast<const NMDATETIMECHANGE&>(header);
         if (change.dwFlags != GDT_VALID)
@@ -249,13 +249,13 @@ void Win32Dialogs::OnNotify(DialogRecord& dialog, const NMHDR& header) {
         if (minutes == control.value)
             return;
         control.value = minutes;
-        Report(dialog, control.spec.id, DialogEvent::Changed);
+        Report(dialog, control.layout.id, DialogEvent::Changed);
     }
 }
 
 void Win32Dialogs::OnScroll(DialogRecord& dialog, HWND from) {
     const int index = from ? dialog.IndexOf(from) : -1;
-    if (index < 0 || dialog.controls[index].spec.kind != ControlKind::Slider)
+    if (index < 0 || dialog.controls[index].layout.kind != ControlKind::Slider)
         return;
     // A drag sends a message per step and one at the end: each new position once.
     ControlRecord& slider = dialog.controls[index];
@@ -263,17 +263,17 @@ void Win32Dialogs::OnScroll(DialogRecord& dialog, HWND from) {
     if (position == slider.value)
         return;
     slider.value = position;
-    Report(dialog, slider.spec.id, DialogEvent::Changed);
+    Report(dialog, slider.layout.id, DialogEvent::Changed);
 }
 
 bool Win32Dialogs::OnSetCursor(DialogRecord& dialog, HWND under, LPARAM lParam) {
     const HWND window = dialog.hwnd;
     const int index = PointedControl(dialog, under);
-    const bool overLink = index >= 0 && dialog.controls[index].spec.kind == ControlKind::Link &&
+    const bool overLink = index >= 0 && dialog.controls[index].layout.kind == ControlKind::Link &&
                           IsWindowEnabled(dialog.controls[index].hwnd);
     // The caption bar and the border are not the dialog's background.
     if (HIWORD(lParam) == WM_MOUSEMOVE && (under != window || LOWORD(lParam) == HTCLIENT))
-        Report(dialog, index >= 0 ? dialog.controls[index].spec.id : 0, DialogEvent::MouseMove);
+        Report(dialog, index >= 0 ? dialog.controls[index].layout.id : 0, DialogEvent::MouseMove);
     if (!overLink || LOWORD(lParam) != HTCLIENT)
         return false;
     if (HCURSOR hand = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND)))

@@ -21,12 +21,12 @@ using FontOwner = GdiObject<HFONT>;
 inline constexpr int kFirstControlId = 100;
 
 // A label with a colour of its own: owner-drawn, composed with the coloured labels it overlaps.
-inline bool IsComposedLabel(const ControlSpec& spec) {
-    return spec.kind == ControlKind::Label && spec.font.colour >= 0;
+inline bool IsComposedLabel(const ControlLayout& layout) {
+    return layout.kind == ControlKind::Label && layout.font.colour >= 0;
 }
 
 struct ControlRecord {
-    ControlSpec spec;
+    ControlLayout layout;
     HWND hwnd = nullptr;
     int parentIndex = -1;      // the enclosing page or frame in the table; -1 for the dialog
     HWND container = nullptr;  // the window holding it: the dialog or a page (frames hold nothing themselves)

@@ -177,10 +177,10 @@ void Win32Dialogs::Attach(MeterApp* app, std::function<void()> onFault) {
     onFault_ = std::move(onFault);
 }
 
-WindowHandle Win32Dialogs::CreateDialogWindow(const DialogSpec& spec) {
+WindowHandle Win32Dialogs::CreateDialogWindow(const DialogLayout& layout) {
     // A table the builder cannot place is refused whole rather than shown half built.
     std::map<int, ControlKind> kinds;
-    for (const ControlSpec& control : spec.controls) {
+    for (const ControlLayout& control : layout.controls) {
         if (control.id == 0 || kinds.count(control.id) != 0)
             return nullptr;
         if (control.parent != 0 && (kinds.count(control.parent) == 0 || !Contains(kinds[control.parent])))
@@ -189,7 +189,7 @@ WindowHandle Win32Dialogs::CreateDialogWindow(const DialogSpec& spec) {
     }
     RegisterPageClass(instance_, &PageProc);
 
-    const std::vector<WORD> words = DialogTemplate(Widen(spec.title));
+    const std::vector<WORD> words = DialogTemplate(Widen(layout.title));
     HWND owner = owner_ && IsWindow(owner_) ? owner_ : nullptr;
     HWND hwnd = CreateDialogIndirectParamW(instance_, reinterpret_cast<LPCDLGTEMPLATEW>(words.data()), owner,
                                            &DialogProc, reinterpret_cast<LPARAM>(this));
@@ -203,15 +203,15 @@ WindowHandle Win32Dialogs::CreateDialogWindow(const DialogSpec& spec) {
     dialog.dpiY = ScreenDpi(LOGPIXELSY);
 
     // The table's size is the window's outer size; the first placement is the middle of the work area.
-    const int width = Scale(spec.width, dialog.dpiX);
-    const int height = Scale(spec.height, dialog.dpiY);
+    const int width = Scale(layout.width, dialog.dpiX);
+    const int height = Scale(layout.height, dialog.dpiY);
     RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     SetWindowPos(hwnd, nullptr, work.left + (work.right - work.left - width) / 2,
                  work.top + (work.bottom - work.top - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 
     ++quiet_;
-    const bool built = BuildControls(dialog, spec);
+    const bool built = BuildControls(dialog, layout);
     --quiet_;
     if (!built) {
         DestroyWindow(hwnd);  // its record goes with it
@@ -220,18 +220,18 @@ WindowHandle Win32Dialogs::CreateDialogWindow(const DialogSpec& spec) {
     return dialog.Handle();
 }
 
-bool Win32Dialogs::BuildControls(DialogRecord& dialog, const DialogSpec& spec) {
+bool Win32Dialogs::BuildControls(DialogRecord& dialog, const DialogLayout& layout) {
     FontOwner messageFont = MessageFont(dialog.dpiY);
     dialog.font = messageFont.get();
     dialog.fonts.push_back(std::move(messageFont));
     SendMessageW(dialog.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(dialog.font), FALSE);
 
-    dialog.controls.reserve(spec.controls.size());
+    dialog.controls.reserve(layout.controls.size());
     HWND tabs = nullptr;
-    for (const ControlSpec& control : spec.controls) {
+    for (const ControlLayout& control : layout.controls) {
         const int index = static_cast<int>(dialog.controls.size());
         ControlRecord record;
-        record.spec = control;
+        record.layout = control;
         record.text = control.caption;
         record.parentIndex = control.parent != 0 ? dialog.indexById.at(control.parent) : -1;
 
@@ -239,9 +239,9 @@ bool Win32Dialogs::BuildControls(DialogRecord& dialog, const DialogSpec& spec) {
         int x = control.x;
         int y = control.y;
         int holder = record.parentIndex;
-        while (holder >= 0 && dialog.controls[holder].spec.kind == ControlKind::Frame) {
-            x += dialog.controls[holder].spec.x;
-            y += dialog.controls[holder].spec.y;
+        while (holder >= 0 && dialog.controls[holder].layout.kind == ControlKind::Frame) {
+            x += dialog.controls[holder].layout.x;
+            y += dialog.controls[holder].layout.y;
             holder = dialog.controls[holder].parentIndex;
         }
         record.container = holder >= 0 ? dialog.controls[holder].hwnd : dialog.hwnd;
@@ -253,7 +253,7 @@ bool Win32Dialogs::BuildControls(DialogRecord& dialog, const DialogSpec& spec) {
             // A run of one group's option buttons in one window is one group for the dialog manager: its
             // arrow keys move within it, and only the first is a Tab stop.
             const ControlRecord& previous = dialog.controls[index - 1];
-            if (previous.spec.kind == ControlKind::OptionButton && previous.spec.group == control.group &&
+            if (previous.layout.kind == ControlKind::OptionButton && previous.layout.group == control.group &&
                 previous.container == record.container)
                 cls.style &= ~static_cast<DWORD>(WS_GROUP | WS_TABSTOP);
         }
@@ -274,7 +274,7 @@ bool Win32Dialogs::BuildControls(DialogRecord& dialog, const DialogSpec& spec) {
         if (!record.hwnd)
             return false;
 
-        record.font = control.font.face.empty() ? dialog.font : SpecFont(dialog, control.font);
+        record.font = control.font.face.empty() ? dialog.font : LayoutFont(dialog, control.font);
         SendMessageW(record.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(record.font), FALSE);
         switch (control.kind) {
             case ControlKind::Tabs:
@@ -327,8 +327,8 @@ bool Win32Dialogs::BuildControls(DialogRecord& dialog, const DialogSpec& spec) {
         FitCaption(dialog, static_cast<int>(i));
     // Text boxes get their text through the one path that turns line breaks into the control's own.
     for (std::size_t i = 0; i < dialog.controls.size(); ++i)
-        if (dialog.controls[i].spec.kind == ControlKind::TextBox)
-            SetText(dialog.Handle(), dialog.controls[i].spec.id, dialog.controls[i].spec.caption);
+        if (dialog.controls[i].layout.kind == ControlKind::TextBox)
+            SetText(dialog.Handle(), dialog.controls[i].layout.id, dialog.controls[i].layout.caption);
     return true;
 }
 
@@ -336,9 +336,9 @@ bool Win32Dialogs::BuildControls(DialogRecord& dialog, const DialogSpec& spec) {
 // room, up to the edge of its frame or page or the next control on its line, rather than being cut off.
 void Win32Dialogs::FitCaption(DialogRecord& dialog, int index) {
     ControlRecord& control = dialog.controls[index];
-    const ControlKind kind = control.spec.kind;
+    const ControlKind kind = control.layout.kind;
     const bool box = kind == ControlKind::CheckBox || kind == ControlKind::OptionButton;
-    if ((!box && kind != ControlKind::Label && kind != ControlKind::Link) || IsComposedLabel(control.spec))
+    if ((!box && kind != ControlKind::Label && kind != ControlKind::Link) || IsComposedLabel(control.layout))
         return;
     const RECT& place = control.place;
     TEXTMETRICW metrics{};
@@ -372,7 +372,7 @@ void Win32Dialogs::FitCaption(DialogRecord& dialog, int index) {
 
     LONG limit = 0;
     int holder = control.parentIndex;
-    if (holder >= 0 && dialog.controls[holder].spec.kind == ControlKind::Frame) {
+    if (holder >= 0 && dialog.controls[holder].layout.kind == ControlKind::Frame) {
         limit = dialog.controls[holder].place.right - 4;
     } else {
         RECT client{};
@@ -394,7 +394,7 @@ void Win32Dialogs::FitCaption(DialogRecord& dialog, int index) {
 }
 
 // The fonts a table asks for, one object per distinct font, owned by the dialog.
-HFONT Win32Dialogs::SpecFont(DialogRecord& dialog, const FontSpec& font) {
+HFONT Win32Dialogs::LayoutFont(DialogRecord& dialog, const FontStyle& font) {
     LOGFONTW wanted{};
     wanted.lfHeight = -static_cast<LONG>(std::lround(font.points * dialog.dpiY / 72.0));
     wanted.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;

@@ -33,7 +33,7 @@ public:
     // Gives a message to the open dialog it belongs to (Tab, Enter, Esc, access keys); true when consumed.
     bool PreTranslateMessage(MSG& msg);
 
-    WindowHandle CreateDialogWindow(const DialogSpec& spec) override;
+    WindowHandle CreateDialogWindow(const DialogLayout& layout) override;
     void ShowDialog(WindowHandle dialog) override;
     void DestroyDialog(WindowHandle dialog) override;
     void SetValue(WindowHandle dialog, int id, int value) override;
@@ -50,8 +50,8 @@ private:
     static LRESULT CALLBACK PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     // Building (win32_dialog_build.cpp).
-    bool BuildControls(DialogRecord& dialog, const DialogSpec& spec);
-    HFONT SpecFont(DialogRecord& dialog, const FontSpec& font);
+    bool BuildControls(DialogRecord& dialog, const DialogLayout& layout);
+    HFONT LayoutFont(DialogRecord& dialog, const FontStyle& font);
     void FitCaption(DialogRecord& dialog, int index);
 
     // Events (win32_dialog_events.cpp).
