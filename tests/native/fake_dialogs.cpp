@@ -9,7 +9,7 @@
 namespace dorv::test {
 
 WindowHandle FakeDialogs::CreateDialogWindow(const DialogLayout& layout) {
-    auto handle = reinterpret_cast<WindowHandle>(nextHandle_++);
+    auto handle = reinterpret_cast<WindowHandle>(static_cast<std::uintptr_t>(0x1000 + created++));
     FakeDialog& dialog = open[handle];
     dialog.layout = layout;
     for (const ControlLayout& control : layout.controls) {
@@ -23,19 +23,7 @@ WindowHandle FakeDialogs::CreateDialogWindow(const DialogLayout& layout) {
         if (control.kind == ControlKind::Slider)
             fake.value = control.slider.minimum;
     }
-    ++created;
     return handle;
-}
-
-void FakeDialogs::ShowDialog(WindowHandle dialog) {
-    FakeDialog& d = Dialog(dialog);
-    d.shown = true;
-    ++d.showCount;
-}
-
-void FakeDialogs::DestroyDialog(WindowHandle dialog) {
-    if (open.erase(dialog) != 0)
-        ++destroyed;
 }
 
 FakeDialog& FakeDialogs::Dialog(WindowHandle dialog) {
@@ -55,61 +43,18 @@ FakeControl& FakeDialogs::Control(WindowHandle dialog, int id) {
 
 void FakeDialogs::SetValue(WindowHandle dialog, int id, int value) {
     FakeControl& control = Control(dialog, id);
-    switch (control.layout.kind) {
-        case ControlKind::Slider:
-            // The track bar holds its value within its range, as the real one does.
-            value = std::max(control.layout.slider.minimum, std::min(control.layout.slider.maximum, value));
-            break;
-        case ControlKind::TimePicker:
-            if (value < 0 || value >= 24 * 60)
-                throw std::logic_error("time out of range");
-            break;
-        case ControlKind::OptionButton:
-            if (value != 0) {
-                for (auto& [otherId, other] : Dialog(dialog).controls)
-                    if (other.layout.kind == ControlKind::OptionButton && other.layout.group == control.layout.group)
-                        other.value = 0;
-            }
-            value = value != 0 ? 1 : 0;
-            break;
-        default:
-            break;
+    const ControlLayout& layout = control.layout;
+    if (layout.kind == ControlKind::Slider)  // the track bar holds its value within its range, as the real one does
+        value = std::max(layout.slider.minimum, std::min(layout.slider.maximum, value));
+    if (layout.kind == ControlKind::TimePicker && (value < 0 || value >= 24 * 60))
+        throw std::logic_error("time out of range");
+    if (layout.kind == ControlKind::OptionButton) {
+        for (auto& [otherId, other] : Dialog(dialog).controls)
+            if (value != 0 && other.layout.kind == ControlKind::OptionButton && other.layout.group == layout.group)
+                other.value = 0;
+        value = value != 0 ? 1 : 0;
     }
     control.value = value;
-}
-
-int FakeDialogs::Value(WindowHandle dialog, int id) {
-    return Control(dialog, id).value;
-}
-
-void FakeDialogs::SetText(WindowHandle dialog, int id, const std::string& text) {
-    Control(dialog, id).text = text;
-}
-
-std::string FakeDialogs::Text(WindowHandle dialog, int id) {
-    return Control(dialog, id).text;
-}
-
-void FakeDialogs::SetEnabled(WindowHandle dialog, int id, bool enabled) {
-    Control(dialog, id).enabled = enabled;
-}
-
-void FakeDialogs::SetVisible(WindowHandle dialog, int id, bool visible) {
-    Control(dialog, id).visible = visible;
-}
-
-void FakeDialogs::SetHighlighted(WindowHandle dialog, int id, bool highlighted) {
-    Control(dialog, id).highlighted = highlighted;
-}
-
-std::optional<std::int32_t> FakeDialogs::PickColour(WindowHandle dialog) {
-    (void)Dialog(dialog);
-    ++pickerCalls;
-    if (pickerAnswers.empty())
-        return std::nullopt;
-    std::optional<std::int32_t> answer = pickerAnswers.front();
-    pickerAnswers.pop_front();
-    return answer;
 }
 
 void FakeDialogs::Click(MeterApp& app, WindowHandle dialog, int id) {
@@ -136,26 +81,6 @@ void FakeDialogs::MouseMove(MeterApp& app, WindowHandle dialog, int id) {
 
 void FakeDialogs::Close(MeterApp& app, WindowHandle dialog) {
     OnDialogEvent(app, dialog, 0, DialogEvent::Close);
-}
-
-void FakeShell::CopyTextToClipboard(WindowHandle, const std::string& text) {
-    clipboard = text;
-    log.push_back("clipboard");
-}
-
-bool FakeShell::StartProgram(const std::string& path) {
-    log.push_back("start " + path);
-    auto found = startablePrograms.find(path);
-    bool starts = found != startablePrograms.end() && found->second;
-    if (starts)
-        started.push_back(path);
-    return starts;
-}
-
-std::intptr_t FakeShell::OpenAddress(const std::string& url) {
-    log.push_back("open " + url);
-    opened.push_back(url);
-    return openResult;
 }
 
 }  // namespace dorv::test

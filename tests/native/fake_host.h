@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fake_dialogs.h"
@@ -42,11 +43,11 @@ public:
         return Platform{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, dialogs, shell};
     }
 
-    // WindowSystem
+    // WindowSystem: window handles are 1-based indexes into `windows`; a dialog's handle reaches `dialogs`.
     WindowHandle CreateMeterWindow(const char* title, PixelSize size) override;
-    WindowHandle CreateMenuWindow() override;
-    PixelPoint WindowPosition(WindowHandle window) override;
-    PixelSize WindowSize(WindowHandle window) override;
+    WindowHandle CreateMenuWindow() override { return CreateMeterWindow("menu", {0, 0}); }
+    PixelPoint WindowPosition(WindowHandle window) override { return Window(window).position; }
+    PixelSize WindowSize(WindowHandle window) override { return Window(window).size; }
     void MoveWindow(WindowHandle window, PixelPoint topLeft) override;
     void HideWindow(WindowHandle window) override;
     int SetWindowStacking(WindowHandle window, bool topmost) override;
@@ -55,27 +56,42 @@ public:
     void InvalidateWindow(WindowHandle) override {}
     PixelSize PrimaryScreenSize() override { return screen; }
     int WindowDpi(WindowHandle) override { return dpi; }
-    void Beep() override;
-    void BeginWindowDrag(WindowHandle window) override;
-    void SetForegroundWindow(WindowHandle window) override;
-    bool AskYesNo(WindowHandle owner, const std::string& title, const std::string& text) override;
+    void Beep() override { ++beeps; }
+    void BeginWindowDrag(WindowHandle) override { ++drags; }
+    void SetForegroundWindow(WindowHandle window) override {
+        foreground = window;
+        log.push_back("foreground");
+    }
+    bool AskYesNo(WindowHandle, const std::string& title, const std::string& text) override {
+        questions.push_back(title + "|" + text);
+        return Next(answers, false);
+    }
     // Recorded in `messages` as "title|text|icon" (icon 0 none, 1 information, 2 warning, 3 critical).
-    void ShowMessage(WindowHandle owner, const std::string& title, const std::string& text, MessageIcon icon) override;
+    void ShowMessage(WindowHandle, const std::string& title, const std::string& text, MessageIcon icon) override {
+        messages.push_back(title + "|" + text + "|" + std::to_string(static_cast<int>(icon)));
+    }
 
     // DialDrawing: every call is recorded in `drawing`, lines with two decimals.
-    void SetScale(WindowHandle window, int dpi) override;
-    void ClearDrawing(WindowHandle window) override;
+    void SetScale(WindowHandle, int scaleDpi) override { drawing.push_back("scale " + std::to_string(scaleDpi)); }
+    void ClearDrawing(WindowHandle) override { drawing.push_back("clear"); }
     void DrawLine(WindowHandle window, float x1, float y1, float x2, float y2, std::int32_t colour) override;
-    void SetPenWidth(WindowHandle window, int pixels) override;
-    void SetPersistentDrawing(WindowHandle window, bool on) override;
-    void SetFace(WindowHandle window, DialFace face) override;
-    void SetWarningLamp(WindowHandle window, bool visible) override;
-    void SetLabel(WindowHandle window, DialLabelId label, const LabelView& view) override;
+    void SetPenWidth(WindowHandle, int pixels) override { drawing.push_back("pen " + std::to_string(pixels)); }
+    void SetPersistentDrawing(WindowHandle, bool on) override {
+        drawing.push_back(on ? "persistent on" : "persistent off");
+    }
+    void SetFace(WindowHandle, DialFace face) override {
+        drawing.push_back("face " + std::to_string(static_cast<int>(face)));
+    }
+    void SetWarningLamp(WindowHandle, bool on) override { drawing.push_back(on ? "lamp on" : "lamp off"); }
+    void SetLabel(WindowHandle, DialLabelId label, const LabelView& view) override { labels[label] = view; }
 
     // TimerSystem
     void SetTimerInterval(WindowHandle window, TimerId timer, int intervalMs) override;
     void PumpMessagesOnce() override;
-    void EndProgram() override;
+    void EndProgram() override {
+        ended = true;
+        log.push_back("end");
+    }
 
     // IniFile: files as text in `files`; each change (copy, write, replace) is one step of `fileSteps`.
     std::string ReadString(const std::string& path, const std::string& section, const std::string& key) override;
@@ -85,9 +101,11 @@ public:
                            const std::string& value) override;
     FileResult CopyForSave(const std::string& path, const std::string& copy) override;
     FileResult ReplaceWith(const std::string& path, const std::string& copy) override;
-    void RemoveFile(const std::string& path) override;
-    void StoreFile(const std::string& path, const std::string& text);
-    std::string ProgramFolder() override { return programFolder; }
+    void RemoveFile(const std::string& path) override {
+        log.push_back("remove");
+        files.erase(path);
+    }
+    std::string ProgramFolder() override { return "C:\\Dorvanix"; }
 
     // SystemStatus
     MemoryStatus QueryMemoryStatus() override { return memory; }
@@ -100,37 +118,55 @@ public:
     // OsVersion
     OsVersionInfo QueryVersion() override { return version; }
 
-    // PerfCounter
-    void OpenProcessorQuery(const char* counterPath) override;
-    double CollectProcessorBusy() override;
-    void CloseProcessorQuery() override;
+    // PerfCounter: the query's state, and `cpuReadings` one a collection (0 when they run out).
+    void OpenProcessorQuery(const char* counterPath) override {
+        queryOpen = true;
+        log.push_back(std::string("open query ") + counterPath);
+    }
+    double CollectProcessorBusy() override { return Next(cpuReadings, 0.0); }
+    void CloseProcessorQuery() override {
+        queryOpen = false;
+        log.push_back("close query");
+    }
 
-    FakeWindow& Window(WindowHandle window);
-    int DrawCalls() const { return static_cast<int>(drawing.size()); }
-    FakeWindow& Dial() { return windows.at(0); }
-    // Running timer intervals; a stopped timer is absent.
-    int TimerInterval(TimerId timer) const;
-    std::string Path(const std::string& name) const { return programFolder + "\\" + name; }
-    std::string& File(const std::string& name) { return files[Path(name)]; }
-    bool HasFile(const std::string& name) const { return files.count(Path(name)) != 0; }
-
-    // Registry
+    // Registry: key handles are 1-based indexes into `openKeys`, a closed key's entry emptied.
     RegistryKey OpenKey(RegistryRoot root, const char* path) override;
     bool QueryValue(RegistryKey key, const char* name, void* buffer, std::uint32_t& size) override;
     std::optional<RegistryValue> ReadValue(RegistryKey key, const std::string& name) override;
     void CloseKey(RegistryKey key) override;
-    const std::string* OpenKeyPath(RegistryKey key) const;
 
     // TrayIcons: the shell's icon, present or not, and every call in `trayLog`.
-    bool AddTrayIcon(WindowHandle window, const TrayIconView& icon) override;
-    bool ModifyTrayIcon(WindowHandle window, const TrayIconView& icon) override;
-    bool DeleteTrayIcon(WindowHandle window) override;
+    bool AddTrayIcon(WindowHandle, const TrayIconView& icon) override {
+        return TrayCall("add", icon, shellReady && !trayPresent);
+    }
+    bool ModifyTrayIcon(WindowHandle, const TrayIconView& icon) override {
+        return TrayCall("modify", icon, trayPresent);
+    }
+    bool DeleteTrayIcon(WindowHandle) override {
+        trayLog.push_back("delete");
+        return std::exchange(trayPresent, false);
+    }
 
     // PopupMenu: records the rows shown, answers from `menuChoices` (0 when empty).
-    int TrackPopup(WindowHandle owner, const std::vector<MenuItemView>& items) override;
+    int TrackPopup(WindowHandle, const std::vector<MenuItemView>& items) override {
+        popups.push_back(items);
+        log.push_back("popup");
+        return Next(menuChoices, 0);
+    }
 
     // HelpViewer
-    void ShowHelp(WindowHandle owner, const std::string& file, const std::string& topic) override;
+    void ShowHelp(WindowHandle, const std::string& file, const std::string& topic) override {
+        helpShown.push_back(topic.empty() ? file : file + "::/" + topic);
+    }
+
+    FakeWindow& Window(WindowHandle window);
+    FakeWindow& Dial() { return windows.at(0); }
+    int DrawCalls() const { return static_cast<int>(drawing.size()); }
+    // Running timer intervals; a stopped timer is absent.
+    int TimerInterval(TimerId timer) const { return timers.count(timer) != 0 ? timers.at(timer) : 0; }
+    std::string Path(const std::string& name) const { return "C:\\Dorvanix\\" + name; }
+    std::string& File(const std::string& name) { return files[Path(name)]; }
+    bool HasFile(const std::string& name) const { return files.count(Path(name)) != 0; }
 
     // Scripted environment.
     PixelSize screen{1024, 768};
@@ -141,7 +177,6 @@ public:
     std::uint64_t tickMs = 0;
     OsVersionInfo version{true, 2, 10, 0};
     std::deque<double> cpuReadings;
-    std::string programFolder = "C:\\Dorvanix";
     std::map<std::string, std::string> files;
     // Paths this process may not write (a read-only file, a folder of that name), with the system's reason.
     std::map<std::string, std::string> unwritable;
@@ -153,6 +188,13 @@ public:
     std::map<std::string, std::string> registryValues;
     // Their types for ReadValue (Other when absent): text up to its first NUL, a number from 4 bytes.
     std::map<std::string, RegistryValueType> registryTypes;
+    bool shellReady = true;  // false: every tray add fails, as before the shell starts
+    std::deque<int> menuChoices;
+    std::deque<bool> answers;  // AskYesNo's answers; No when empty
+    // Runs inside a pump pass, to model messages arriving there.
+    std::function<void()> onPump;
+    FakeDialogs dialogs;
+    FakeShell shell;
 
     // What the core did.
     std::vector<FakeWindow> windows;
@@ -160,44 +202,33 @@ public:
     std::vector<std::string> log;        // ordered record of window, timer, counter and file calls
     std::vector<std::string> iniReads;   // "Section/Key" per read
     std::vector<std::string> iniWrites;  // "Section/Key=value" per write, the value as the core passed it
-    int beeps = 0;
-    std::vector<std::string>
-        drawing;  // "clear", "line 50.00,50.00-50.00,90.00 230", "pen 2", "face 1", "scale 144", ...
+    std::vector<std::string> drawing;    // "clear", "line 50.00,50.00-50.00,90.00 230", "pen 2", "face 1", ...
     std::map<DialLabelId, LabelView> labels;
-    std::vector<std::string> openKeys;  // "DynData\\PerfStats\\StatData" while open
-    std::vector<std::string> registryLog;
-    int pumps = 0;
-    bool ended = false;
-    bool queryOpen = false;
-    // Runs inside a pump pass, to model messages arriving there.
-    std::function<void()> onPump;
-
-    // Tray, menu, help and questions.
-    bool shellReady = true;  // false: every add fails, as before the shell starts
+    std::vector<std::string> openKeys;     // "DynData\\PerfStats\\StatData" while open
+    std::vector<std::string> registryLog;  // "open <key>", "size <value>", "read <value>", "close <key>"
+    std::vector<std::string> trayLog;      // "add normal 0 Dorvanix", "modify lit 5 CPU:57%", "delete"
     bool trayPresent = false;
     TrayIconView trayIcon;
-    std::vector<std::string> trayLog;  // "add 0 0 Dorvanix", "modify 1 5 CPU:57%", "delete"
-    std::deque<int> menuChoices;
     std::vector<std::vector<MenuItemView>> popups;
-    std::deque<bool> answers;  // AskYesNo's answers; No when empty
-    std::vector<std::string> questions;
+    std::vector<std::string> questions;  // "title|text"
     std::vector<std::string> messages;
-    FakeDialogs dialogs;
-    FakeShell shell;
     std::vector<std::string> helpShown;  // "Dorvanix.chm" or "Dorvanix.chm::/html/..."
-    int drags = 0;
+    int beeps = 0, drags = 0, pumps = 0;
+    bool ended = false;
+    bool queryOpen = false;
     WindowHandle foreground = nullptr;
+
+private:
+    void StoreFile(const std::string& path, const std::string& text);
+    const std::string* OpenKeyPath(RegistryKey key) const;
+    bool TrayCall(const char* verb, const TrayIconView& icon, bool takes);
 };
 
-std::string CrLfLines(std::initializer_list<const char*> lines);
+std::string CrLfLines(const std::vector<const char*>& lines);
 // The entries of a log, each closed by a semicolon, to compare an order in one line.
 std::string Joined(const std::vector<std::string>& log);
 // The entries of a log that start with this prefix ("line ", "lamp", "add").
 std::vector<std::string> Starting(const std::vector<std::string>& log, const std::string& prefix);
-
-}  // namespace dorv::test
-
-namespace dorv::test {
 
 // The core wired to a fake host; the host is declared first so it outlives the app.
 struct FakeMeter {
