@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -13,53 +12,46 @@
 namespace dorv {
 namespace {
 
-using test::CrLfLines;
 using test::FakeMeter;
 using test::StartMeter;
 
-const MenuItemView& Row(const std::vector<MenuItemView>& rows, MenuItemId id) {
-    return *std::find_if(rows.begin(), rows.end(), [id](const MenuItemView& r) { return r.id == MenuCommandId(id); });
+// The popup in one line: each row's access letter, then "+" when checked, "~" when greyed, "*" when the
+// default; a separator is "-". The virtual-memory row is greyed from version 6 on (the fake's is 10).
+std::string Marks(const std::vector<MenuItemView>& rows) {
+    std::string text;
+    for (const MenuItemView& row : rows) {
+        text += row.id == 0 ? '-' : "PVCLTSIOHAX"[row.id - 1];
+        text += std::string(row.checked ? "+" : "") + (row.enabled ? "" : "~") + (row.isDefault ? "*" : "");
+    }
+    return text;
 }
 
-TEST(PopupMenu, JapaneseByDefaultWithOptionsAsTheDefaultItem) {
-    FakeMeter m;
-    StartMeter(m, {"[View]", "Needle=0", "Top_view=1"});
-    OnDialMouseUp(m.app, RightButton, 0, 20, 20);
-    ASSERT_EQ(m.host.popups.size(), 1u);
-    const std::vector<MenuItemView>& rows = m.host.popups[0];
-    // The captions themselves are read from the real menu under Wine.
-    EXPECT_EQ(Row(rows, MenuItemId::MNU_M_P).caption, "物理メモリ(&P)");
-    EXPECT_EQ(std::count_if(rows.begin(), rows.end(), [](const MenuItemView& r) { return r.id == 0; }), 5);
-    EXPECT_TRUE(Row(rows, MenuItemId::MNU_M_P).checked);
-    EXPECT_FALSE(Row(rows, MenuItemId::MNU_M_C).checked);
-    EXPECT_TRUE(Row(rows, MenuItemId::MNU_M_T).checked);
-    EXPECT_TRUE(Row(rows, MenuItemId::MNU_M_H).enabled);
-    EXPECT_EQ(std::count_if(rows.begin(), rows.end(), [](const MenuItemView& r) { return r.isDefault; }), 1);
-    EXPECT_TRUE(Row(rows, MenuItemId::MNU_M_O).isDefault);
-}
-
-TEST(PopupMenu, EnglishCaptionsStayForTheRunAndHelpIsGreyed) {
-    FakeMeter m;
-    StartMeter(m, {"[View]", "English=1"});
-    m.app.settings.English = 0;  // switched off meanwhile: the English captions stay until the next start
-    OnDialMouseUp(m.app, RightButton, 0, 20, 20);
-    const std::vector<MenuItemView>& rows = m.host.popups.back();
-    EXPECT_EQ(Row(rows, MenuItemId::MNU_M_P).caption, "&Physical Memory");
-    EXPECT_FALSE(Row(rows, MenuItemId::MNU_M_H).enabled);
-}
-
-TEST(PopupMenu, MarksAreRefreshedBeforeEachPopup) {
-    FakeMeter m;
-    StartMeter(m, {"[View]", "Needle=1"});
-    m.host.version = {true, 2, 6, 0};
-    m.app.settings.Needle = 7;  // outside the modes: the marks stay as they were
-    m.app.settings.Illumination = true;
-    m.app.settings.Top_view = 2;
-    OnDialMouseUp(m.app, RightButton, 0, 20, 20);
-    const std::vector<MenuItemView>& rows = m.host.popups.back();
-    EXPECT_TRUE(Row(rows, MenuItemId::MNU_M_V).checked);
-    EXPECT_TRUE(Row(rows, MenuItemId::MNU_M_I).checked);
-    EXPECT_TRUE(Row(rows, MenuItemId::MNU_M_T).checked);
+TEST(PopupMenu, RowsAreRefreshedFromTheSettingsAtEachPopup) {
+    struct Case {
+        std::vector<const char*> lines;
+        void (*meanwhile)(MeterSettings&);
+        const char* physical;
+        const char* marks;
+    } cases[] = {
+        {{"[View]", "Needle=0", "Top_view=1"}, [](MeterSettings&) {}, "物理メモリ(&P)", "P+V~CL-T+S-I-O*-HA-X"},
+        // The English captions stay for the run; help is greyed, as there is only the Japanese help.
+        {{"[View]", "English=1"}, [](MeterSettings& s) { s.English = 0; }, "&Physical Memory", "PV~C+L-TS-I-O*-H~A-X"},
+        // A mode outside the four leaves the mode marks as they were.
+        {{"[View]", "Needle=1"},
+         [](MeterSettings& s) { s.Needle = 7, s.Illumination = true, s.Top_view = 2; },
+         "物理メモリ(&P)",
+         "PV+~CL-T+S-I+-O*-HA-X"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.marks);
+        FakeMeter m;
+        StartMeter(m, c.lines);
+        c.meanwhile(m.app.settings);
+        OnDialMouseUp(m.app, RightButton, 0, 20, 20);
+        ASSERT_EQ(m.host.popups.size(), 1u);
+        EXPECT_EQ(m.host.popups[0][0].caption, c.physical);
+        EXPECT_EQ(Marks(m.host.popups[0]), c.marks);
+    }
 }
 
 TEST(PopupMenu, OpensFromTheTrayAfterComingForwardAndOnePumpPass) {
@@ -74,32 +66,21 @@ TEST(PopupMenu, OpensFromTheTrayAfterComingForwardAndOnePumpPass) {
     EXPECT_EQ(m.host.popups.size(), 1u);
 }
 
-TEST(PopupMenu, ChosenCommandRuns) {
+TEST(PopupMenu, ChosenCommandRunsAndQuitSavesTheMode) {
     FakeMeter m;
     StartMeter(m, {"[View]", "Needle=2"});
-    m.host.menuChoices.push_back(MenuCommandId(MenuItemId::MNU_M_L));
+    m.host.menuChoices = {MenuCommandId(MenuItemId::MNU_M_L), MenuCommandId(MenuItemId::MNU_M_H)};
     OnDialMouseUp(m.app, RightButton, 0, 60, 70);  // released over the readout: the same menu
     EXPECT_EQ(m.app.settings.Needle, MeterMode::Clock);
-    m.host.menuChoices.push_back(MenuCommandId(MenuItemId::MNU_M_H));
-    OnDialMouseUp(m.app, RightButton, 0, 20, 20);
-    EXPECT_EQ(m.host.helpShown, std::vector<std::string>{"Dorvanix.chm"});
     OnDialMouseUp(m.app, LeftButton, 0, 20, 20);
     OnDialMouseUp(m.app, MiddleButton, 0, 20, 20);
-    EXPECT_EQ(m.host.popups.size(), 2u);
-}
-
-TEST(PopupMenu, QuitSavesTheModeChosenFromTheMenu) {
-    FakeMeter m;
-    StartMeter(m, {"[View]", "Needle=2", "Icon_view=1"});
-    m.host.menuChoices = {MenuCommandId(MenuItemId::MNU_M_P), MenuCommandId(MenuItemId::MNU_M_X)};
     OnDialMouseUp(m.app, RightButton, 0, 20, 20);
+    EXPECT_EQ(m.host.helpShown, std::vector<std::string>{"Dorvanix.chm"});
+    m.host.menuChoices = {MenuCommandId(MenuItemId::MNU_M_X)};
     OnDialMouseUp(m.app, RightButton, 0, 20, 20);
+    EXPECT_EQ(m.host.popups.size(), 3u);
     EXPECT_TRUE(m.host.ended);
-    EXPECT_NE(m.host.File("meter.ini").find("Needle=0\r\n"), std::string::npos);
-    // The tray icon goes before the settings are written.
-    auto removed = std::find(m.host.trayLog.begin(), m.host.trayLog.end(), "delete");
-    EXPECT_NE(removed, m.host.trayLog.end());
-    EXPECT_FALSE(m.host.trayPresent);
+    EXPECT_NE(m.host.File("meter.ini").find("Needle=3\r\n"), std::string::npos);
 }
 
 TEST(ModeCommands, NeedleStartsOnePointLowerOrAtZeroFromTheClock) {
@@ -109,10 +90,10 @@ TEST(ModeCommands, NeedleStartsOnePointLowerOrAtZeroFromTheClock) {
         MenuItemId command;
         double after;
     } cases[] = {
-        {57.3, "Needle=0", MenuItemId::MNU_M_V, 56.3},  {0.4, "Needle=0", MenuItemId::MNU_M_V, 0.0},
-        {100.5, "Needle=1", MenuItemId::MNU_M_P, 99.5}, {101.5, "Needle=1", MenuItemId::MNU_M_P, 100.0},
-        {57.3, "Needle=3", MenuItemId::MNU_M_P, 0.0},   {57.3, "Needle=3", MenuItemId::MNU_M_C, 0.0},
-        {57.3, "Needle=0", MenuItemId::MNU_M_C, 57.3},  {57.3, "Needle=0", MenuItemId::MNU_M_L, 57.3},
+        {57.3, "Needle=0", MenuItemId::MNU_M_V, 56.3},   {0.4, "Needle=0", MenuItemId::MNU_M_V, 0.0},
+        {101.5, "Needle=1", MenuItemId::MNU_M_P, 100.0}, {57.3, "Needle=3", MenuItemId::MNU_M_P, 0.0},
+        {57.3, "Needle=3", MenuItemId::MNU_M_C, 0.0},    {57.3, "Needle=0", MenuItemId::MNU_M_C, 57.3},
+        {57.3, "Needle=0", MenuItemId::MNU_M_L, 57.3},
     };
     for (const Case& c : cases) {
         FakeMeter m;
@@ -123,27 +104,25 @@ TEST(ModeCommands, NeedleStartsOnePointLowerOrAtZeroFromTheClock) {
     }
 }
 
-TEST(ModeCommands, LayoutFaceTimerAndDrawingPerMode) {
+TEST(ModeCommands, MarkLayoutTimerAndFacePerMode) {
     struct Case {
         MenuItemId command;
-        int needle;
-        int label1Left;
         const char* caption;
         int interval;
         bool persistent;
         DialFace face;
     } cases[] = {
-        {MenuItemId::MNU_M_P, 0, 56, "Mem.", 250, true, DialFace::Meter},
-        {MenuItemId::MNU_M_V, 1, 56, "VMem.", 250, true, DialFace::Meter},
-        {MenuItemId::MNU_M_C, 2, 56, "CPU", 250, false, DialFace::Meter},
-        {MenuItemId::MNU_M_L, 3, 30, "Clock", 200, true, DialFace::Clock},
+        {MenuItemId::MNU_M_P, "Mem.", 250, true, DialFace::Meter},
+        {MenuItemId::MNU_M_V, "VMem.", 250, true, DialFace::Meter},
+        {MenuItemId::MNU_M_C, "CPU", 250, false, DialFace::Meter},
+        {MenuItemId::MNU_M_L, "Clock", 200, true, DialFace::Clock},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.caption);
         FakeMeter m;
         StartMeter(m, {"[View]", "Needle=3", "[Movement]", "Watch_time=250"});
         RunMenuCommand(m.app, c.command);
-        EXPECT_EQ(m.app.settings.Needle, c.needle);
-        EXPECT_EQ(m.host.labels[DialLabelId::Readout].left, c.label1Left);
+        EXPECT_EQ(m.app.settings.Needle, static_cast<int>(c.command));
         EXPECT_EQ(m.host.labels[DialLabelId::Mode].text, c.caption);
         EXPECT_EQ(m.host.TimerInterval(TimerId::Timer1), c.interval);
         EXPECT_EQ(m.app.meter.persistentDrawing, c.persistent);
@@ -170,13 +149,12 @@ TEST(AlwaysOnTop, TogglesAndShowsAHiddenDial) {
     FakeMeter m;
     StartMeter(m, {"[View]", "Hide_Meter=1"});
     ASSERT_FALSE(m.host.Dial().visible);
-    RunMenuCommand(m.app, MenuItemId::MNU_M_T);
-    EXPECT_TRUE(m.host.Dial().visible);
-    EXPECT_TRUE(m.host.Dial().topmost);
-    EXPECT_EQ(m.app.settings.Top_view, 1);
-    RunMenuCommand(m.app, MenuItemId::MNU_M_T);
-    EXPECT_FALSE(m.host.Dial().topmost);
-    EXPECT_EQ(m.app.settings.Top_view, 0);
+    for (int expected : {1, 0}) {
+        RunMenuCommand(m.app, MenuItemId::MNU_M_T);
+        EXPECT_TRUE(m.host.Dial().visible);
+        EXPECT_EQ(m.host.Dial().topmost, expected == 1);
+        EXPECT_EQ(m.app.settings.Top_view, expected);
+    }
 }
 
 TEST(Pause, CpuNeedleSinksToZeroInVisibleStepsAndSamplingResumes) {
@@ -187,7 +165,6 @@ TEST(Pause, CpuNeedleSinksToZeroInVisibleStepsAndSamplingResumes) {
     EXPECT_DOUBLE_EQ(m.app.ShownValue, 0);
     EXPECT_EQ(m.host.pumps, 17);  // one pass before each smoothing step: 64, 51.2, ... 2.25, then 0
     EXPECT_TRUE(m.app.menu.Item(MenuItemId::MNU_M_S).checked);
-    EXPECT_EQ(m.host.TimerInterval(TimerId::Timer1), 0);
     EXPECT_TRUE(m.app.meter.persistentDrawing);
 
     // A mode command while paused changes the layout but leaves sampling stopped.

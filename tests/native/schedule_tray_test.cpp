@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,6 @@
 namespace dorv {
 namespace {
 
-using test::CrLfLines;
 using test::FakeMeter;
 using test::StartMeter;
 
@@ -28,11 +28,9 @@ TEST(Schedule, LightsFromTheOnTimeUpToTheOffTime) {
         {"18:00", "06:30", {17, 59, 59}, false},
         {"18:00", "06:30", {18, 0, 0}, true},
         {"18:00", "06:30", {0, 0, 0}, true},
-        {"18:00", "06:30", {6, 29, 59}, true},
         {"18:00", "06:30", {6, 30, 0}, false},
         {"08:00", "17:00", {7, 59, 0}, false},
         {"08:00", "17:00", {8, 0, 0}, true},
-        {"08:00", "17:00", {16, 59, 0}, true},
         {"08:00", "17:00", {17, 0, 0}, false},
         {"12:00", "12:00", {12, 0, 0}, false},
         // "9:00" sorts after "18:00" as stored text: the midnight case, with 09:00 compared, so always lit.
@@ -74,23 +72,34 @@ TEST(Schedule, HandEditedTimesAreReformatted) {
     struct Case {
         const char* stored;
         const char* reformatted;
-    } cases[] = {{"9:00", "09:00"},  {"18:30", "18:30"}, {"7:5", "07:05"}, {"21:15:40", "21:15"},
-                 {"24:00", "24:00"}, {"noon", "noon"},   {"", ""},         {"12:60", "12:60"}};
+    } cases[] = {{"9:00", "09:00"},  {"7:5", "07:05"}, {"21:15:40", "21:15"},
+                 {"24:00", "24:00"}, {"noon", "noon"}, {"12:60", "12:60"}};
     for (const Case& c : cases)
         EXPECT_EQ(ReformatScheduleTime(c.stored), c.reformatted) << c.stored;
 }
 
-TEST(IlluminationCommand, TogglesAtOnceOrWithAScheduleAsksInJapaneseInEitherLanguage) {
-    FakeMeter plain;
-    StartMeter(plain, {"[View]", "English=1", "Needle=3"});
-    RunMenuCommand(plain.app, MenuItemId::MNU_M_I);
-    EXPECT_TRUE(plain.app.settings.Illumination);
-    EXPECT_EQ(plain.app.meter.face, DialFace::ClockLit);
-    EXPECT_TRUE(plain.host.questions.empty());
-
+TEST(IlluminationCommand, TogglesTheFaceTheMarkAndTheTrayPictureAtOnce) {
     FakeMeter m;
-    StartMeter(m, {"[View]", "English=1", "[Color]", "illumi_on_time=18:00", "illumi_off_time=06:00"});
-    m.host.answers = {false};
+    StartMeter(m, {"[View]", "Needle=2", "Icon_view=1"});
+    m.app.ShownValue = 57;
+    m.host.trayLog.clear();
+    RunMenuCommand(m.app, MenuItemId::MNU_M_I);
+    EXPECT_TRUE(m.app.settings.Illumination);
+    EXPECT_EQ(m.app.meter.face, DialFace::MeterLit);
+    EXPECT_TRUE(m.app.menu.Item(MenuItemId::MNU_M_I).checked);
+    EXPECT_TRUE(m.host.questions.empty());
+    ASSERT_GE(m.host.trayLog.size(), 2u);
+    EXPECT_EQ(m.host.trayLog[0], "modify lit 0 CPU:0%");
+    EXPECT_EQ(m.host.trayLog.back(), "modify lit 5 CPU:57%");
+    RunMenuCommand(m.app, MenuItemId::MNU_M_I);
+    EXPECT_EQ(m.app.meter.face, DialFace::Meter);
+    EXPECT_EQ(m.host.trayIcon.set, TrayIconSet::Normal);
+}
+
+TEST(IlluminationCommand, WithAScheduleAsksInJapaneseInEitherLanguage) {
+    FakeMeter m;
+    StartMeter(m, {"[View]", "English=1", "Needle=3", "[Color]", "illumi_on_time=18:00", "illumi_off_time=06:00"});
+    m.host.answers = {false, true};
     RunMenuCommand(m.app, MenuItemId::MNU_M_I);
     EXPECT_FALSE(m.app.settings.Illumination);
     EXPECT_EQ(m.app.settings.illumi_on_time, "18:00");
@@ -98,30 +107,10 @@ TEST(IlluminationCommand, TogglesAtOnceOrWithAScheduleAsksInJapaneseInEitherLang
     EXPECT_EQ(m.host.questions[0],
               "イルミネーションの設定|自動点灯時刻がセットされています。\r\n時刻設定を解除しますか？");
 
-    m.host.answers = {true};
     RunMenuCommand(m.app, MenuItemId::MNU_M_I);
-    EXPECT_TRUE(m.app.settings.Illumination);
-    EXPECT_EQ(m.app.settings.illumi_on_time, "");
-    EXPECT_EQ(m.app.settings.illumi_off_time, "");
+    EXPECT_EQ(m.app.meter.face, DialFace::ClockLit);  // the clock's mark picks the face
+    EXPECT_EQ(m.app.settings.illumi_on_time + m.app.settings.illumi_off_time, "");
     EXPECT_EQ(m.host.TimerInterval(TimerId::Timer2), 5000);  // left running; its checks now return at once
-}
-
-TEST(SetIllumination, FollowsTheClockMarkForTheFaceAndRedrawsTheTrayAtOnce) {
-    FakeMeter m;
-    StartMeter(m, {"[View]", "Needle=2", "Icon_view=1"});
-    m.app.ShownValue = 57;
-    m.host.trayLog.clear();
-    m.app.settings.Illumination = true;
-    SetIllumination(m.app);
-    EXPECT_EQ(m.app.meter.face, DialFace::MeterLit);
-    EXPECT_TRUE(m.app.menu.Item(MenuItemId::MNU_M_I).checked);
-    ASSERT_GE(m.host.trayLog.size(), 2u);
-    EXPECT_EQ(m.host.trayLog[0], "modify lit 0 CPU:0%");
-    EXPECT_EQ(m.host.trayLog.back(), "modify lit 5 CPU:57%");
-    m.app.settings.Illumination = false;
-    SetIllumination(m.app);
-    EXPECT_EQ(m.app.meter.face, DialFace::Meter);
-    EXPECT_EQ(m.host.trayIcon.set, TrayIconSet::Normal);
 }
 
 TEST(TrayIcon, PictureAndTipFollowTheValue) {
@@ -131,10 +120,13 @@ TEST(TrayIcon, PictureAndTipFollowTheValue) {
         int index;
         const char* tip;
     } cases[] = {
-        {MeterMode::Cpu, 9.99, 0, "CPU:9%"},     {MeterMode::Cpu, 10.0, 1, "CPU:10%"},
-        {MeterMode::Cpu, 100.0, 10, "CPU:100%"}, {MeterMode::Mem, 57.3, 5, "Mem:57%"},
-        {MeterMode::VMem, 8.0, 0, "VMem:8%"},    {MeterMode::Cpu, 110.0, 10, "CPU:110%"},
-        {MeterMode::Cpu, -3.0, 0, "CPU:-3%"},    {7, 57.0, 0, ""},
+        {MeterMode::Cpu, 9.99, 0, "CPU:9%"},
+        {MeterMode::Cpu, 10.0, 1, "CPU:10%"},
+        {MeterMode::Mem, 57.3, 5, "Mem:57%"},
+        {MeterMode::VMem, 8.0, 0, "VMem:8%"},
+        {MeterMode::Cpu, 110.0, 10, "CPU:110%"},
+        {MeterMode::Cpu, -3.0, 0, "CPU:-3%"},
+        {7, 57.0, 0, ""},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(TrayIconIndex(c.mode, c.value), c.index) << c.mode << " " << c.value;
@@ -142,7 +134,7 @@ TEST(TrayIcon, PictureAndTipFollowTheValue) {
     }
 }
 
-TEST(TrayIcon, AddedAtLoadWithTheFirstDrawnValueAndRemovedAtQuit) {
+TEST(TrayIcon, AddedAtLoadFollowsTheClockComesBackAfterTheShellRestartsAndGoesAtQuit) {
     FakeMeter m;
     StartMeter(m, {"[View]", "Icon_view=1", "Needle=2"});
     EXPECT_TRUE(m.host.trayPresent);
@@ -152,6 +144,12 @@ TEST(TrayIcon, AddedAtLoadWithTheFirstDrawnValueAndRemovedAtQuit) {
     OnMeterTimer(m.app, TimerId::Timer1);
     EXPECT_EQ(m.host.trayIcon.tip, "Clock:21:05:07");
     EXPECT_EQ(m.host.trayIcon.index, 0);
+    m.host.trayPresent = false;  // Explorer restarted and forgot it
+    OnTaskbarCreated(m.app);
+    OnTaskbarCreated(m.app);  // sent again while the icon stands
+    EXPECT_TRUE(m.host.trayPresent);
+    EXPECT_TRUE(m.app.tray.added);
+    EXPECT_EQ(m.host.TimerInterval(TimerId::TrayRetry), 0);
     OnMeterCloseRequest(m.app);
     EXPECT_FALSE(m.host.trayPresent);
 }
@@ -169,39 +167,21 @@ TEST(TrayIcon, OffStillPreparesAndDeletesButNeverAddsOrUpdates) {
     EXPECT_EQ(m.host.trayLog, std::vector<std::string>{"delete"});
 }
 
-TEST(TrayIcon, ComesBackAfterTheShellRestarts) {
-    FakeMeter m;
-    StartMeter(m, {"[View]", "Icon_view=1", "Needle=0"});
-    m.host.trayPresent = false;  // Explorer restarted and forgot it
-    OnTaskbarCreated(m.app);
-    EXPECT_TRUE(m.host.trayPresent);
-    EXPECT_EQ(m.host.TimerInterval(TimerId::TrayRetry), 0);
-    OnTaskbarCreated(m.app);  // sent again while the icon stands
-    EXPECT_TRUE(m.host.trayPresent);
-    EXPECT_TRUE(m.app.tray.added);
-    EXPECT_EQ(m.host.TimerInterval(TimerId::TrayRetry), 0);
-}
-
 TEST(TrayIcon, RetriesAFewTimesWhileTheShellIsNotReady) {
-    FakeMeter m;
-    m.host.shellReady = false;
-    StartMeter(m, {"[View]", "Icon_view=1"});
-    EXPECT_FALSE(m.host.trayPresent);
-    EXPECT_EQ(m.host.TimerInterval(TimerId::TrayRetry), 2000);
-    OnMenuTimer(m.app, TimerId::TrayRetry);
-    OnMenuTimer(m.app, TimerId::TrayRetry);
-    m.host.shellReady = true;
-    OnMenuTimer(m.app, TimerId::TrayRetry);
-    EXPECT_TRUE(m.host.trayPresent);
-    EXPECT_EQ(m.host.TimerInterval(TimerId::TrayRetry), 0);
-
-    FakeMeter never;
-    never.host.shellReady = false;
-    StartMeter(never, {"[View]", "Icon_view=1"});
-    for (int i = 0; i < 10; ++i)
-        OnMenuTimer(never.app, TimerId::TrayRetry);
-    EXPECT_EQ(std::count(never.host.trayLog.begin(), never.host.trayLog.end(), "add normal 0 CPU:0%"), 6);
-    EXPECT_EQ(never.host.TimerInterval(TimerId::TrayRetry), 0);
+    for (int readyAfter : {3, 99}) {
+        FakeMeter m;
+        m.host.shellReady = false;
+        StartMeter(m, {"[View]", "Icon_view=1"});
+        EXPECT_EQ(m.host.TimerInterval(TimerId::TrayRetry), 2000);
+        for (int tick = 1; tick <= 10; ++tick) {
+            m.host.shellReady = tick >= readyAfter;
+            OnMenuTimer(m.app, TimerId::TrayRetry);
+        }
+        // Once at the load, then each tick until it holds or five retries have failed.
+        EXPECT_EQ(test::Starting(m.host.trayLog, "add").size(), readyAfter == 3 ? 4u : 6u);
+        EXPECT_EQ(m.host.trayPresent, readyAfter == 3);
+        EXPECT_EQ(m.host.TimerInterval(TimerId::TrayRetry), 0);
+    }
 }
 
 }  // namespace
