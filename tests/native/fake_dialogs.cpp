@@ -4,8 +4,6 @@
 #include <cstdint>
 #include <stdexcept>
 
-#include "app/meter_events.h"
-
 namespace dorv::test {
 
 WindowHandle FakeDialogs::CreateDialogWindow(const DialogLayout& layout) {
@@ -73,14 +71,6 @@ void FakeDialogs::Change(MeterApp& app, WindowHandle dialog, int id, int value) 
         throw std::logic_error("change of a disabled control: " + std::to_string(id));
     SetValue(dialog, id, value);
     OnDialogEvent(app, dialog, id, DialogEvent::Changed);
-}
-
-void FakeDialogs::MouseMove(MeterApp& app, WindowHandle dialog, int id) {
-    OnDialogEvent(app, dialog, id, DialogEvent::MouseMove);
-}
-
-void FakeDialogs::Close(MeterApp& app, WindowHandle dialog) {
-    OnDialogEvent(app, dialog, 0, DialogEvent::Close);
 }
 
 }  // namespace dorv::test

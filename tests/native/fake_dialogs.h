@@ -8,12 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "app/meter_events.h"
 #include "platform/dialogs.h"
 #include "platform/shell.h"
-
-namespace dorv {
-struct MeterApp;
-}
 
 namespace dorv::test {
 
@@ -74,8 +71,10 @@ public:
     // button selects it (clearing its group); a change sets the value first.
     void Click(MeterApp& app, WindowHandle dialog, int id);
     void Change(MeterApp& app, WindowHandle dialog, int id, int value);
-    void MouseMove(MeterApp& app, WindowHandle dialog, int id);
-    void Close(MeterApp& app, WindowHandle dialog);
+    void MouseMove(MeterApp& app, WindowHandle dialog, int id) {
+        OnDialogEvent(app, dialog, id, DialogEvent::MouseMove);
+    }
+    void Close(MeterApp& app, WindowHandle dialog) { OnDialogEvent(app, dialog, 0, DialogEvent::Close); }
 
     std::map<WindowHandle, FakeDialog> open;
     int created = 0;  // dialogs ever built

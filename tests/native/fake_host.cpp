@@ -1,7 +1,6 @@
 #include "fake_host.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 
 #include "app/meter_lifecycle.h"
@@ -19,24 +18,15 @@ WindowHandle FakeHost::CreateMeterWindow(const char* title, PixelSize size) {
     return reinterpret_cast<WindowHandle>(static_cast<std::uintptr_t>(windows.size()));
 }
 
-void FakeHost::MoveWindow(WindowHandle window, PixelPoint topLeft) {
-    Window(window).position = topLeft;
-    log.push_back("move " + std::to_string(topLeft.x) + "," + std::to_string(topLeft.y));
-}
-
 void FakeHost::HideWindow(WindowHandle window) {
     (dialogs.IsOpen(window) ? dialogs.Dialog(window).shown : Window(window).visible) = false;
     log.push_back("hide");
 }
 
 int FakeHost::SetWindowStacking(WindowHandle window, bool topmost) {
-    if (dialogs.IsOpen(window)) {
-        dialogs.Dialog(window).topmost = topmost;
-        dialogs.Dialog(window).shown = true;
-    } else {
-        Window(window).topmost = topmost;
-        Window(window).visible = true;
-    }
+    const bool dialog = dialogs.IsOpen(window);
+    (dialog ? dialogs.Dialog(window).topmost : Window(window).topmost) = topmost;
+    (dialog ? dialogs.Dialog(window).shown : Window(window).visible) = true;
     log.push_back(topmost ? "show topmost" : "show notopmost");
     return 1;
 }
@@ -55,18 +45,6 @@ void FakeHost::MakeLayered(WindowHandle window, std::uint8_t alpha) {
     Window(window).layered = true;
     Window(window).alpha = alpha;
     log.push_back("layered " + std::to_string(alpha));
-}
-
-void FakeHost::DrawLine(WindowHandle, float x1, float y1, float x2, float y2, std::int32_t colour) {
-    char text[96];
-    std::snprintf(text, sizeof text, "line %.2f,%.2f-%.2f,%.2f %d", x1, y1, x2, y2, colour);
-    drawing.push_back(text);
-}
-
-std::string FakeHost::FormatTimeOfDay(const LocalTime& t) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%d:%02d:%02d", t.hour, t.minute, t.second);
-    return text;
 }
 
 bool FakeHost::TrayCall(const char* verb, const TrayIconView& icon, bool takes) {
@@ -108,22 +86,25 @@ void FakeHost::StoreFile(const std::string& path, const std::string& text) {
     files[path] = step == killAtStep ? text.substr(0, text.size() / 2) : text;
 }
 
+FileResult FakeHost::Outcome(const std::string& path) {
+    return unwritable.count(path) != 0 ? FileResult::Failed(unwritable[path]) : FileResult{};
+}
+
 FileResult FakeHost::WriteString(const std::string& path,
                                  const std::string& section,
                                  const std::string& key,
                                  const std::string& value) {
     log.push_back("write " + section + "/" + key);
     iniWrites.push_back(section + "/" + key + "=" + value);
-    if (unwritable.count(path) != 0)
-        return FileResult::Failed(unwritable[path]);
-    StoreFile(path, IniTextWrite(files.count(path) != 0 ? files[path] : std::string(), section, key, value));
-    return {};
+    if (unwritable.count(path) == 0)
+        StoreFile(path, IniTextWrite(files.count(path) != 0 ? files[path] : std::string(), section, key, value));
+    return Outcome(path);
 }
 
 FileResult FakeHost::CopyForSave(const std::string& path, const std::string& copy) {
     log.push_back("copy");
     if (unwritable.count(path) != 0)
-        return FileResult::Failed(unwritable[path]);
+        return Outcome(path);
     if (files.count(path) == 0)
         files.erase(copy);
     else
@@ -134,13 +115,13 @@ FileResult FakeHost::CopyForSave(const std::string& path, const std::string& cop
 FileResult FakeHost::ReplaceWith(const std::string& path, const std::string& copy) {
     log.push_back("replace");
     if (unwritable.count(path) != 0)
-        return FileResult::Failed(unwritable[path]);
+        return Outcome(path);
     // One step that either happens or not: a kill here leaves the old file.
     const int step = fileSteps++;
-    if (killAtStep >= 0 && step >= killAtStep)
-        return {};
-    files[path] = files[copy];
-    files.erase(copy);
+    if (killAtStep < 0 || step < killAtStep) {
+        files[path] = files[copy];
+        files.erase(copy);
+    }
     return {};
 }
 
@@ -154,21 +135,21 @@ RegistryKey FakeHost::OpenKey(RegistryRoot root, const char* path) {
     return reinterpret_cast<RegistryKey>(static_cast<std::uintptr_t>(openKeys.size()));
 }
 
-// The open key's path, or null for a handle not open.
-const std::string* FakeHost::OpenKeyPath(RegistryKey key) const {
+// The value under an open key as its path and bytes, null when the key is not open or has no such value;
+// the look-up is logged.
+const FakeHost::Entry* FakeHost::FindValue(RegistryKey key, const std::string& name, const char* verb) {
     auto index = static_cast<std::size_t>(reinterpret_cast<std::uintptr_t>(key));
     if (index == 0 || index > openKeys.size() || openKeys[index - 1].empty())
         return nullptr;
-    return &openKeys[index - 1];
+    const std::string path = openKeys[index - 1] + "\\" + name;
+    registryLog.push_back(verb + path);
+    auto found = registryValues.find(path);
+    return found == registryValues.end() ? nullptr : &*found;
 }
 
 bool FakeHost::QueryValue(RegistryKey key, const char* name, void* buffer, std::uint32_t& size) {
-    const std::string* keyPath = OpenKeyPath(key);
-    if (!keyPath)
-        return false;
-    registryLog.push_back(std::string(buffer ? "read " : "size ") + *keyPath + "\\" + name);
-    auto found = registryValues.find(*keyPath + "\\" + name);
-    if (found == registryValues.end() || (buffer && size < found->second.size()))
+    auto found = FindValue(key, name, buffer ? "read " : "size ");
+    if (!found || (buffer && size < found->second.size()))
         return false;
     if (buffer)
         std::memcpy(buffer, found->second.data(), found->second.size());
@@ -177,14 +158,10 @@ bool FakeHost::QueryValue(RegistryKey key, const char* name, void* buffer, std::
 }
 
 std::optional<RegistryValue> FakeHost::ReadValue(RegistryKey key, const std::string& name) {
-    const std::string* keyPath = OpenKeyPath(key);
-    if (!keyPath)
+    auto found = FindValue(key, name, "read ");
+    if (!found)
         return std::nullopt;
-    const std::string path = *keyPath + "\\" + name;
-    registryLog.push_back("read " + path);
-    if (registryValues.count(path) == 0)
-        return std::nullopt;
-    const std::string& bytes = registryValues[path];
+    const auto& [path, bytes] = *found;
     RegistryValue value;
     value.type = registryTypes.count(path) != 0 ? registryTypes[path] : RegistryValueType::Other;
     if (value.type == RegistryValueType::Text)

@@ -1,6 +1,7 @@
 #pragma once
 // A host that keeps real state in memory and records what the core asked of it, so tests can run
 // the whole program logic natively and deterministically.
+#include <cstdio>
 #include <deque>
 #include <functional>
 #include <map>
@@ -14,6 +15,13 @@
 #include "state/meter_app.h"
 
 namespace dorv::test {
+
+template <class... Values>
+std::string Printed(const char* format, Values... values) {
+    char text[128];
+    std::snprintf(text, sizeof text, format, values...);
+    return text;
+}
 
 struct FakeWindow {
     std::string title;
@@ -48,7 +56,10 @@ public:
     WindowHandle CreateMenuWindow() override { return CreateMeterWindow("menu", {0, 0}); }
     PixelPoint WindowPosition(WindowHandle window) override { return Window(window).position; }
     PixelSize WindowSize(WindowHandle window) override { return Window(window).size; }
-    void MoveWindow(WindowHandle window, PixelPoint topLeft) override;
+    void MoveWindow(WindowHandle window, PixelPoint topLeft) override {
+        Window(window).position = topLeft;
+        log.push_back(Printed("move %d,%d", topLeft.x, topLeft.y));
+    }
     void HideWindow(WindowHandle window) override;
     int SetWindowStacking(WindowHandle window, bool topmost) override;
     void AttachEllipticRegion(WindowHandle window, int left, int top, int right, int bottom) override;
@@ -74,7 +85,9 @@ public:
     // DialDrawing: every call is recorded in `drawing`, lines with two decimals.
     void SetScale(WindowHandle, int scaleDpi) override { drawing.push_back("scale " + std::to_string(scaleDpi)); }
     void ClearDrawing(WindowHandle) override { drawing.push_back("clear"); }
-    void DrawLine(WindowHandle window, float x1, float y1, float x2, float y2, std::int32_t colour) override;
+    void DrawLine(WindowHandle, float x1, float y1, float x2, float y2, std::int32_t colour) override {
+        drawing.push_back(Printed("line %.2f,%.2f-%.2f,%.2f %d", x1, y1, x2, y2, colour));
+    }
     void SetPenWidth(WindowHandle, int pixels) override { drawing.push_back("pen " + std::to_string(pixels)); }
     void SetPersistentDrawing(WindowHandle, bool on) override {
         drawing.push_back(on ? "persistent on" : "persistent off");
@@ -85,7 +98,6 @@ public:
     void SetWarningLamp(WindowHandle, bool on) override { drawing.push_back(on ? "lamp on" : "lamp off"); }
     void SetLabel(WindowHandle, DialLabelId label, const LabelView& view) override { labels[label] = view; }
 
-    // TimerSystem
     void SetTimerInterval(WindowHandle window, TimerId timer, int intervalMs) override;
     void PumpMessagesOnce() override;
     void EndProgram() override {
@@ -107,15 +119,15 @@ public:
     }
     std::string ProgramFolder() override { return "C:\\Dorvanix"; }
 
-    // SystemStatus
     MemoryStatus QueryMemoryStatus() override { return memory; }
     LocalTime CurrentLocalTime() override { return time; }
     std::string DecimalSymbol() override { return decimalSymbol; }
     std::string ThousandsSeparator() override { return ","; }
     std::uint64_t TickCount() override { return tickMs; }
-    std::string FormatTimeOfDay(const LocalTime& time) override;
+    std::string FormatTimeOfDay(const LocalTime& t) override {
+        return Printed("%d:%02d:%02d", t.hour, t.minute, t.second);
+    }
 
-    // OsVersion
     OsVersionInfo QueryVersion() override { return version; }
 
     // PerfCounter: the query's state, and `cpuReadings` one a collection (0 when they run out).
@@ -154,7 +166,6 @@ public:
         return Next(menuChoices, 0);
     }
 
-    // HelpViewer
     void ShowHelp(WindowHandle, const std::string& file, const std::string& topic) override {
         helpShown.push_back(topic.empty() ? file : file + "::/" + topic);
     }
@@ -220,7 +231,9 @@ public:
 
 private:
     void StoreFile(const std::string& path, const std::string& text);
-    const std::string* OpenKeyPath(RegistryKey key) const;
+    FileResult Outcome(const std::string& path);  // a failure for an unwritable path
+    using Entry = std::map<std::string, std::string>::value_type;
+    const Entry* FindValue(RegistryKey key, const std::string& name, const char* verb);
     bool TrayCall(const char* verb, const TrayIconView& icon, bool takes);
 };
 
