@@ -45,11 +45,6 @@ bool IsRed(COLORREF c) {
     return GetRValue(c) > 150 && GetGValue(c) < 80 && GetBValue(c) < 80;
 }
 
-// Its outline RGB(170,0,0), not the centre line.
-bool IsOutlineRed(COLORREF c) {
-    return GetRValue(c) >= 140 && GetRValue(c) <= 200 && GetGValue(c) < 60 && GetBValue(c) < 60;
-}
-
 // The second hand, RGB(180,180,180): the screen has 24 bits, so only that grey, not the face's near greys.
 bool IsSecondGrey(COLORREF c) {
     return std::abs(GetRValue(c) - 180) <= 1 && std::abs(GetGValue(c) - 180) <= 1 && std::abs(GetBValue(c) - 180) <= 1;
@@ -127,24 +122,13 @@ std::string NeedleText(const std::optional<double>& reading) {
 // The lamp's 6 x 6 icon.
 constexpr RECT kLampBox{52, 60, 58, 66};
 
-// The memory needle at the load, a lozenge (outline on both sides of the centre line near the pivot), lamp dark,
-// the readout's light text in its box.
+// The memory needle at the load, the lamp dark, the readout's light text in its box.
 std::string MemoryNeedleProblems(const DialPicture& p) {
     const int before = MemoryLoad();
     const std::optional<double> reading = ReadNeedle(p);
     if (!reading || std::abs(*reading - before) > 2)
         return NeedleText(reading) + ", memory load " + std::to_string(before);
     std::string problems;
-    for (double side : {-1.0, 1.0}) {
-        bool outline = false;
-        for (double r = 6; r <= 20 && !outline; r += 1)
-            for (double d = 1; d <= 3 && !outline; d += 0.5)
-                outline = p.Near(Along(NeedleDirection(*reading) + side * std::atan2(d, r) * 180 / 3.14159265358979,
-                                       std::hypot(r, d)),
-                                 IsOutlineRed);
-        if (!outline)
-            problems += " no outline on one side;";
-    }
     if (p.Count(kLampBox, IsRed) != 0)
         problems += " lamp lit;";
     if (p.Count({56, 69, 90, 77}, IsLight) < 6)
@@ -169,21 +153,31 @@ std::string ClockProblems(const DialPicture& p, int time) {
     return problems.empty() ? "" : std::to_string(time) + " s:" + problems;
 }
 
-// The display scale Wine gives the programs started while it lives (read at each process's start); then its
-// default, 96 dpi.
-struct ScopedLogPixels {
-    explicit ScopedLogPixels(DWORD dpi) {
-        RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi, sizeof dpi);
+// A value under HKEY_CURRENT_USER for the programs started while it lives (Wine reads the display scale and a
+// program's Windows version at each process's start); deleted after, which leaves Wine's own.
+class ScopedValue {
+public:
+    ScopedValue(const wchar_t* key, const wchar_t* name, DWORD type, const void* data, DWORD size)
+        : key_(key), name_(name) {
+        if (data)
+            RegSetKeyValueW(HKEY_CURRENT_USER, key, name, type, data, size);
     }
-    ~ScopedLogPixels() { RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels"); }
+    ~ScopedValue() { RegDeleteKeyValueW(HKEY_CURRENT_USER, key_, name_); }
+    ScopedValue(const ScopedValue&) = delete;
+    ScopedValue& operator=(const ScopedValue&) = delete;
+
+private:
+    const wchar_t* key_;
+    const wchar_t* name_;
 };
 
-// Each look: the settings under [View] and after, the display scale, a thread keeping processor 0 busy or not,
-// and what the picture must show (an empty answer) within the time.
+// Each look: the settings under [View] and after, the display scale, Windows XP or Wine's own version, a thread
+// keeping processor 0 busy or not, and what the picture must show (an empty answer) within the time.
 struct Look {
     const char* name;
     std::string settings;
     int dpi;
+    bool xp;
     bool busyProcessor0;
     std::function<std::string(const DialPicture&)> problems;
 };
@@ -192,22 +186,33 @@ using DialLookTest = WineDialTest;
 
 TEST_F(DialLookTest, EachLookIsDrawnAtTheDisplayScaleInARoundWindow) {
     SetProcessDPIAware();  // this program reads the screen in real pixels
-    const std::string view = "[View]\r\nNeedle_type=1\r\nMode_view=0\r\nTop_view=0\r\nZanzo_view=0\r\n";
-    const std::string mem = view + "Needle=0\r\nLabel_view=1\r\n[Movement]\r\nWatch_time=50\r\nMove_quantity=1\r\n";
-    const std::string clock = "[Movement]\r\nWatch_time=100\r\n" + view + "Needle=3\r\n";
+    const std::string view = "[View]\r\nMode_view=0\r\nTop_view=0\r\nZanzo_view=0\r\n";
+    auto mem = [&](const char* transparency) {
+        return view + "Needle=0\r\nNeedle_type=1\r\nLabel_view=1\r\nTransparency=" + transparency +
+               "\r\n[Movement]\r\nWatch_time=50\r\nMove_quantity=1\r\nWarning=101\r\n";
+    };
+    const std::string clock = "[Movement]\r\nWatch_time=100\r\n" + view + "Needle=3\r\nNeedle_type=0\r\n";
     std::string firstReadout;
+    ULONGLONG upSince = 0;
     const Look looks[] = {
-        {"memory needle", mem + "Warning=101\r\n", 96, false, MemoryNeedleProblems},
-        {"memory needle at 150 %", mem + "Warning=101\r\n", 144, false, MemoryNeedleProblems},
+        // Translucency makes the window layered on version 5 only (the system it was made for), whatever the value.
+        {"memory needle, XP, translucent", mem("254"), 96, true, false, MemoryNeedleProblems},
+        {"memory needle at 150 %, translucency ignored", mem("128"), 144, false, false, MemoryNeedleProblems},
         {"processor 0 busy lights the lamp",
-         view + "Needle=2\r\n[Movement]\r\nWatch_time=250\r\nMove_quantity=1\r\nWarning=0\r\n", 96, true,
-         [](const DialPicture& p) -> std::string {
+         view + "Needle=2\r\n[Movement]\r\nWatch_time=250\r\nMove_quantity=1\r\nWarning=0\r\n", 96, false, true,
+         [&](const DialPicture& p) -> std::string {
+             // Not a passing spike: up for a second on end.
              const std::optional<double> reading = ReadNeedle(p);
-             if (!reading || *reading < 80)
+             if (!reading || *reading < 80) {
+                 upSince = 0;
                  return NeedleText(reading);
-             return p.Count(kLampBox, IsRed) >= 4 ? "" : "lamp dark";
+             }
+             upSince = upSince ? upSince : GetTickCount64();
+             if (p.Count(kLampBox, IsRed) < 4)
+                 return "lamp dark";
+             return GetTickCount64() - upSince >= 1000 ? "" : "up only for a moment";
          }},
-        {"clock hands at the local time", clock, 96, false,
+        {"clock hands at the local time", clock, 96, false, false,
          [](const DialPicture& p) -> std::string {
              // The hands show the last second drawn: up to one older than the time before the copy.
              std::string problems;
@@ -221,7 +226,7 @@ TEST_F(DialLookTest, EachLookIsDrawnAtTheDisplayScaleInARoundWindow) {
          }},
         // Glyphs, not boxes that look alike whatever the time (a font without digits), and the colour's low 24 bits
         // (the high byte would make GDI take it as a palette index): each second changes at least one digit.
-        {"digital time legible", clock + "Label_view=1\r\n[Color]\r\nFont_color=16842496\r\n", 96, false,
+        {"digital time legible", clock + "Label_view=1\r\n[Color]\r\nFont_color=16842496\r\n", 96, false, false,
          [&](const DialPicture& p) -> std::string {
              const std::string now = p.Mask({30, 60, 75, 68}, IsTextGreen);
              if (std::count(now.begin(), now.end(), '#') < 12)
@@ -234,7 +239,10 @@ TEST_F(DialLookTest, EachLookIsDrawnAtTheDisplayScaleInARoundWindow) {
     const int twips = PixelsToTwips(kDialLeft);
     for (const Look& look : looks) {
         SCOPED_TRACE(look.name);
-        ScopedLogPixels logPixels(static_cast<DWORD>(look.dpi));
+        const DWORD dpi = static_cast<DWORD>(look.dpi);
+        const ScopedValue scale(L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi, sizeof dpi);
+        const ScopedValue version(L"Software\\Wine\\AppDefaults\\Dorvanix.exe", L"Version", REG_SZ,
+                                  look.xp ? L"winxp" : nullptr, sizeof L"winxp");
         const auto spinner = look.busyProcessor0 ? std::make_unique<Spinner>(1) : nullptr;
         ASSERT_TRUE(!spinner || spinner->Running()) << "could not pin a thread to processor 0";
         WriteBytes(Ini(), PlacedAtTheTestSpot() + look.settings);
@@ -247,6 +255,10 @@ TEST_F(DialLookTest, EachLookIsDrawnAtTheDisplayScaleInARoundWindow) {
         EXPECT_EQ(style & (WS_POPUP | WS_CAPTION | WS_THICKFRAME | WS_SYSMENU), static_cast<DWORD>(WS_POPUP));
         EXPECT_NE(GetWindow(dial, GW_OWNER), nullptr);
         EXPECT_EQ(TextOf(dial), L"Dorvanix");
+        BYTE alpha = 0;
+        const bool layered = (GetWindowLongW(dial, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
+        EXPECT_EQ(layered, look.xp);
+        EXPECT_TRUE(!layered || (GetLayeredWindowAttributes(dial, nullptr, &alpha, nullptr) && alpha == 254));
         const int side = MulDiv(kDialSize, look.dpi, 96);
         const int at = MulDiv(twips, look.dpi, 1440);
         RECT rect{};
