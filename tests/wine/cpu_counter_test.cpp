@@ -14,14 +14,15 @@
 namespace dorv {
 namespace {
 
+std::uint64_t Ticks(const FILETIME& time) {
+    return (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+}
+
 // The whole machine's times, summed over its processors.
 ProcessorTimes MachineTimes() {
-    FILETIME times[3]{};  // idle, kernel, user
-    GetSystemTimes(&times[0], &times[1], &times[2]);
-    std::uint64_t ticks[3]{};
-    for (int i = 0; i < 3; ++i)
-        ticks[i] = (static_cast<std::uint64_t>(times[i].dwHighDateTime) << 32) | times[i].dwLowDateTime;
-    return {ticks[0], ticks[1], ticks[2]};
+    FILETIME idle{}, kernel{}, user{};
+    GetSystemTimes(&idle, &kernel, &user);
+    return {Ticks(idle), Ticks(kernel), Ticks(user)};
 }
 
 TEST(CpuCounter, ReadsZeroFirstThenIgnoresTheLoadOnOtherProcessors) {

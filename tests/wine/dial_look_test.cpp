@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "wine_dial_fixture.h"
@@ -33,11 +34,6 @@ Point Along(double degrees, double radius) {
 
 double NeedleDirection(double value) {
     return 270 - 2.7 * value;
-}
-
-// A clock hand's direction from its angle clockwise from twelve.
-double ClockDirection(double clockwiseDegrees) {
-    return 90 - clockwiseDegrees;
 }
 
 // A needle's or hand's centre line RGB(230,0,0); the lamp's red passes too.
@@ -136,13 +132,14 @@ std::string MemoryNeedleProblems(const DialPicture& p) {
     return problems;
 }
 
-// Red hour and minute hands and the grey second hand for one second of the day; empty when all are there.
+// Red hour and minute hands and the grey second hand for one second of the day; empty when all are there. A hand's
+// direction is 90 degrees less its angle clockwise from twelve.
 std::string ClockProblems(const DialPicture& p, int time) {
     const int hour = time / 3600 % 12, minute = time / 60 % 60, second = time % 60;
-    const double minuteDirection = ClockDirection(6.0 * minute);
-    const double secondDirection = ClockDirection(6.0 * second);
+    const double minuteDirection = 90 - 6.0 * minute;
+    const double secondDirection = 90 - 6.0 * second;
     std::string problems;
-    if (!p.AllAlong(ClockDirection(30.0 * hour + 0.5 * minute), {10, 15, 20}, IsRed))
+    if (!p.AllAlong(90 - 30.0 * hour - 0.5 * minute, {10, 15, 20}, IsRed))
         problems += " no hour hand;";
     if (!p.AllAlong(minuteDirection, {28, 34, 38}, IsRed))
         problems += " no minute hand;";
@@ -263,10 +260,8 @@ TEST_F(DialLookTest, EachLookIsDrawnAtTheDisplayScaleInARoundWindow) {
         const int at = MulDiv(twips, look.dpi, 1440);
         RECT rect{};
         GetWindowRect(dial, &rect);
-        EXPECT_EQ(rect.left, at);
-        EXPECT_EQ(rect.top, at);
-        ASSERT_EQ(rect.right - rect.left, side);
-        EXPECT_EQ(rect.bottom - rect.top, side);
+        ASSERT_EQ(std::tie(rect.left, rect.top, rect.right, rect.bottom),
+                  std::make_tuple(at, at, at + side, at + side));
         HRGN region = CreateRectRgn(0, 0, 0, 0);
         EXPECT_EQ(GetWindowRgn(dial, region), COMPLEXREGION);
         HRGN circle = CreateEllipticRgn(0, 0, side, side);

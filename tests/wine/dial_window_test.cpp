@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "platform/win32/win32_text.h"
@@ -18,7 +19,7 @@ namespace {
 
 using DialWindowTest = WineDialTest;
 
-POINT Origin(HWND dial) {
+std::pair<LONG, LONG> Origin(HWND dial) {
     RECT rect{};
     GetWindowRect(dial, &rect);
     return {rect.left, rect.top};
@@ -34,8 +35,7 @@ TEST_F(DialWindowTest, FirstRunShowsDialAtOriginAndEveryOrderlyEndSavesTheSameFi
         HWND dial = LaunchVisibleDial();
         ASSERT_TRUE(dial);
         if (way == std::string("close")) {
-            EXPECT_EQ(Origin(dial).x, 0);
-            EXPECT_EQ(Origin(dial).y, 0);
+            EXPECT_EQ(Origin(dial), std::make_pair(0L, 0L));
             EXPECT_FALSE(IsTopmost(dial));
             ASSERT_TRUE(PostMessageW(dial, WM_CLOSE, 0, 0));
         } else if (way == std::string("end of session")) {
@@ -66,8 +66,7 @@ TEST_F(DialWindowTest, HandEditedFileIsReadWhateverTheCaseAndTheDialPulledOnScre
     ASSERT_GT(99999 + 1000, PixelsToTwips(x + kDialSize)) << "a screen this wide needs a larger stored Left";
     HWND dial = LaunchVisibleDial();
     ASSERT_TRUE(dial);
-    EXPECT_EQ(Origin(dial).x, x);
-    EXPECT_EQ(Origin(dial).y, 0);
+    EXPECT_EQ(Origin(dial), std::make_pair(static_cast<LONG>(x), 0L));
     EXPECT_TRUE(IsTopmost(dial));
     CloseAndWait(dial);
     const std::string saved = ReadBytes(Ini());
