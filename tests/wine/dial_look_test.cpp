@@ -192,7 +192,7 @@ TEST_F(DialLookTest, EachLookIsDrawnAtTheDisplayScaleInARoundWindow) {
     std::string firstReadout;
     ULONGLONG upSince = 0;
     const Look looks[] = {
-        // Translucency makes the window layered on version 5 only (the system it was made for), whatever the value.
+        // Translucency makes the window layered on version 5 only, the system it was made for.
         {"memory needle, XP, translucent", mem("254"), 96, true, false, MemoryNeedleProblems},
         {"memory needle at 150 %, translucency ignored", mem("128"), 144, false, false, MemoryNeedleProblems},
         {"processor 0 busy lights the lamp",
