@@ -18,6 +18,7 @@ namespace {
 using test::FakeMeter;
 using test::StartMeter;
 
+// The last rows: "9:00" sorts after "18:00" as stored text, the midnight case, with 09:00 compared: always lit.
 TEST(Schedule, LightsFromTheOnTimeUpToTheOffTime) {
     struct Case {
         const char* on;
@@ -25,17 +26,11 @@ TEST(Schedule, LightsFromTheOnTimeUpToTheOffTime) {
         LocalTime now;
         bool lit;
     } cases[] = {
-        {"18:00", "06:30", {17, 59, 59}, false},
-        {"18:00", "06:30", {18, 0, 0}, true},
-        {"18:00", "06:30", {0, 0, 0}, true},
-        {"18:00", "06:30", {6, 30, 0}, false},
-        {"08:00", "17:00", {7, 59, 0}, false},
-        {"08:00", "17:00", {8, 0, 0}, true},
-        {"08:00", "17:00", {17, 0, 0}, false},
-        {"12:00", "12:00", {12, 0, 0}, false},
-        // "9:00" sorts after "18:00" as stored text: the midnight case, with 09:00 compared, so always lit.
-        {"9:00", "18:00", {8, 0, 0}, true},
-        {"9:00", "18:00", {20, 0, 0}, true},
+        {"18:00", "06:30", {17, 59, 59}, false}, {"18:00", "06:30", {18, 0, 0}, true},
+        {"18:00", "06:30", {0, 0, 0}, true},     {"18:00", "06:30", {6, 30, 0}, false},
+        {"08:00", "17:00", {7, 59, 0}, false},   {"08:00", "17:00", {8, 0, 0}, true},
+        {"08:00", "17:00", {17, 0, 0}, false},   {"12:00", "12:00", {12, 0, 0}, false},
+        {"9:00", "18:00", {8, 0, 0}, true},      {"9:00", "18:00", {20, 0, 0}, true},
     };
     for (const Case& c : cases) {
         for (bool before : {false, true}) {
