@@ -27,31 +27,23 @@ std::string Marks(const std::vector<MenuItemView>& rows) {
 }
 
 TEST(PopupMenu, RowsAreRefreshedFromTheSettingsAtEachPopup) {
-    struct Case {
-        std::vector<const char*> lines;
-        void (*meanwhile)(MeterSettings&);
-        const char* physical;
-        const char* marks;
-    } cases[] = {
-        {{"[View]", "Needle=0", "Top_view=1"}, [](MeterSettings&) {}, "物理メモリ(&P)", "P+V~CL-T+S-I-O*-HA-X"},
-        // The English captions stay for the run; help is greyed, as there is only the Japanese help.
-        {{"[View]", "English=1"}, [](MeterSettings& s) { s.English = 0; }, "&Physical Memory", "PV~C+L-TS-I-O*-H~A-X"},
-        // A mode outside the four leaves the mode marks as they were.
-        {{"[View]", "Needle=1"},
-         [](MeterSettings& s) { s.Needle = 7, s.Illumination = true, s.Top_view = 2; },
-         "物理メモリ(&P)",
-         "PV+~CL-T+S-I+-O*-HA-X"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.marks);
-        FakeMeter m;
-        StartMeter(m, c.lines);
-        c.meanwhile(m.app.settings);
-        OnDialMouseUp(m.app, RightButton, 0, 20, 20);
-        ASSERT_EQ(m.host.popups.size(), 1u);
-        EXPECT_EQ(m.host.popups[0][0].caption, c.physical);
-        EXPECT_EQ(Marks(m.host.popups[0]), c.marks);
-    }
+    FakeMeter m;
+    StartMeter(m, {"[View]", "Needle=1"});
+    m.app.settings.Needle = 7;  // a mode outside the four leaves the mode marks as they were
+    m.app.settings.Illumination = true;
+    m.app.settings.Top_view = 2;
+    OnDialMouseUp(m.app, RightButton, 0, 20, 20);
+    ASSERT_EQ(m.host.popups.size(), 1u);
+    EXPECT_EQ(m.host.popups[0][0].caption, "物理メモリ(&P)");
+    EXPECT_EQ(Marks(m.host.popups[0]), "PV+~CL-T+S-I+-O*-HA-X");
+
+    FakeMeter english;  // its captions stay for the run; help is greyed, as there is only the Japanese help
+    StartMeter(english, {"[View]", "English=1"});
+    english.app.settings.English = 0;
+    OnDialMouseUp(english.app, RightButton, 0, 20, 20);
+    ASSERT_EQ(english.host.popups.size(), 1u);
+    EXPECT_EQ(english.host.popups[0][0].caption, "&Physical Memory");
+    EXPECT_EQ(Marks(english.host.popups[0]), "PV~C+L-TS-I-O*-H~A-X");
 }
 
 TEST(PopupMenu, OpensFromTheTrayAfterComingForwardAndOnePumpPass) {
