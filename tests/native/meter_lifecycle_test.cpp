@@ -22,7 +22,8 @@ TEST(MeterLifecycle, LoadAndUnloadRunTheirStepsAndKeysInFixedOrders) {
     FakeMeter m;
     m.host.version = {true, 2, 5, 1};  // translucency applies on this version
     m.host.decimalSymbol = ",";
-    StartMeter(m, {"[Coordinates]", "Left=1230,5", "Top=-45", "[View]", "Transparency=200"});
+    // One schedule time alone starts no schedule timer ("timer2 0").
+    StartMeter(m, {"[Coordinates]", "Left=1230,5", "Top=-45", "[Color]", "illumi_on_time=18:30"});
     EXPECT_EQ(Joined(m.host.iniReads),
               "View/English;Etc/adjusted_flg;Coordinates/Left;Coordinates/Top;View/Top_view;View/Needle;"
               "View/Needle_type;View/Label_view;View/Mode_view;View/Icon_view;View/Hide_Meter;View/Zanzo_view;"
@@ -35,7 +36,7 @@ TEST(MeterLifecycle, LoadAndUnloadRunTheirStepsAndKeysInFixedOrders) {
               "Coordinates/Center;");
     // Created and configured hidden, shown last.
     std::size_t last = 0;
-    for (const char* step : {"create Dorvanix", "move 82,0", "move 82,-3", "layered 200", "timer1 160", "timer2 0",
+    for (const char* step : {"create Dorvanix", "move 82,0", "move 82,-3", "layered 255", "timer1 160", "timer2 0",
                              "region", "open query \\Processor(0)\\% Processor Time"}) {
         const auto at =
             static_cast<std::size_t>(std::find(m.host.log.begin(), m.host.log.end(), step) - m.host.log.begin());
@@ -51,11 +52,11 @@ TEST(MeterLifecycle, LoadAndUnloadRunTheirStepsAndKeysInFixedOrders) {
     OnMeterCloseRequest(m.app);
     // Non-negative integers with a leading blank, which the profile writer drops.
     EXPECT_EQ(Joined(m.host.iniWrites),
-              "Coordinates/Left=1230,5;Coordinates/Top=-45;Coordinates/Center= 50;View/Transparency= 200;"
+              "Coordinates/Left=1230,5;Coordinates/Top=-45;Coordinates/Center= 50;View/Transparency= 255;"
               "View/Mouse_Cancel= 0;View/Top_view= 0;View/Needle= 2;View/Needle_type= 1;View/Label_view= 0;"
               "View/Mode_view= 0;View/Icon_view= 0;View/Hide_Meter= 0;View/Zanzo_view= 0;View/Zanzo_max= 2;"
               "View/English= 0;Movement/Move_quantity= 5;Movement/Watch_time= 160;Movement/Warning= 85;"
-              "Color/Illumination=False;Color/illumi_on_time=;Color/illumi_off_time=;Color/Needle_color= 230;"
+              "Color/Illumination=False;Color/illumi_on_time=18:30;Color/illumi_off_time=;Color/Needle_color= 230;"
               "Color/Needle_shadow_color= 170;Color/Needle_color2= 7237230;Color/Needle_shadow_color2= 4605510;"
               "Color/Second_color= 11842740;Color/Font_color= 13158600;Color/Illumi_needle_color= 658175;"
               "Color/Illumi_needle_shadow_color= 658100;Color/Illumi_needle_color2= 5921370;"
@@ -112,23 +113,11 @@ TEST(MeterLifecycle, CloseArrivingDuringTheUnloadSavesOnlyOnce) {
     EXPECT_EQ(std::count(m.host.log.begin(), m.host.log.end(), "end"), 1);
 }
 
-TEST(MeterLifecycle, VisibilityAndTimersFromTheFile) {
-    const struct {
-        std::vector<const char*> lines;
-        bool visible;
-        int timer1, timer2;
-    } cases[] = {
-        {{"[View]", "Top_view=2"}, false, 160, 0},
-        {{"[Color]", "illumi_on_time=18:30"}, true, 160, 0},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.lines.back());
-        FakeMeter m;
-        StartMeter(m, c.lines);
-        EXPECT_EQ(m.host.Dial().visible, c.visible);
-        EXPECT_EQ(m.host.TimerInterval(TimerId::Timer1), c.timer1);
-        EXPECT_EQ(m.host.TimerInterval(TimerId::Timer2), c.timer2);
-    }
+// Neither on top nor not: the dial stays hidden.
+TEST(MeterLifecycle, AnOddTopViewLeavesTheDialHidden) {
+    FakeMeter m;
+    StartMeter(m, {"[View]", "Top_view=2"});
+    EXPECT_FALSE(m.host.Dial().visible);
 }
 
 }  // namespace
