@@ -5,15 +5,14 @@
 
 #include <cstddef>
 #include <filesystem>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <system_error>
 #include <utility>
 #include <vector>
 
 #include "settings/portable_ini_file.h"
+#include "wine_dial_fixture.h"
 
 namespace dorv {
 namespace {
@@ -38,13 +37,6 @@ struct Scenario {
     std::optional<std::string> initial;  // none: the file does not exist
     std::vector<Step> steps;
 };
-
-std::string Contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 std::string SystemRead(const std::string& path, const Step& step) {
     char buffer[1024];
@@ -75,8 +67,8 @@ protected:
         const std::string systemPath = folder_ + "system_" + id + ".ini";
         const std::string portablePath = folder_ + "portable_" + id + ".ini";
         if (scenario.initial) {
-            std::ofstream(systemPath, std::ios::binary) << *scenario.initial;
-            std::ofstream(portablePath, std::ios::binary) << *scenario.initial;
+            WriteBytes(systemPath, *scenario.initial);
+            WriteBytes(portablePath, *scenario.initial);
         }
         for (std::size_t i = 0; i < scenario.steps.size(); ++i) {
             const Step& step = scenario.steps[i];
@@ -85,7 +77,7 @@ protected:
                 WritePrivateProfileStringA(step.section.c_str(), step.key.c_str(), step.value.c_str(),
                                            systemPath.c_str());
                 portable_.WriteString(portablePath, step.section, step.key, step.value);
-                ASSERT_EQ(Contents(portablePath), Contents(systemPath));
+                ASSERT_EQ(ReadBytes(portablePath), ReadBytes(systemPath));
             } else {
                 EXPECT_EQ(portable_.ReadString(portablePath, step.section, step.key), SystemRead(systemPath, step));
             }
@@ -98,40 +90,24 @@ protected:
 };
 
 TEST_F(IniCompatTest, FullSettingsFromNoFile) {
-    const std::vector<Step> settings = {
-        W("Coordinates", "Left", "0"),
-        W("Coordinates", "Top", "0"),
-        W("Coordinates", "Center", " 50"),
-        W("View", "Size", " 100"),
-        W("View", "Transparency", " 255"),
-        W("View", "TopMost", "True"),
-        W("View", "Skin", ""),
-        W("Movement", "Speed", "-1"),
-        W("Movement", "Snap", "False"),
-        W("Color", "Background", " 255"),
-        W("Color", "illumi_on_time", ""),
-        W("Color", "illumi_off_time", ""),
-        W("Color", "Text", "-1"),
-        W("Etc", "Language", "English"),
-        W("Etc", "FirstRun", "True"),
-    };
-    Scenario scenario{"full settings", std::nullopt, {R("Coordinates", "Left")}};
-    for (int pass = 0; pass < 2; ++pass) {  // the second pass changes nothing and must leave the bytes alone
-        scenario.steps.insert(scenario.steps.end(), settings.begin(), settings.end());
-    }
-    for (const Step& step : settings) {
+    Scenario scenario{
+        "full settings",
+        std::nullopt,
+        {W("Coordinates", "Left", "0"), W("Coordinates", "Top", "0"), W("Coordinates", "Center", " 50"),
+         W("View", "Size", " 100"), W("View", "Transparency", " 255"), W("View", "TopMost", "True"),
+         W("View", "Skin", ""), W("Movement", "Speed", "-1"), W("Movement", "Snap", "False"),
+         W("Color", "Background", " 255"), W("Color", "illumi_on_time", ""), W("Color", "illumi_off_time", ""),
+         W("Color", "Text", "-1"), W("Etc", "Language", "English"), W("Etc", "FirstRun", "True")}};
+    const std::vector<Step> settings = scenario.steps;
+    // A read of the missing file first; a second pass that changes nothing and must leave the bytes alone.
+    scenario.steps.insert(scenario.steps.begin(), R("Coordinates", "Left"));
+    scenario.steps.insert(scenario.steps.end(), settings.begin(), settings.end());
+    for (const Step& step : settings)
         scenario.steps.push_back(R(step.section, step.key));
-    }
-    const std::vector<Step> changes = {
-        W("coordinates", "LEFT", "640"),
-        W("COLOR", "illumi_on_time", "1200"),
-        W("etc", "NewKey", " x "),
-        W("View", "Transparency", "255"),
-        W("Extra", "A", "1"),
-        R("color", "ILLUMI_ON_TIME"),
-        R("Etc", "newkey"),
-    };
-    scenario.steps.insert(scenario.steps.end(), changes.begin(), changes.end());
+    for (const Step& step :
+         {W("coordinates", "LEFT", "640"), W("COLOR", "illumi_on_time", "1200"), W("etc", "NewKey", " x "),
+          W("View", "Transparency", "255"), W("Extra", "A", "1"), R("color", "ILLUMI_ON_TIME"), R("Etc", "newkey")})
+        scenario.steps.push_back(step);
     Run(scenario);
 }
 
@@ -143,15 +119,13 @@ TEST_F(IniCompatTest, HandEditedFiles) {
         "Inner=\"a\"b\"\n[Dup]\nk=1\nk=2\n[dup]\nk=3\nonly2=9\n[Misc]\n=x\n=y\nr=1\rs=2\r\r\nz\t=\t\x1a 3 \x1a\n"
         "[Hdr] junk\nh=1\n[bad\n[ ]\ne=1\n[a]b]\nk=1";
     std::vector<Step> reads;
-    for (const char* key : {"Quoted", "single", "OPEN", "Lone", "Blank", "Inner", "Size", "none"}) {
+    for (const char* key : {"Quoted", "single", "OPEN", "Lone", "Blank", "Inner", "Size", "none"})
         reads.push_back(R("view", key));
-    }
     for (const Step& step :
          {R("coordinates", "left"), R(" Coordinates ", " Left "), R("", "top"), R("Coordinates", "loose line"),
           R("Coordinates", "; note"), R("dup", "k"), R("DUP", "only2"), R("Misc", ""), R("Misc", "s"), R("Misc", "z"),
-          R("Hdr", "h"), R("", "e"), R("a]b", "k"), R("Nope", "k")}) {
+          R("Hdr", "h"), R("", "e"), R("a]b", "k"), R("Nope", "k")})
         reads.push_back(step);
-    }
     const std::vector<Scenario> scenarios = {
         {"tricky reads", tricky, reads},
         {"unchanged write keeps the text", tricky, {W("View", "size", "3"), W("coordinates", "LEFT", " 10")}},
@@ -184,15 +158,13 @@ TEST_F(IniCompatTest, HandEditedFiles) {
          {R("S", "k"), R("S", "q"), R("S", "n"), R("Z", "w"), W("S", "k", "ab"), W("S", "new", std::string("v\0w", 3)),
           R("S", "new")}},
     };
-    for (const Scenario& scenario : scenarios) {
+    for (const Scenario& scenario : scenarios)
         Run(scenario);
-    }
 }
 
 TEST_F(IniCompatTest, AnsiBytes) {
-    if (GetACP() != 1252) {
+    if (GetACP() != 1252)
         GTEST_SKIP() << "these bytes are chosen for code page 1252";
-    }
     Run({"bytes and ASCII-only case folding",
          "[Sec\xC4]\nk=1\n",
          {R("Sec\xE4", "k"), W("Sec\xE4", "K\xC4y", "\x81\x8D\x8F\x90\x9D\xA0\xFF"), R("sec\xE4", "k\xC4y"),

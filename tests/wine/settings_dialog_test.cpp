@@ -7,164 +7,89 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "wine_dial_fixture.h"
 
 namespace dorv {
 namespace {
 
-constexpr DWORD kWaitMs = 5000;
-
-HWND Captioned(HWND dialog, const std::wstring& caption) {
-    for (HWND control : Descendants(dialog))
-        if (ClassOf(control) == WC_BUTTONW && TextOf(control) == caption)
-            return control;
-    ADD_FAILURE() << "no button or box captioned as expected";
-    return nullptr;
-}
-
-// Track bars are told apart by their ranges.
-HWND SliderOf(HWND dialog, int minimum, int maximum) {
-    for (HWND control : Descendants(dialog))
-        if (ClassOf(control) == TRACKBAR_CLASSW && SendMessageW(control, TBM_GETRANGEMIN, 0, 0) == minimum &&
-            SendMessageW(control, TBM_GETRANGEMAX, 0, 0) == maximum)
-            return control;
-    ADD_FAILURE() << "no track bar from " << minimum << " to " << maximum;
-    return nullptr;
-}
-
 bool Checked(HWND box) {
     return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-// As a drag ends: the new position, then the track bar's messages to its parent.
-void MoveSlider(HWND slider, int position) {
-    SendMessageW(slider, TBM_SETPOS, TRUE, position);
-    SendMessageW(GetParent(slider), WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, position),
-                 reinterpret_cast<LPARAM>(slider));
-    SendMessageW(GetParent(slider), WM_HSCROLL, TB_ENDTRACK, reinterpret_cast<LPARAM>(slider));
 }
 
 HWND Focused(HWND dialog) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    if (!GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info))
-        return nullptr;
-    return info.hwndFocus;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info) ? info.hwndFocus : nullptr;
 }
 
-class SettingsDialogTest : public WineDialTest {
-protected:
-    HWND Start(const std::string& view, const std::string& movement) {
-        return StartPlaced(PlacedAtTheTestSpot() + "[View]\r\nNeedle=0\r\nIcon_view=0\r\nHide_Meter=0\r\n" + view +
-                           "[Movement]\r\n" + movement);
-    }
+// A key as the keyboard delivers it, to the control that has the focus.
+void PressKey(HWND dialog, WPARAM key) {
+    HWND focus = Focused(dialog);
+    ASSERT_TRUE(focus && IsChild(dialog, focus)) << "nothing in the dialog has the focus";
+    PostMessageW(focus, WM_KEYDOWN, key, 1);
+    PostMessageW(focus, WM_KEYUP, key, 1 | (1u << 30) | (1u << 31));
+}
 
-    // The open dialogs titled so; waits for the first.
-    std::vector<HWND> Dialogs(const wchar_t* title) {
-        std::vector<HWND> found;
-        WaitUntil([&] { return !(found = TopWindows(pid_, nullptr, true, title)).empty(); }, kWaitMs);
-        return found;
-    }
+using SettingsDialogTest = WineDialTest;
 
-    bool Gone(HWND dialog) {
-        return WaitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }, kWaitMs);
-    }
-
-    // A key as the keyboard delivers it, to the control that has the focus.
-    void PressKey(HWND dialog, WPARAM key) {
-        HWND focus = Focused(dialog);
-        ASSERT_TRUE(focus && IsChild(dialog, focus)) << "nothing in the dialog has the focus";
-        PostMessageW(focus, WM_KEYDOWN, key, 1);
-        PostMessageW(focus, WM_KEYUP, key, 1 | (1u << 30) | (1u << 31));
-    }
-
-    void QuitFromMenu(HWND dial, wchar_t letter) {
-        ChooseFromDialMenu(dial, letter);
-        ExpectCleanExit();
-    }
-};
-
-// Japanese captions; Apply keeps the dialog open and changes the running dial at once; a second request brings
-// the same dialog forward; Esc cancels what was not applied.
-TEST_F(SettingsDialogTest, FromTheMenuApplyThenEscape) {
-    HWND dial = Start("Top_view=0\r\nEnglish=0\r\n", "Watch_time=160\r\nMove_quantity=5\r\n");
+// Apply keeps the dialog open and changes the running dial at once; a second request (from the icon) brings the same
+// dialog forward; Esc cancels what was not applied; a tab shows its page, Tab moves the focus and Enter is OK.
+TEST_F(SettingsDialogTest, AppliesCancelsAndTakesTheKeys) {
+    HWND dial =
+        StartPlaced(PlacedAtTheTestSpot() + "[View]\r\nTop_view=0\r\nMode_view=0\r\n[Movement]\r\nWatch_time=160\r\n");
     ASSERT_TRUE(dial);
     ChooseFromDialMenu(dial, L'o');
-    std::vector<HWND> open = Dialogs(L"オプション設定");
-    ASSERT_EQ(open.size(), 1u) << "the settings dialog did not open once";
-    HWND dialog = open.front();
-
-    HWND tabs = FindWindowExW(dialog, nullptr, WC_TABCONTROLW, nullptr);
-    ASSERT_TRUE(tabs);
-    EXPECT_EQ(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), 5);
-    HWND onTop = Captioned(dialog, L"常に手前に表示(&T)");
-    HWND interval = SliderOf(dialog, 10, 410);
-    HWND smoothing = SliderOf(dialog, 1, 10);
-    ASSERT_TRUE(onTop && interval && smoothing);
+    HWND dialog = WaitForDialog(L"オプション設定");
+    ASSERT_TRUE(dialog) << "the settings dialog did not open";
+    HWND onTop = Child(dialog, WC_BUTTONW, L"常に手前に表示(&T)");
+    HWND interval = nullptr;  // told apart from the other track bars by its range
+    for (HWND control : Descendants(dialog))
+        if (ClassOf(control) == TRACKBAR_CLASSW && SendMessageW(control, TBM_GETRANGEMAX, 0, 0) == 410)
+            interval = control;
+    ASSERT_TRUE(onTop && interval);
     EXPECT_FALSE(Checked(onTop));
     EXPECT_EQ(SendMessageW(interval, TBM_GETPOS, 0, 0), 160);
-    EXPECT_EQ(SendMessageW(smoothing, TBM_GETPOS, 0, 0), 5);
+    // As a drag ends: the new position, then the track bar's messages to its parent.
+    const auto slide = [&](int position) {
+        SendMessageW(interval, TBM_SETPOS, TRUE, position);
+        SendMessageW(GetParent(interval), WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, position),
+                     reinterpret_cast<LPARAM>(interval));
+        SendMessageW(GetParent(interval), WM_HSCROLL, TB_ENDTRACK, reinterpret_cast<LPARAM>(interval));
+    };
 
     SendMessageW(onTop, BM_CLICK, 0, 0);
-    EXPECT_TRUE(Checked(onTop));
-    MoveSlider(interval, 260);
-    SendMessageW(Captioned(dialog, L"更新"), BM_CLICK, 0, 0);
-    EXPECT_TRUE(WaitUntil([&] { return IsTopmost(dial); }, kWaitMs)) << "Apply did not reach the dial";
+    slide(260);
+    SendMessageW(Child(dialog, WC_BUTTONW, L"更新"), BM_CLICK, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return IsTopmost(dial); }, 5000)) << "Apply did not reach the dial";
     EXPECT_TRUE(IsWindowVisible(dialog)) << "Apply closed the dialog";
-
-    // Asked again (here from the icon) while open: the very same window comes forward, no second one.
     SetForegroundWindow(dial);
     PostToTray(WM_LBUTTONDBLCLK);
-    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog; }, kWaitMs))
-        << "the open dialog was not brought forward";
-    EXPECT_EQ(Dialogs(L"オプション設定"), std::vector<HWND>{dialog});
-
-    // Changed but not applied: Esc (the cancel button's key) drops it.
-    MoveSlider(smoothing, 9);
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog; }, 5000)) << "not brought forward";
+    EXPECT_EQ(TopWindows(pid_, kDialogClass, true).size(), 1u);
+    slide(360);
     PressKey(dialog, VK_ESCAPE);
-    EXPECT_TRUE(Gone(dialog)) << "Esc did not close the dialog";
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); }, 5000)) << "Esc did not close the dialog";
 
-    QuitFromMenu(dial, L'x');
-    EXPECT_EQ(Saved(L"View", L"Top_view"), 1);
-    EXPECT_EQ(Saved(L"Movement", L"Watch_time"), 260);
-    EXPECT_EQ(Saved(L"Movement", L"Move_quantity"), 5);
-}
-
-// English captions; Tab moves the focus, a tab shows its page, and Enter is OK: applies and closes.
-TEST_F(SettingsDialogTest, FromTheTrayTabThenEnter) {
-    HWND dial = Start("Mode_view=0\r\nEnglish=1\r\n", "");
-    ASSERT_TRUE(dial);
     PostToTray(WM_LBUTTONDBLCLK);
-    std::vector<HWND> open = Dialogs(L"Option");
-    ASSERT_EQ(open.size(), 1u) << "the settings dialog did not open once";
-    HWND dialog = open.front();
-
-    HWND showMode = Captioned(dialog, L"Show Mode");
-    ASSERT_TRUE(showMode);
-    EXPECT_FALSE(IsWindowVisible(showMode)) << "a page other than the first is showing";
+    ASSERT_TRUE(dialog = WaitForDialog(L"オプション設定")) << "the settings dialog did not open from the icon";
+    HWND showMode = Child(dialog, WC_BUTTONW, L"モード表示(&M)");
     HWND tabs = FindWindowExW(dialog, nullptr, WC_TABCONTROLW, nullptr);
-    ASSERT_TRUE(tabs);
-    SendMessageW(tabs, TCM_SETCURFOCUS, 1, 0);  // as a click on "Display"
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(showMode) != FALSE; }, kWaitMs)) << "its page did not show";
-
+    ASSERT_TRUE(showMode && tabs);
+    EXPECT_FALSE(IsWindowVisible(showMode)) << "a page other than the first is showing";
+    SendMessageW(tabs, TCM_SETCURFOCUS, 1, 0);  // as a click on the second tab
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(showMode) != FALSE; }, 5000)) << "its page did not show";
     SendMessageW(showMode, BM_CLICK, 0, 0);
-    EXPECT_TRUE(Checked(showMode));
     HWND before = Focused(dialog);
     PressKey(dialog, VK_TAB);
-    EXPECT_TRUE(WaitUntil(
-        [&] {
-            HWND now = Focused(dialog);
-            return now && now != before && IsChild(dialog, now);
-        },
-        kWaitMs))
+    EXPECT_TRUE(WaitUntil([&] { return Focused(dialog) != before && IsChild(dialog, Focused(dialog)); }, 5000))
         << "Tab did not move the focus";
-
     PressKey(dialog, VK_RETURN);
-    EXPECT_TRUE(Gone(dialog)) << "Enter did not press OK";
-    QuitFromMenu(dial, L'q');
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); }, 5000)) << "Enter did not press OK";
+
+    ChooseFromDialMenu(dial, L'x');
+    ExpectCleanExit();
+    EXPECT_EQ(Saved(L"View", L"Top_view"), 1);
+    EXPECT_EQ(Saved(L"Movement", L"Watch_time"), 260);
     EXPECT_EQ(Saved(L"View", L"Mode_view"), 1);
 }
 

@@ -10,6 +10,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
+constexpr wchar_t kDialClass[] = L"DorvanixMeterFrm";
+constexpr wchar_t kMenuWindowClass[] = L"DorvanixMenuFrm";
+// The icon's callback message; lParam carries the mouse message.
+constexpr UINT kTrayCallback = 0x200;
+
 void PumpOwnMessages() {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -114,6 +119,13 @@ std::vector<HWND> Descendants(HWND window) {
     return found;
 }
 
+HWND Child(HWND window, const wchar_t* className, const std::wstring& text) {
+    for (HWND child : Descendants(window))
+        if (lstrcmpiW(ClassOf(child).c_str(), className) == 0 && TextOf(child) == text)
+            return child;
+    return nullptr;
+}
+
 void MovePointerTo(POINT at) {
     SetCursorPos(at.x, at.y);
     int settled = 0;
@@ -147,7 +159,7 @@ void WineDialTest::SetUp() {
     std::error_code error;
     ASSERT_TRUE(fs::create_directories(folder_ / L"elsewhere", error)) << error.message();
     ASSERT_TRUE(fs::copy_file(program, folder_ / L"Dorvanix.exe", error)) << error.message();
-    WriteBytes(Decoy(), kDecoyFile);
+    WriteBytes(folder_ / L"elsewhere" / L"meter.ini", kDecoyFile);
 }
 
 void WineDialTest::TearDown() {
@@ -234,7 +246,8 @@ void WineDialTest::ExpectCleanExit() {
     DWORD code = 1;
     GetExitCodeProcess(process_, &code);
     EXPECT_EQ(code, 0u);
-    EXPECT_EQ(ReadBytes(Decoy()), kDecoyFile) << "the working directory's meter.ini was touched";
+    EXPECT_EQ(ReadBytes(folder_ / L"elsewhere" / L"meter.ini"), kDecoyFile)
+        << "the working directory's meter.ini was touched";
 }
 
 void WineDialTest::CloseAndWait(HWND dial) {
@@ -246,10 +259,6 @@ HWND WineDialTest::WaitForPopup(DWORD timeoutMs) {
     std::vector<HWND> popups;
     WaitUntil([&] { return !(popups = TopWindows(pid_, kPopupClass, true)).empty(); }, timeoutMs);
     return popups.empty() ? nullptr : popups.front();
-}
-
-bool WineDialTest::PopupGone() {
-    return WaitUntil([&] { return TopWindows(pid_, kPopupClass, true).empty(); }, 3000);
 }
 
 HWND WineDialTest::OpenMenuFromDial(HWND dial) {
@@ -265,15 +274,17 @@ void WineDialTest::ChooseFromDialMenu(HWND dial, wchar_t letter) {
         PostMessageW(popup, WM_CHAR, letter, 0);
 }
 
-HWND WineDialTest::MenuWindow() {
+void WineDialTest::PostToTray(UINT mouseMessage) {
     std::vector<HWND> found;
     WaitUntil([&] { return !(found = TopWindows(pid_, kMenuWindowClass, false)).empty(); }, 5000);
-    EXPECT_FALSE(found.empty()) << "no menu window";
-    return found.empty() ? nullptr : found.front();
+    ASSERT_FALSE(found.empty()) << "no menu window";
+    EXPECT_TRUE(PostMessageW(found.front(), kTrayCallback, 1, mouseMessage));
 }
 
-void WineDialTest::PostToTray(UINT mouseMessage) {
-    EXPECT_TRUE(PostMessageW(MenuWindow(), kTrayCallback, 1, mouseMessage));
+HWND WineDialTest::WaitForDialog(const wchar_t* title) {
+    std::vector<HWND> found;
+    WaitUntil([&] { return !(found = TopWindows(pid_, kDialogClass, true, title)).empty(); }, 5000);
+    return found.empty() ? nullptr : found.front();
 }
 
 int WineDialTest::Saved(const wchar_t* section, const wchar_t* key) const {

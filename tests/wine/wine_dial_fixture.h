@@ -15,12 +15,8 @@
 
 namespace dorv {
 
-inline constexpr wchar_t kDialClass[] = L"DorvanixMeterFrm";
-inline constexpr wchar_t kMenuWindowClass[] = L"DorvanixMenuFrm";
 inline constexpr wchar_t kPopupClass[] = L"#32768";
 inline constexpr wchar_t kDialogClass[] = L"#32770";
-// The icon's callback message; lParam carries the mouse message.
-inline constexpr UINT kTrayCallback = 0x200;
 inline constexpr int kDialSize = 100;
 // Where the dial of a test that places it appears, and where menus open: nothing else is on the screen there.
 inline constexpr int kDialLeft = 200;
@@ -48,6 +44,8 @@ bool IsTopmost(HWND window);
 std::vector<HWND> TopWindows(DWORD pid, const wchar_t* className, bool visibleOnly, const wchar_t* title = nullptr);
 // Every control inside the window, nested ones too.
 std::vector<HWND> Descendants(HWND window);
+// The first control inside the window of the class, showing the text; null when there is none.
+HWND Child(HWND window, const wchar_t* className, const std::wstring& text);
 // Moves the pointer and waits until the system reports it there for a while: the X server may still deliver a
 // motion from the previous place, which would open the program's menu there.
 void MovePointerTo(POINT at);
@@ -61,7 +59,6 @@ protected:
     void TearDown() override;
 
     std::filesystem::path Ini() const { return folder_ / L"meter.ini"; }
-    std::filesystem::path Decoy() const { return folder_ / L"elsewhere" / L"meter.ini"; }
 
     // Starts the copy from another working directory, so only its own folder can supply meter.ini.
     // A test may launch again once the previous run has ended.
@@ -79,14 +76,14 @@ protected:
 
     // The program's open popup menu, waited for; null when none opens.
     HWND WaitForPopup(DWORD timeoutMs = 3000);
-    bool PopupGone();
     // A right-button release on the dial's face with the pointer at the menu spot; the popup or null.
     HWND OpenMenuFromDial(HWND dial);
     // The menu's item by its access letter.
     void ChooseFromDialMenu(HWND dial, wchar_t letter);
-    HWND MenuWindow();
     // A mouse message on the icon, as the shell reports it.
     void PostToTray(UINT mouseMessage);
+    // The program's visible dialog or message box with the title, waited for; null when none shows.
+    HWND WaitForDialog(const wchar_t* title);
     int Saved(const wchar_t* section, const wchar_t* key) const;
 
     std::filesystem::path folder_;
