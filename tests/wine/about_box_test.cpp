@@ -34,17 +34,12 @@ std::wstring TakeClipboardText() {
 class MissingToolEntry {
 public:
     MissingToolEntry() {
-        wchar_t saved[1024] = {};
-        DWORD size = sizeof saved;
-        hadValue_ =
-            RegGetValueW(HKEY_LOCAL_MACHINE, kToolKey, L"PATH", RRF_RT_REG_SZ, nullptr, saved, &size) == ERROR_SUCCESS;
-        saved_ = saved;
+        DWORD size = sizeof saved_;
+        hadValue_ = RegGetValueW(HKEY_LOCAL_MACHINE, kToolKey, L"PATH", RRF_RT_REG_SZ, nullptr, saved_, &size) == 0;
         set_ = Write(L"C:\\no such folder\\msinfo32.exe");
     }
     ~MissingToolEntry() {
-        if (set_ && hadValue_)
-            Write(saved_);
-        else if (set_)
+        if (set_ && !(hadValue_ && Write(saved_)))
             RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kToolKey, L"PATH");
     }
     MissingToolEntry(const MissingToolEntry&) = delete;
@@ -52,13 +47,13 @@ public:
     bool Set() const { return set_; }
 
 private:
-    static bool Write(const std::wstring& path) {
-        return RegSetKeyValueW(HKEY_LOCAL_MACHINE, kToolKey, L"PATH", REG_SZ, path.c_str(),
-                               static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
+    static bool Write(const wchar_t* path) {
+        const auto bytes = static_cast<DWORD>((lstrlenW(path) + 1) * sizeof(wchar_t));
+        return RegSetKeyValueW(HKEY_LOCAL_MACHINE, kToolKey, L"PATH", REG_SZ, path, bytes) == ERROR_SUCCESS;
     }
 
+    wchar_t saved_[1024] = {};
     bool hadValue_ = false;
-    std::wstring saved_;
     bool set_ = false;
 };
 

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -33,16 +34,20 @@ RECT WindowArea(HWND window) {
     return rect;
 }
 
-// The window's picture once it has stopped changing and shows some text (a pixel well darker than the face).
+// Text or marks: a pixel well darker than the menu's face.
+bool HasText(const std::vector<std::uint32_t>& pixels) {
+    return std::any_of(pixels.begin(), pixels.end(),
+                       [](std::uint32_t p) { return ((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF) < 200; });
+}
+
+// The window's picture once it has stopped changing and shows some text.
 std::vector<std::uint32_t> SettledPicture(HWND window) {
     std::vector<std::uint32_t> last;
     std::vector<std::uint32_t> now;
     WaitUntil(
         [&] {
             last = std::exchange(now, CaptureScreen(WindowArea(window)));
-            return !now.empty() && now == last && std::any_of(now.begin(), now.end(), [](std::uint32_t p) {
-                return ((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF) < 200;
-            });
+            return now == last && HasText(now);
         },
         2000);
     return now;
@@ -77,47 +82,53 @@ std::vector<MenuRow> ExpectedMenu(bool en, int needle, bool onTop) {
     };
 }
 
-DWORD WINAPI TrackReference(void* rows) {
+// The expected menu built by this process with the ordinary calls and opened at the same spot: Wine draws both, so
+// the program's menu must match it pixel for pixel, captions, marks, greyed and bold items alike.
+std::vector<std::uint32_t> DrawReference(const std::vector<MenuRow>& rows) {
     HWND owner = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                  GetModuleHandleW(nullptr), nullptr);
     HMENU menu = CreatePopupMenu();
     UINT id = 0;
-    for (const MenuRow& row : *static_cast<const std::vector<MenuRow>*>(rows)) {
+    for (const MenuRow& row : rows) {
         const UINT marks = (row.checked ? MF_CHECKED : 0) | (row.greyed ? MF_GRAYED : 0);
         AppendMenuW(menu, row.caption ? MF_STRING | marks : MF_SEPARATOR, ++id, row.caption);
         if (row.isDefault)
             SetMenuDefaultItem(menu, id, FALSE);
     }
+    // The menu's own loop runs the timer: once the picture has settled (or after 3 s) it is kept and the menu closed.
+    struct Watch {
+        std::vector<std::uint32_t> last, settled;
+        int ticks = 0;
+    } watch;
+    SetWindowLongPtrW(owner, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&watch));
+    SetTimer(owner, 1, 50, [](HWND window, UINT, UINT_PTR, DWORD) {
+        auto& w = *reinterpret_cast<Watch*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        const std::vector<HWND> popups = TopWindows(GetCurrentProcessId(), kPopupClass, true);
+        std::vector<std::uint32_t> now;
+        if (!popups.empty())
+            now = CaptureScreen(WindowArea(popups.front()));
+        if ((now == w.last && HasText(now)) || ++w.ticks > 60) {
+            w.settled = now;
+            EndMenu();
+        }
+        w.last = std::move(now);
+    });
     SetForegroundWindow(owner);
     TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, kMenuPoint.x, kMenuPoint.y, 0,
                    owner, nullptr);
+    KillTimer(owner, 1);
     DestroyMenu(menu);
     DestroyWindow(owner);
-    return 0;
-}
-
-// The expected menu built by this process with the ordinary calls and opened at the same spot: Wine draws both, so
-// the program's menu must match it pixel for pixel, captions, marks, greyed and bold items alike.
-std::vector<std::uint32_t> DrawReference(std::vector<MenuRow> rows) {
-    HANDLE thread = CreateThread(nullptr, 0, &TrackReference, &rows, 0, nullptr);
-    std::vector<HWND> popups;
-    WaitUntil([&] { return !(popups = TopWindows(GetCurrentProcessId(), kPopupClass, true)).empty(); }, 3000);
-    std::vector<std::uint32_t> picture;
-    if (!popups.empty()) {
-        picture = SettledPicture(popups.front());
-        PostMessageW(popups.front(), WM_KEYDOWN, VK_ESCAPE, 0);
-    }
-    EndMenu();
-    if (thread) {
-        WaitForSingleObject(thread, 5000);
-        CloseHandle(thread);
-    }
-    return picture;
+    return watch.settled;
 }
 
 // The tips of the shell's tooltip windows (the notification-area icons' tips live there), read through memory
 // lent inside the shell's process; empty when there is no shell or nothing can be read.
 std::vector<std::wstring> ShellTips() {
+    struct Block {
+        TTTOOLINFOW info;
+        wchar_t text[256];
+    };
     std::vector<std::wstring> tips;
     DWORD shellPid = 0;
     GetWindowThreadProcessId(FindWindowW(L"Shell_TrayWnd", nullptr), &shellPid);
@@ -125,25 +136,20 @@ std::vector<std::wstring> ShellTips() {
         shellPid ? OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, shellPid) : nullptr;
     if (!shell)
         return tips;
-    constexpr std::size_t kTextChars = 256;
-    auto* remote = static_cast<BYTE*>(
-        VirtualAllocEx(shell, nullptr, sizeof(TTTOOLINFOW) + kTextChars * sizeof(wchar_t), MEM_COMMIT, PAGE_READWRITE));
+    auto* remote = static_cast<BYTE*>(VirtualAllocEx(shell, nullptr, sizeof(Block), MEM_COMMIT, PAGE_READWRITE));
     for (HWND tooltip : remote ? TopWindows(shellPid, TOOLTIPS_CLASSW, false) : std::vector<HWND>{}) {
         DWORD_PTR count = 0;
         SendMessageTimeoutW(tooltip, TTM_GETTOOLCOUNT, 0, 0, SMTO_ABORTIFHUNG, 2000, &count);
         for (DWORD_PTR i = 0; i < count; ++i) {
-            TTTOOLINFOW info{};
-            info.cbSize = sizeof info;
-            info.lpszText = reinterpret_cast<wchar_t*>(remote + sizeof info);
-            const wchar_t none = L'\0';
+            Block block{};  // an empty text for a tool that has none
+            block.info.cbSize = sizeof block.info;
+            block.info.lpszText = reinterpret_cast<wchar_t*>(remote + offsetof(Block, text));
             DWORD_PTR found = 0;
-            wchar_t text[kTextChars] = {};
-            if (WriteProcessMemory(shell, remote, &info, sizeof info, nullptr) &&
-                WriteProcessMemory(shell, remote + sizeof info, &none, sizeof none, nullptr) &&
+            if (WriteProcessMemory(shell, remote, &block, sizeof block, nullptr) &&
                 SendMessageTimeoutW(tooltip, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG,
                                     2000, &found) &&
-                found && ReadProcessMemory(shell, remote + sizeof info, text, sizeof text - sizeof(wchar_t), nullptr))
-                tips.emplace_back(text);
+                found && ReadProcessMemory(shell, block.info.lpszText, block.text, sizeof block.text - 2, nullptr))
+                tips.emplace_back(block.text);
         }
     }
     if (remote)
@@ -187,17 +193,19 @@ protected:
         EXPECT_TRUE(Running());
     }
 
-    // Waits for the icon's one tip to start with the prefix; the tip then.
-    std::wstring WaitForTip(const std::wstring& prefix, const std::wstring& other = L"") {
+    // Waits for the icon's one tip to start with the prefix, and the clock's to be the time now as the user writes it.
+    void ExpectTip(const std::wstring& prefix, bool clock = false) {
         std::vector<std::wstring> tips;
         EXPECT_TRUE(WaitUntil(
             [&] {
                 tips = ShellTips();
-                return tips.size() == 1 && tips[0].rfind(prefix, 0) == 0 && tips[0] != other;
+                wchar_t now[64] = {};
+                if (clock)
+                    GetTimeFormatW(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, now, 64);
+                return tips.size() == 1 && tips[0].rfind(prefix + now, 0) == 0;
             },
             5000))
             << "tips:" << Describe(tips);
-        return tips.empty() ? L"" : tips[0];
     }
 
     // The program's open menu against the expected one drawn here; the program's gives way first.
@@ -215,14 +223,19 @@ protected:
     }
 };
 
-// From the dial in Japanese: the look, a mode by its letter, Escape that runs nothing (a slip onto the first item
-// would change the mode), and a close while the menu is open that still saves and ends.
+// From the dial in Japanese: a press opens nothing, the release the menu; the look, a mode by its letter, Escape that
+// runs nothing (a slip onto the first item would change the mode), always on top turned off, and a close while the
+// menu is open that still saves and ends.
 TEST_F(MenuTrayTest, JapaneseMenuFromTheDial) {
     HWND dial = StartPlaced(MeterFile("Needle=0\r\nTop_view=1\r\n"));
     ASSERT_TRUE(dial);
+    ASSERT_TRUE(PostMessageW(dial, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(50, 50)));
+    EXPECT_FALSE(WaitForPopup(300)) << "a menu opened on the press";
     ExpectMenuLooksLike(OpenMenuFromDial(dial), ExpectedMenu(false, kMem, true));
     Choose(OpenMenuFromDial(dial), L"l");
     Choose(OpenMenuFromDial(dial), L"\x1b\x1b");
+    Choose(OpenMenuFromDial(dial), L"t");
+    EXPECT_TRUE(WaitUntil([&] { return !IsTopmost(dial); }, 2000)) << "still on top";
 
     // Closing (taskkill, an uninstaller) with the menu open: saved and ended, at the latest once it is dismissed.
     HWND popup = OpenMenuFromDial(dial);
@@ -234,6 +247,7 @@ TEST_F(MenuTrayTest, JapaneseMenuFromTheDial) {
     ASSERT_EQ(WaitForSingleObject(process_, 3000), WAIT_OBJECT_0) << "still running after the close and the menu";
     ExpectCleanExit();
     EXPECT_EQ(Saved(L"View", L"Needle"), kClock) << ReadBytes(Ini());
+    EXPECT_EQ(Saved(L"View", L"Top_view"), 0) << ReadBytes(Ini());
 }
 
 // From the icon in English with the dial hidden: only a right-button release opens the menu; the look with the
@@ -258,10 +272,9 @@ TEST_F(MenuTrayTest, EnglishMenuFromTheIcon) {
     EXPECT_TRUE(IsTopmost(dial));
 
     Choose(OpenFromTray(), L"l");
-    // The sampling timer moves the clock's tip on.
-    WaitForTip(L"Clock:", WaitForTip(L"Clock:"));
+    ExpectTip(L"Clock:", true);
     Choose(OpenFromTray(), L"c");
-    WaitForTip(L"CPU:");
+    ExpectTip(L"CPU:");
 
     Press(OpenFromTray(), L"q");
     ExpectCleanExit();

@@ -33,7 +33,7 @@ void PressKey(HWND dialog, WPARAM key) {
 using SettingsDialogTest = WineDialTest;
 
 // Apply keeps the dialog open and changes the running dial at once; a second request (from the icon) brings the same
-// dialog forward; Esc cancels what was not applied; a tab shows its page, Tab moves the focus and Enter is OK.
+// dialog forward; Esc cancels what was not applied; a tab shows its page and Enter is OK.
 TEST_F(SettingsDialogTest, AppliesCancelsAndTakesTheKeys) {
     HWND dial =
         StartPlaced(PlacedAtTheTestSpot() + "[View]\r\nTop_view=0\r\nMode_view=0\r\n[Movement]\r\nWatch_time=160\r\n");
@@ -75,14 +75,11 @@ TEST_F(SettingsDialogTest, AppliesCancelsAndTakesTheKeys) {
     HWND showMode = Child(dialog, WC_BUTTONW, L"モード表示(&M)");
     HWND tabs = FindWindowExW(dialog, nullptr, WC_TABCONTROLW, nullptr);
     ASSERT_TRUE(showMode && tabs);
+    EXPECT_EQ(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), 5);
     EXPECT_FALSE(IsWindowVisible(showMode)) << "a page other than the first is showing";
     SendMessageW(tabs, TCM_SETCURFOCUS, 1, 0);  // as a click on the second tab
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(showMode) != FALSE; }, 5000)) << "its page did not show";
     SendMessageW(showMode, BM_CLICK, 0, 0);
-    HWND before = Focused(dialog);
-    PressKey(dialog, VK_TAB);
-    EXPECT_TRUE(WaitUntil([&] { return Focused(dialog) != before && IsChild(dialog, Focused(dialog)); }, 5000))
-        << "Tab did not move the focus";
     PressKey(dialog, VK_RETURN);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); }, 5000)) << "Enter did not press OK";
 

@@ -23,6 +23,11 @@ void PumpOwnMessages() {
     }
 }
 
+BOOL CALLBACK Collect(HWND window, LPARAM found) {
+    reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+    return TRUE;
+}
+
 }  // namespace
 
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) {
@@ -86,36 +91,20 @@ bool IsTopmost(HWND window) {
 }
 
 std::vector<HWND> TopWindows(DWORD pid, const wchar_t* className, bool visibleOnly, const wchar_t* title) {
-    struct Search {
-        DWORD pid;
-        const wchar_t* className;
-        bool visibleOnly;
-        const wchar_t* title;
-        std::vector<HWND> found;
-    } search{pid, className, visibleOnly, title, {}};
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(param);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == s->pid && (!s->className || ClassOf(window) == s->className) &&
-                (!s->visibleOnly || IsWindowVisible(window)) && (!s->title || TextOf(window) == s->title))
-                s->found.push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    std::vector<HWND> found;
+    EnumWindows(&Collect, reinterpret_cast<LPARAM>(&found));
+    std::erase_if(found, [&](HWND window) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        return owner != pid || (className && ClassOf(window) != className) ||
+               (visibleOnly && !IsWindowVisible(window)) || (title && TextOf(window) != title);
+    });
+    return found;
 }
 
 std::vector<HWND> Descendants(HWND window) {
     std::vector<HWND> found;
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM param) -> BOOL {
-            reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumChildWindows(window, &Collect, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
@@ -151,11 +140,9 @@ void WineDialTest::SetUp() {
     const fs::path program = fs::path(module).parent_path() / L"Dorvanix.exe";
     ASSERT_TRUE(fs::exists(program)) << program.string();
 
-    wchar_t temp[MAX_PATH] = {};
-    ASSERT_GT(GetTempPathW(MAX_PATH, temp), 0u);
     static int serial = 0;
-    folder_ = fs::path(temp) / (L"dorv_dial_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
-                                std::to_wstring(GetTickCount64()) + L"_" + std::to_wstring(++serial));
+    folder_ = fs::temp_directory_path() / (L"dorv_dial_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
+                                           std::to_wstring(GetTickCount64()) + L"_" + std::to_wstring(++serial));
     std::error_code error;
     ASSERT_TRUE(fs::create_directories(folder_ / L"elsewhere", error)) << error.message();
     ASSERT_TRUE(fs::copy_file(program, folder_ / L"Dorvanix.exe", error)) << error.message();
@@ -197,10 +184,9 @@ void WineDialTest::Launch() {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    const BOOL started =
-        CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, cwd.c_str(), &startup, &info);
-    const DWORD startError = GetLastError();
-    ASSERT_TRUE(started) << "Dorvanix.exe did not start: " << startError;
+    ASSERT_TRUE(
+        CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, cwd.c_str(), &startup, &info))
+        << "Dorvanix.exe did not start: " << GetLastError();
     CloseHandle(info.hThread);
     process_ = info.hProcess;
     pid_ = info.dwProcessId;
@@ -306,12 +292,7 @@ std::vector<std::uint32_t> CaptureScreen(const RECT& area) {
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    info.bmiHeader = {sizeof info.bmiHeader, width, -height /* top-down rows */, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
     HBITMAP image = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (image && bits) {
@@ -323,8 +304,7 @@ std::vector<std::uint32_t> CaptureScreen(const RECT& area) {
         }
         SelectObject(memory, old);
     }
-    if (image)
-        DeleteObject(image);
+    DeleteObject(image);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     return pixels;
