@@ -38,20 +38,13 @@ struct Scenario {
     std::vector<Step> steps;
 };
 
-std::string SystemRead(const std::string& path, const Step& step) {
-    char buffer[1024];
-    const DWORD length = GetPrivateProfileStringA(step.section.c_str(), step.key.c_str(), "", buffer,
-                                                  static_cast<DWORD>(sizeof buffer), path.c_str());
-    return std::string(buffer, length);
-}
-
 class IniCompatTest : public testing::Test {
 protected:
     void SetUp() override {
-        char temp[MAX_PATH];
-        ASSERT_NE(GetTempPathA(MAX_PATH, temp), 0u);
-        folder_ = std::string(temp) + "dorv_ini_" + std::to_string(GetCurrentProcessId()) + "_" +
-                  std::to_string(GetTickCount64()) + "\\";
+        folder_ =
+            (std::filesystem::temp_directory_path() / ("dorv_ini_" + std::to_string(GetCurrentProcessId()))).string() +
+            "\\";
+        TearDown();  // what a crashed run left
         ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr));
     }
     void TearDown() override {
@@ -79,7 +72,10 @@ protected:
                 portable_.WriteString(portablePath, step.section, step.key, step.value);
                 ASSERT_EQ(ReadBytes(portablePath), ReadBytes(systemPath));
             } else {
-                EXPECT_EQ(portable_.ReadString(portablePath, step.section, step.key), SystemRead(systemPath, step));
+                char read[1024];
+                const DWORD length = GetPrivateProfileStringA(step.section.c_str(), step.key.c_str(), "", read,
+                                                              sizeof read, systemPath.c_str());
+                EXPECT_EQ(portable_.ReadString(portablePath, step.section, step.key), std::string(read, length));
             }
         }
     }
