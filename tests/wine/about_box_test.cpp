@@ -59,7 +59,7 @@ private:
 
 using AboutBoxTest = WineDialTest;
 
-TEST_F(AboutBoxTest, RefreshesCopiesReportsAMissingToolAndClosesWithTheProgram) {
+TEST_F(AboutBoxTest, RefreshesCopiesReportsAMissingToolAndClosesByItsCloseBox) {
     WriteBytes(Ini(), "[View]\r\nNeedle=0\r\nTop_view=1\r\n");
     HWND dial = LaunchVisibleDial();
     ASSERT_TRUE(dial);

@@ -71,7 +71,8 @@ TEST_F(SettingsDialogTest, AppliesCancelsAndTakesTheKeys) {
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); }, 5000)) << "Esc did not close the dialog";
 
     PostToTray(WM_LBUTTONDBLCLK);
-    ASSERT_TRUE(dialog = WaitForDialog(L"オプション設定")) << "the settings dialog did not open from the icon";
+    dialog = WaitForDialog(L"オプション設定");
+    ASSERT_TRUE(dialog) << "the settings dialog did not open from the icon";
     HWND showMode = Child(dialog, WC_BUTTONW, L"モード表示(&M)");
     HWND tabs = FindWindowExW(dialog, nullptr, WC_TABCONTROLW, nullptr);
     ASSERT_TRUE(showMode && tabs);
