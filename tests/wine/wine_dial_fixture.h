@@ -96,12 +96,10 @@ unsigned ProcessorCount();
 // A thread of this process spinning on the processors of the mask for as long as it lives.
 class Spinner {
 public:
-    explicit Spinner(DWORD_PTR mask) {
-        thread_ = CreateThread(nullptr, 0, &Spin, &stop_, CREATE_SUSPENDED, nullptr);
-        if (!thread_)
-            return;
-        pinned_ = SetThreadAffinityMask(thread_, mask) != 0;
-        ResumeThread(thread_);
+    explicit Spinner(DWORD_PTR mask) : thread_(CreateThread(nullptr, 0, &Spin, &stop_, CREATE_SUSPENDED, nullptr)) {
+        pinned_ = thread_ && SetThreadAffinityMask(thread_, mask) != 0;
+        if (thread_)
+            ResumeThread(thread_);
     }
     ~Spinner() {
         stop_ = true;
