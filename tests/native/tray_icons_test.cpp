@@ -2,7 +2,6 @@
 // always shows both the value and whether illumination is on.
 #include <gtest/gtest.h>
 
-#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
@@ -13,39 +12,24 @@
 namespace dorv {
 namespace {
 
-std::string ReadFile(const std::string& path) {
+// The first image of a 16 x 16, 4-bit icon file as it shows: 0x00RRGGBB per pixel, ~0u where the mask lets the
+// background through. Empty when the file is not such an icon.
+std::vector<std::uint32_t> Pixels(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-unsigned Byte(const std::string& b, std::size_t at) {
-    return static_cast<unsigned char>(b.at(at));
-}
-
-unsigned U32(const std::string& b, std::size_t at) {
-    return Byte(b, at) | Byte(b, at + 1) << 8 | Byte(b, at + 2) << 16 | Byte(b, at + 3) << 24;
-}
-
-// The first image of a 16 x 16, 4-bit icon as it shows: 0x00RRGGBB per pixel, ~0u where the mask lets
-// the background through. Empty when the file is not such an icon.
-std::vector<std::uint32_t> Pixels(const std::string& icon) {
-    constexpr unsigned kSide = 16;
+    const std::string icon(std::istreambuf_iterator<char>(in), {});
+    auto byte = [&](std::size_t at) -> std::uint32_t { return static_cast<unsigned char>(icon.at(at)); };
+    auto u32 = [&](std::size_t at) { return byte(at) | byte(at + 1) << 8 | byte(at + 2) << 16 | byte(at + 3) << 24; };
     if (icon.size() < 22)
         return {};
-    const std::size_t header = U32(icon, 18);
-    const std::size_t palette = header + 40;
-    const std::size_t colours = palette + 16 * 4;
-    const std::size_t mask = colours + kSide * kSide / 2;
-    if (icon.size() < mask + kSide * 4 || U32(icon, header + 4) != kSide || Byte(icon, header + 14) != 4)
+    const std::size_t header = u32(18), palette = header + 40, colours = palette + 16 * 4, mask = colours + 16 * 8;
+    if (icon.size() < mask + 16 * 4 || u32(header + 4) != 16 || byte(header + 14) != 4)
         return {};
     std::vector<std::uint32_t> pixels;
-    for (unsigned row = 0; row < kSide; ++row) {  // bottom-up, as bitmaps are stored
-        for (unsigned x = 0; x < kSide; ++x) {
-            const unsigned packed = Byte(icon, colours + row * kSide / 2 + x / 2);
-            const unsigned index = x % 2 == 0 ? packed >> 4 : packed & 0xF;
-            const bool through = (Byte(icon, mask + row * 4 + x / 8) >> (7 - x % 8)) & 1;
-            pixels.push_back(through ? ~0u : U32(icon, palette + index * 4) & 0xFFFFFF);
-        }
+    for (std::size_t at = 0; at < 16 * 16; ++at) {  // rows bottom-up, as bitmaps are stored; two pixels a byte
+        const std::uint32_t packed = byte(colours + at / 2);
+        const std::uint32_t index = at % 2 == 0 ? packed >> 4 : packed & 0xF;
+        const bool through = (byte(mask + at / 16 * 4 + at % 16 / 8) >> (7 - at % 8)) & 1;
+        pixels.push_back(through ? ~0u : u32(palette + index * 4) & 0xFFFFFF);
     }
     return pixels;
 }
@@ -58,7 +42,7 @@ TEST(TrayIcons, AllTwentyTwoPicturesDiffer) {
             char name[32];
             std::snprintf(name, sizeof name, "tray_%s_%02d.ico", set, band);
             names.push_back(name);
-            pictures.push_back(Pixels(ReadFile(std::string(DORVANIX_ASSETS_DIR "/") + name)));
+            pictures.push_back(Pixels(std::string(DORVANIX_ASSETS_DIR "/") + name));
             ASSERT_FALSE(pictures.back().empty()) << name << " is not a 16 x 16 four-bit icon";
         }
     }
