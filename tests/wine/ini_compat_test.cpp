@@ -167,14 +167,5 @@ TEST_F(IniCompatTest, AnsiBytes) {
           W("SEC\xC4", "k", "\xA0v")}});
 }
 
-TEST_F(IniCompatTest, MissingFolderWritesNothing) {
-    const std::string systemPath = folder_ + "absent\\system.ini";
-    const std::string portablePath = folder_ + "absent\\portable.ini";
-    WritePrivateProfileStringA("A", "x", "1", systemPath.c_str());
-    portable_.WriteString(portablePath, "A", "x", "1");
-    EXPECT_EQ(GetFileAttributesA(systemPath.c_str()), INVALID_FILE_ATTRIBUTES);
-    EXPECT_EQ(GetFileAttributesA(portablePath.c_str()), INVALID_FILE_ATTRIBUTES);
-}
-
 }  // namespace
 }  // namespace dorv
