@@ -250,9 +250,9 @@ TEST_F(MenuTrayTest, JapaneseMenuFromTheDial) {
     EXPECT_EQ(Saved(L"View", L"Top_view"), 0) << ReadBytes(Ini());
 }
 
-// From the icon in English with the dial hidden: only a right-button release opens the menu; the look with the
-// greyed mode; always on top shows the dial; the tip follows the mode and the clock; Quit saves, and the icon goes
-// with the program.
+// From the icon in English with the dial hidden: a double click opens the settings dialog, only a right-button release
+// the menu; the look with the greyed mode; always on top shows the dial; the tip follows the mode and the clock; Quit
+// saves, and the icon goes with the program.
 TEST_F(MenuTrayTest, EnglishMenuFromTheIcon) {
     WriteBytes(Ini(), MeterFile("Needle=1\r\nEnglish=1\r\nIcon_view=1\r\nHide_Meter=1\r\n"));
     Launch();
@@ -261,11 +261,16 @@ TEST_F(MenuTrayTest, EnglishMenuFromTheIcon) {
     ASSERT_TRUE(dial);
     EXPECT_FALSE(WaitUntil([&] { return IsWindowVisible(dial) != FALSE; }, 1000)) << "hidden dial was shown";
     MovePointerTo(kMenuPoint);
-    // A double click asks for the settings dialog; the other messages do nothing.
+    // A double click opens the settings dialog (in English here); the other messages do nothing.
     for (UINT message : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN}) {
         PostToTray(message);
         EXPECT_FALSE(WaitForPopup(300)) << "a menu opened on message 0x" << std::hex << message;
     }
+    PostToTray(WM_LBUTTONDBLCLK);
+    HWND options = WaitForDialog(L"Option");
+    ASSERT_TRUE(options) << "no settings dialog after a double click";
+    PostMessageW(options, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(options); }, 3000)) << "the settings dialog stayed open";
     ExpectMenuLooksLike(OpenFromTray(), ExpectedMenu(true, kVMem, false));
     Choose(OpenFromTray(), L"t");
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(dial) != FALSE; }, 2000)) << "the dial stayed hidden";
