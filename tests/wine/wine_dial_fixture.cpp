@@ -53,15 +53,10 @@ void WriteBytes(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-int ScreenDpiX() {
+int PixelsToTwips(int pixels) {
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
     ReleaseDC(nullptr, screen);
-    return dpi;
-}
-
-int PixelsToTwips(int pixels) {
-    const int dpi = ScreenDpiX();
     return MulDiv(pixels, 1440, dpi > 0 ? dpi : 96);
 }
 

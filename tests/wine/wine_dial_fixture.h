@@ -31,7 +31,6 @@ void Pause(DWORD ms);
 std::string ReadBytes(const std::filesystem::path& path);
 void WriteBytes(const std::filesystem::path& path, const std::string& bytes);
 
-int ScreenDpiX();
 // Screen pixels as the program's Left/Top twips, at the screen's resolution.
 int PixelsToTwips(int pixels);
 // The [Coordinates] section that puts the dial at (kDialLeft, kDialTop).
