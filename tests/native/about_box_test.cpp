@@ -23,7 +23,7 @@ WindowHandle OpenBox(FakeMeter& m, std::initializer_list<const char*> ini) {
 
 // Opened with the dial's stacking and an empty report until the first tick; a second request shows the same
 // box; OK and the close box both end it with its timer.
-TEST(AboutBox, OpensOnceRefreshesAndClosesByOkOrCloseBox) {
+TEST(AboutBox, OpensOnceRefreshesLightsTheLinkAndClosesByOkOrCloseBox) {
     for (bool byOk : {true, false}) {
         FakeMeter m;
         WindowHandle box = OpenBox(m, {"[View]", byOk ? "Top_view=1" : "Top_view=0"});
@@ -36,6 +36,17 @@ TEST(AboutBox, OpensOnceRefreshesAndClosesByOkOrCloseBox) {
         OpenAboutBox(m.app);
         EXPECT_EQ(m.host.dialogs.created, 1);
         EXPECT_EQ(m.host.dialogs.Dialog(box).showCount, 2);
+        // Over the link it lights; the buttons, title and icon leave it; the report and the background put it out.
+        const struct {
+            int over;
+            bool lit;
+        } steps[] = {{Text1, false}, {Label1_0, true}, {cmdOK, true},    {lblTitle_0, true}, {picIcon, true},
+                     {Text1, false}, {Label1_0, true}, {Label1_0, true}, {0, false}};
+        for (const auto& step : steps) {
+            m.host.dialogs.MouseMove(m.app, box, step.over);
+            EXPECT_EQ(m.host.dialogs.Control(box, Label1_0).highlighted, step.lit) << step.over;
+            EXPECT_EQ(m.app.aboutFrm.HoverIndex, step.lit ? 0 : -1);
+        }
         if (byOk)
             m.host.dialogs.Click(m.app, box, cmdOK);
         else
@@ -43,22 +54,6 @@ TEST(AboutBox, OpensOnceRefreshesAndClosesByOkOrCloseBox) {
         EXPECT_FALSE(m.host.dialogs.IsOpen(box));
         EXPECT_EQ(m.host.TimerInterval(TimerId::AboutRefresh), 0);
         OnTimer(m.app, TimerId::AboutRefresh);  // a tick already queued does nothing
-    }
-}
-
-// Over the link it lights; the buttons, title and icon leave it as it is; the report and the background put it out.
-TEST(AboutBox, LinkHighlightFollowsThePointer) {
-    const struct {
-        int over;
-        bool lit;
-    } steps[] = {{Text1, false}, {Label1_0, true}, {cmdOK, true},    {lblTitle_0, true}, {picIcon, true},
-                 {Text1, false}, {Label1_0, true}, {Label1_0, true}, {0, false}};
-    FakeMeter m;
-    WindowHandle box = OpenBox(m, {});
-    for (const auto& step : steps) {
-        m.host.dialogs.MouseMove(m.app, box, step.over);
-        EXPECT_EQ(m.host.dialogs.Control(box, Label1_0).highlighted, step.lit) << step.over;
-        EXPECT_EQ(m.app.aboutFrm.HoverIndex, step.lit ? 0 : -1);
     }
 }
 
@@ -75,8 +70,7 @@ TEST(AboutBox, LinkHidesPumpsOpensThenCloses) {
         EXPECT_EQ(m.host.shell.opened, std::vector<std::string>{"https://dorvanix.github.io/"});
         EXPECT_FALSE(m.host.dialogs.IsOpen(box));
         // The shell's code tells one failure from another.
-        EXPECT_EQ(m.host.messages, shellResult == 2 ? std::vector<std::string>{"エラー|エラーが発生しました。\r2|3"}
-                                                    : std::vector<std::string>{});
+        EXPECT_EQ(test::Joined(m.host.messages), shellResult == 2 ? "エラー|エラーが発生しました。\r2|3;" : "");
     }
     // Closed during the pass: nothing is opened.
     FakeMeter m;
@@ -132,9 +126,7 @@ TEST(SysInfo, StartsTheRegisteredToolOrSaysItCannot) {
             m.host.shell.existingFiles[folderTool] = true;
         m.host.dialogs.Click(m.app, box, cmdSysInfo);
         EXPECT_EQ(m.host.shell.started, c.started ? std::vector<std::string>{c.started} : std::vector<std::string>{});
-        EXPECT_EQ(m.host.messages, c.started
-                                       ? std::vector<std::string>{}
-                                       : std::vector<std::string>{"Dorvanix|現時点ではシステム情報を使用できません|0"});
+        EXPECT_EQ(test::Joined(m.host.messages), c.started ? "" : "Dorvanix|現時点ではシステム情報を使用できません|0;");
         EXPECT_TRUE(m.host.dialogs.IsOpen(box));
     }
 }

@@ -23,12 +23,10 @@ TEST(DialScale, DesignSpaceMapsOntoTheMonitorsPixels) {
     m.host.dpi = 120;
     StartMeter(m, {"[View]", "Needle_type=1"});
     EXPECT_EQ(m.host.drawing.front(), "scale 120");
-    EXPECT_EQ(m.host.Dial().size.width, 125);
-    EXPECT_EQ(m.host.Dial().size.height, 125);
-    EXPECT_EQ(m.host.Dial().regionRight, 125);
-    EXPECT_EQ(m.host.Dial().regionBottom, 125);
-    EXPECT_EQ(m.host.labels[DialLabelId::Readout].width, 56);
-    EXPECT_EQ(m.host.labels[DialLabelId::Mode].top, 94);
+    const auto& dial = m.host.Dial();
+    const std::vector<int> sizes = {dial.size.width, dial.size.height, dial.regionRight, dial.regionBottom,
+                                    m.host.labels[DialLabelId::Readout].width, m.host.labels[DialLabelId::Mode].top};
+    EXPECT_EQ(sizes, (std::vector<int>{125, 125, 125, 125, 56, 94}));
 
     m.app.activeColours = {1, 2, 3, 4, 5};
     m.host.drawing.clear();
@@ -45,8 +43,7 @@ TEST(DialScale, TwipsFollowTheMonitorsDpi) {
     FakeMeter m;
     m.host.dpi = 192;
     StartMeter(m, {"[Coordinates]", "Left=1500", "Top=2880", "[Etc]", "meter_move_flg=1"});
-    EXPECT_EQ(m.host.Dial().position.x, 200);
-    EXPECT_EQ(m.host.Dial().position.y, 384);
+    EXPECT_EQ(std::make_pair(m.host.Dial().position.x, m.host.Dial().position.y), std::make_pair(200, 384));
     OnDialMouseMove(m.app, 0, 0, 0, m.host.Dial().size.height / 2);
     EXPECT_EQ(m.host.Dial().position.x, 227);
     m.host.Dial().position = {-7, 33};

@@ -100,10 +100,11 @@ TEST(MeterLifecycle, HandEditedFileIsLoadedAndWrittenBackInPlace) {
     EXPECT_LT(written.find("[Color]"), written.find("[Etc]"));
 }
 
-// A second close and a tick arriving in the unload's pump pass.
-TEST(MeterLifecycle, CloseArrivingDuringTheUnloadSavesOnlyOnce) {
+// Neither on top nor not: the dial stays hidden. A second close and a tick arrive in the unload's pump pass.
+TEST(MeterLifecycle, OddTopViewHidesAndACloseDuringTheUnloadSavesOnce) {
     FakeMeter m;
-    RunEntryProcedure(m.app);
+    StartMeter(m, {"[View]", "Top_view=2"});
+    EXPECT_FALSE(m.host.Dial().visible);
     m.host.onPump = [&m] {
         OnMeterCloseRequest(m.app);
         OnMeterTimer(m.app, TimerId::Timer1);
@@ -111,13 +112,6 @@ TEST(MeterLifecycle, CloseArrivingDuringTheUnloadSavesOnlyOnce) {
     OnMeterCloseRequest(m.app);
     EXPECT_EQ(std::count(m.host.log.begin(), m.host.log.end(), "write Coordinates/Left"), 1);
     EXPECT_EQ(std::count(m.host.log.begin(), m.host.log.end(), "end"), 1);
-}
-
-// Neither on top nor not: the dial stays hidden.
-TEST(MeterLifecycle, AnOddTopViewLeavesTheDialHidden) {
-    FakeMeter m;
-    StartMeter(m, {"[View]", "Top_view=2"});
-    EXPECT_FALSE(m.host.Dial().visible);
 }
 
 }  // namespace
