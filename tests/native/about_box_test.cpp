@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "app/meter_events.h"
@@ -27,15 +29,13 @@ TEST(AboutBox, OpensOnceRefreshesLightsTheLinkAndClosesByOkOrCloseBox) {
     for (bool byOk : {true, false}) {
         FakeMeter m;
         WindowHandle box = OpenBox(m, {"[View]", byOk ? "Top_view=1" : "Top_view=0"});
-        ASSERT_NE(box, nullptr);
-        EXPECT_EQ(m.host.dialogs.Dialog(box).topmost, byOk);
-        EXPECT_EQ(m.host.TimerInterval(TimerId::AboutRefresh), 200);
-        EXPECT_EQ(m.host.dialogs.Text(box, Text1), "");
+        EXPECT_EQ(std::tuple(m.host.dialogs.Dialog(box).topmost, m.host.TimerInterval(TimerId::AboutRefresh),
+                             m.host.dialogs.Text(box, Text1)),
+                  std::tuple(byOk, 200, ""));
         OnTimer(m.app, TimerId::AboutRefresh);
         EXPECT_EQ(m.host.dialogs.Text(box, Text1).rfind("全物理メモリ", 0), 0u);
         OpenAboutBox(m.app);
-        EXPECT_EQ(m.host.dialogs.created, 1);
-        EXPECT_EQ(m.host.dialogs.Dialog(box).showCount, 2);
+        EXPECT_EQ(std::pair(m.host.dialogs.created, m.host.dialogs.Dialog(box).showCount), std::pair(1, 2));
         // Over the link it lights; the buttons, title and icon leave it; the report and the background put it out.
         const struct {
             int over;
@@ -51,8 +51,8 @@ TEST(AboutBox, OpensOnceRefreshesLightsTheLinkAndClosesByOkOrCloseBox) {
             m.host.dialogs.Click(m.app, box, cmdOK);
         else
             m.host.dialogs.Close(m.app, box);
-        EXPECT_FALSE(m.host.dialogs.IsOpen(box));
-        EXPECT_EQ(m.host.TimerInterval(TimerId::AboutRefresh), 0);
+        EXPECT_EQ(std::pair(m.host.dialogs.IsOpen(box), m.host.TimerInterval(TimerId::AboutRefresh)),
+                  std::pair(false, 0));
         OnTimer(m.app, TimerId::AboutRefresh);  // a tick already queued does nothing
     }
 }

@@ -9,15 +9,6 @@
 namespace dorv {
 namespace {
 
-// What the report below does not already show.
-TEST(NumberFormat, RoundingGroupingAndPlaces) {
-    EXPECT_EQ(FormatNumber(140737488224256, "#,###,###,##0"), "140,737,488,224,256");  // beyond the pattern's groups
-    EXPECT_EQ(FormatNumber(0.96, "##.#"), "1.");
-    EXPECT_EQ(FormatNumber(1234567, "#,##0", {"", "."}), "1234567");
-    EXPECT_EQ(VersionText({1, 7, 0}), "Version 1.07");
-    EXPECT_EQ(VersionText({1, 19, 5}), "Version 1.19.5");
-}
-
 ReportFigures WorkedFigures() {
     ReportFigures f;
     f.memory = {536870912, 268435456, 1073741824, 0, 2147352576, 0};  // 512 MB, half free
@@ -26,7 +17,7 @@ ReportFigures WorkedFigures() {
     return f;
 }
 
-TEST(MemoryReport, JapaneseLinesAlignedWithoutATrailingBreak) {
+TEST(MemoryReport, JapaneseLinesAlignedWithoutATrailingBreakAndNumberForms) {
     EXPECT_EQ(BuildMemoryReport(WorkedFigures()),
               "全物理メモリ    ：536,870,912Byte (約 512MB)\r\n"
               "空き物理メモリ  ：268,435,456Byte (約 256MB)\r\n"
@@ -41,6 +32,12 @@ TEST(MemoryReport, JapaneseLinesAlignedWithoutATrailingBreak) {
     EXPECT_EQ(SplitUptime(86400000ull * 60).hours, 1440u);  // 60 days: past the 32-bit count's wrap
     // A system reporting no total shows no usage.
     EXPECT_NE(BuildMemoryReport(ReportFigures{}).find("物理メモリ使用率：.%\r\n"), std::string::npos);
+    // Number forms the report does not show, and the version line.
+    EXPECT_EQ(FormatNumber(140737488224256, "#,###,###,##0"), "140,737,488,224,256");  // beyond the pattern's groups
+    EXPECT_EQ(FormatNumber(0.96, "##.#"), "1.");
+    EXPECT_EQ(FormatNumber(1234567, "#,##0", {"", "."}), "1234567");
+    EXPECT_EQ(VersionText({1, 7, 0}), "Version 1.07");
+    EXPECT_EQ(VersionText({1, 19, 5}), "Version 1.19.5");
 }
 
 TEST(MemoryReport, VariantsByLanguageAndVersion) {

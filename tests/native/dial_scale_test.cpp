@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/meter_events.h"
@@ -24,9 +25,10 @@ TEST(DialScale, DesignSpaceMapsOntoTheMonitorsPixels) {
     StartMeter(m, {"[View]", "Needle_type=1"});
     EXPECT_EQ(m.host.drawing.front(), "scale 120");
     const auto& dial = m.host.Dial();
-    const std::vector<int> sizes = {dial.size.width, dial.size.height, dial.regionRight, dial.regionBottom,
-                                    m.host.labels[DialLabelId::Readout].width, m.host.labels[DialLabelId::Mode].top};
-    EXPECT_EQ(sizes, (std::vector<int>{125, 125, 125, 125, 56, 94}));
+    EXPECT_EQ((std::vector<int>{dial.size.width, dial.size.height, dial.regionRight, dial.regionBottom}),
+              std::vector<int>(4, 125));
+    EXPECT_EQ(std::pair(m.host.labels[DialLabelId::Readout].width, m.host.labels[DialLabelId::Mode].top),
+              std::pair(56, 94));
 
     m.app.activeColours = {1, 2, 3, 4, 5};
     m.host.drawing.clear();
@@ -85,8 +87,7 @@ TEST(DialScale, TrailOldestFirstAndRedrawnAtANewDpi) {
     m.host.drawing.clear();
     m.host.Dial().size = {150, 150};
     OnDialDpiChanged(m.app, 144);
-    EXPECT_EQ(m.host.Dial().regionRight, 150);
-    EXPECT_EQ(m.host.labels[DialLabelId::Readout].left, 84);
+    EXPECT_EQ(std::pair(m.host.Dial().regionRight, m.host.labels[DialLabelId::Readout].left), std::pair(150, 84));
     EXPECT_EQ(Joined(m.host.drawing),
               "scale 144;pen 2;clear;line 75.00,75.00-47.76,128.46 11;lamp off;line 75.00,75.00-26.46,110.27 11;"
               "lamp on;line 75.00,75.00-15.74,84.39 1;lamp on;");

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "app/meter_events.h"
@@ -84,7 +87,7 @@ TEST(SettingsDialog, OpensFromTheSettings) {
         {{"[Color]", "illumi_on_time=late", "illumi_off_time=18:30"}, {Check14}, "0"},
         {{"[View]", "English=1"}, {Check12, Command1_3}, "1 0-"},
         {{"[View]", "English=2"}, {Check12, Command1_3}, "0 0"},
-        {{"[View]", "Needle=1"}, {Option1_1, Option1_2}, "1- 0"},                  // not offered from version 6 on
+        {{"[View]", "Needle=1"}, {Option1_1, Option1_2}, "1- 0"},               // not offered from version 6 on
         {{"[View]", "Icon_view=0", "Hide_Meter=1"}, {Check5, Check9}, "0 0-"},  // Apply must not hide it unreachably
         {{"[View]", "Icon_view=1", "Hide_Meter=1", "Zanzo_view=0"}, {Check9, Slider5, Label13}, "1 2- 0-"},
         {{"[View]", "Needle=7", "Needle_type=3", "Zanzo_max=0", "Label_view=2", "[Movement]", "Watch_time=1000"},
@@ -103,9 +106,10 @@ TEST(SettingsDialog, OpensFromTheSettings) {
     EXPECT_EQ(Session({"[View]", "English=1"})[Command1_3].text, "&Help");
 }
 
-// A second request brings the same dialog forward; a tab shows its own page, and Help its own topic.
-TEST(SettingsDialog, OneInstancePagesAndHelpByTab) {
-    Session s({});
+// A second request brings the same dialog forward; a tab shows its own page, and Help its own topic. Cancel and
+// the close box change nothing, and the next opening shows the settings.
+TEST(SettingsDialog, OneInstancePagesHelpCancelAndReopen) {
+    Session s({"[View]", "Needle=0"});
     OnTrayCallback(s.m.app, TrayMouseEvent::LeftDoubleClick);
     EXPECT_EQ(s.m.host.dialogs.created, 1);
     EXPECT_EQ(s.m.host.dialogs.Dialog(s.w).showCount, 2);
@@ -118,6 +122,27 @@ TEST(SettingsDialog, OneInstancePagesAndHelpByTab) {
     s.Click(Command1_3);
     EXPECT_EQ(s.m.host.helpShown,
               (std::vector<std::string>{"Dorvanix.chm::/html/dorv1lwy.htm", "Dorvanix.chm::/html/dorv74yt.htm"}));
+
+    // Motion defaults, a slider and colour defaults, then Cancel: nothing changes.
+    const MeterSettings before = s.m.app.settings;
+    s.Click(Command2);
+    s.Change(Slider1, 9);
+    s.Click(Command4);
+    s.Click(Command1_2);
+    EXPECT_EQ(s.m.app.settings, before);
+    EXPECT_EQ(s.m.host.dialogs.destroyed, 1);
+
+    // Apply, then Cancel: the applied values stay and the next opening shows them.
+    s.Open();
+    s.Change(Slider1, 9);
+    s.Click(Command1_1);
+    s.Change(Slider1, 2);
+    s.m.host.dialogs.Close(s.m.app, s.w);
+    EXPECT_EQ(s.m.app.settings.Move_quantity, 9);
+    s.Open();
+    EXPECT_EQ(s[Slider1].value, 9);
+    s.Click(Command2);
+    EXPECT_EQ(std::pair(s[Slider1].value, s[Slider2].value), std::pair(5, 160));
 }
 
 TEST(SettingsDialog, EnableRulesFollowTheUser) {
@@ -125,18 +150,14 @@ TEST(SettingsDialog, EnableRulesFollowTheUser) {
         {"[View]", "Transparency=200", "Mouse_Cancel=1", "Icon_view=1", "Hide_Meter=1", "[Etc]", "meter_move_flg=1"});
     // Translucency off and on again: the slider starts from 128, the mouse box keeps its mark while greyed.
     s.Click(Check11);
-    EXPECT_FALSE(s[Slider4].enabled || s[Check13].enabled);
-    EXPECT_EQ(s[Check13].value, 1);
+    EXPECT_EQ(std::tuple(s[Slider4].enabled, s[Check13].enabled, s[Check13].value), std::tuple(false, false, 1));
     s.Click(Check11);
-    EXPECT_EQ(s[Slider4].value, 128);
-    EXPECT_TRUE(s[Check13].enabled);
+    EXPECT_EQ(std::pair(s[Slider4].value, s[Check13].enabled), std::pair(128, true));
     // Hiding needs the tray icon.
     s.Click(Check5);
-    EXPECT_EQ(s[Check9].value, 0);
-    EXPECT_FALSE(s[Check9].enabled);
+    EXPECT_EQ(std::pair(s[Check9].value, s[Check9].enabled), std::pair(0, false));
     s.Click(Check5);
-    EXPECT_EQ(s[Check9].value, 0);
-    EXPECT_TRUE(s[Check9].enabled);
+    EXPECT_EQ(std::pair(s[Check9].value, s[Check9].enabled), std::pair(0, true));
     s.Change(Slider3, 50);
     EXPECT_EQ(s[Label8].text, "5000rpm");
     // Avoidance: a notice only when the user checks it.
@@ -167,9 +188,8 @@ TEST(SettingsDialog, ColourSetsKeepTheirEditsAcrossSwitches) {
     EXPECT_EQ(s[Command3_0].value, Rgb(230, 0, 0));
     s.Click(Command1_0);
     const MeterSettings& st = s.m.app.settings;
-    EXPECT_FALSE(st.Illumination);
-    EXPECT_EQ(st.Illumi_needle_color, first);
-    EXPECT_EQ(s.m.app.activeColours.centreLine, Rgb(230, 0, 0));
+    EXPECT_EQ(std::tuple(st.Illumination, st.Illumi_needle_color, s.m.app.activeColours.centreLine),
+              std::tuple(false, first, Rgb(230, 0, 0)));
     EXPECT_EQ(s.m.host.labels[DialLabelId::Mode].colour, st.Font_color);
     EXPECT_EQ(s.m.app.settingFrm.window, nullptr);
 }
@@ -186,16 +206,13 @@ TEST(SettingsApply, PushesEachChangeIntoTheMeter) {
     s.Change(DTPicker1_1, 17 * 60);  // equal times are kept
     s.Click(Command1_1);
     const MeterSettings& st = s.m.app.settings;
-    EXPECT_EQ(st.Warning, 101);
-    EXPECT_TRUE(s.m.host.labels[DialLabelId::Readout].visible);
-    EXPECT_EQ(s.m.host.labels[DialLabelId::Mode].text, "Mem.");
-    EXPECT_EQ(s.m.host.TimerInterval(TimerId::Timer1), 300);
-    EXPECT_EQ(st.illumi_on_time, "17:00");
-    EXPECT_EQ(st.illumi_off_time, "17:00");
-    EXPECT_EQ(s.m.host.TimerInterval(TimerId::Timer2), 5000);
-    EXPECT_TRUE(s.m.host.trayPresent);
-    EXPECT_EQ(s.m.host.Dial().alpha, 128);
-    EXPECT_FALSE(s.m.host.Dial().visible);
+    test::FakeHost& host = s.m.host;
+    EXPECT_EQ(std::tuple(st.Warning, st.illumi_on_time, st.illumi_off_time, host.labels[DialLabelId::Mode].text),
+              std::tuple(101, "17:00", "17:00", "Mem."));
+    EXPECT_EQ(host.timers, (std::map<TimerId, int>{{TimerId::Timer1, 300}, {TimerId::Timer2, 5000}}));
+    EXPECT_EQ(std::tuple(host.labels[DialLabelId::Readout].visible, host.trayPresent, host.Dial().visible),
+              std::tuple(true, true, false));
+    EXPECT_EQ(host.Dial().alpha, 128);
     EXPECT_TRUE(s.m.app.menu.Item(MenuItemId::MNU_M_P).checked);
     EXPECT_DOUBLE_EQ(s.m.app.ShownValue, 12 + (50 - 12) / 5.0);  // one step from the tick's 12 toward 50
     EXPECT_TRUE(s.m.host.iniWrites.empty());                     // meter.ini waits for the exit
@@ -215,43 +232,16 @@ TEST(SettingsApply, PushesEachChangeIntoTheMeter) {
     for (const auto& mode : modes) {
         s.m.host.drawing.clear();
         s.Click({mode.option, Command1_1});
-        EXPECT_EQ(s.m.host.TimerInterval(TimerId::Timer1), mode.interval);
-        EXPECT_EQ(s.m.app.meter.persistentDrawing, mode.persistent);
-        EXPECT_EQ(s.m.app.meter.face, mode.face);
+        EXPECT_EQ(std::tuple(host.TimerInterval(TimerId::Timer1), s.m.app.meter.persistentDrawing, s.m.app.meter.face),
+                  std::tuple(mode.interval, mode.persistent, mode.face));
         EXPECT_TRUE(test::Starting(s.m.host.drawing, "line").empty());
     }
     EXPECT_EQ(st.Watch_time, 300);
 
     // Icon and translucency off bring the dial back, opaque, on top.
     s.Click({Check5, Check11, Check2, Command1_1});
-    EXPECT_FALSE(s.m.host.trayPresent);
-    EXPECT_EQ(st.Transparency, 255);
-    EXPECT_TRUE(s.m.host.Dial().visible);
-    EXPECT_TRUE(s.m.host.Dial().topmost);
-}
-
-TEST(SettingsDialog, CancelAndCloseChangeNothingAndReopenShowsTheSettings) {
-    Session s({"[View]", "Needle=0"});
-    const MeterSettings before = s.m.app.settings;
-    s.Click(Command2);
-    s.Change(Slider1, 9);
-    s.Click(Command4);
-    s.Click(Command1_2);
-    EXPECT_EQ(s.m.app.settings, before);
-    EXPECT_EQ(s.m.host.dialogs.destroyed, 1);
-
-    // Apply, then Cancel: the applied values stay and the next opening shows them.
-    s.Open();
-    s.Change(Slider1, 9);
-    s.Click(Command1_1);
-    s.Change(Slider1, 2);
-    s.m.host.dialogs.Close(s.m.app, s.w);
-    EXPECT_EQ(s.m.app.settings.Move_quantity, 9);
-    s.Open();
-    EXPECT_EQ(s[Slider1].value, 9);
-    s.Click(Command2);
-    EXPECT_EQ(s[Slider1].value, 5);
-    EXPECT_EQ(s[Slider2].value, 160);
+    EXPECT_EQ(std::tuple(host.trayPresent, st.Transparency, host.Dial().visible, host.Dial().topmost),
+              std::tuple(false, 255, true, true));
 }
 
 }  // namespace

@@ -23,28 +23,6 @@ void RunAndQuit(FakeMeter& m, QuitCause cause = QuitCause::Request) {
         OnMeterCloseRequest(m.app);
 }
 
-TEST(SettingsSave, AKillAtAnyStepLeavesTheOldFileOrTheWholeNewOne) {
-    // A file the user keeps notes in, with a section of its own and one setting the run changes.
-    const std::string kept = CrLfLines({"; my notes: the dial sits left of the clock", "[Coordinates]", "Left=1500",
-                                        "Top=1500", "[View]", "Needle=0", "[Mine]", "colour=blue"});
-    FakeMeter first;
-    first.host.File("meter.ini") = kept;
-    RunAndQuit(first);
-    const std::string saved = first.host.File("meter.ini");
-    ASSERT_NE(saved.find("Needle=3"), std::string::npos);
-    ASSERT_NE(saved.find("colour=blue"), std::string::npos);
-
-    // The copy, 37 writes and the replace: a kill within any of them, or just after the last.
-    for (int step = 0; step <= 39; ++step) {
-        SCOPED_TRACE(step);
-        FakeMeter killed;
-        killed.host.File("meter.ini") = kept;
-        killed.host.killAtStep = step;
-        RunAndQuit(killed);
-        EXPECT_EQ(killed.host.File("meter.ini"), step == 39 ? saved : kept);
-    }
-}
-
 TEST(SettingsSave, AFailedSaveIsToldAtQuitButNotAtTheEndOfTheSession) {
     const std::string denied = "Access is denied.";
     const std::string full = "There is not enough space on the disk.";
