@@ -1,7 +1,9 @@
 #include "fake_host.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <stdexcept>
 
 #include "app/meter_lifecycle.h"
 #include "settings/ini_text.h"
@@ -18,33 +20,12 @@ WindowHandle FakeHost::CreateMeterWindow(const char* title, PixelSize size) {
     return reinterpret_cast<WindowHandle>(static_cast<std::uintptr_t>(windows.size()));
 }
 
-void FakeHost::HideWindow(WindowHandle window) {
-    (dialogs.IsOpen(window) ? dialogs.Dialog(window).shown : Window(window).visible) = false;
-    log.push_back("hide");
-}
-
 int FakeHost::SetWindowStacking(WindowHandle window, bool topmost) {
     const bool dialog = dialogs.IsOpen(window);
     (dialog ? dialogs.Dialog(window).topmost : Window(window).topmost) = topmost;
     (dialog ? dialogs.Dialog(window).shown : Window(window).visible) = true;
     log.push_back(topmost ? "show topmost" : "show notopmost");
     return 1;
-}
-
-void FakeHost::AttachEllipticRegion(WindowHandle window, int left, int top, int right, int bottom) {
-    FakeWindow& w = Window(window);
-    w.hasRegion = true;
-    w.regionLeft = left;
-    w.regionTop = top;
-    w.regionRight = right;
-    w.regionBottom = bottom;
-    log.push_back("region");
-}
-
-void FakeHost::MakeLayered(WindowHandle window, std::uint8_t alpha) {
-    Window(window).layered = true;
-    Window(window).alpha = alpha;
-    log.push_back("layered " + std::to_string(alpha));
 }
 
 bool FakeHost::TrayCall(const char* verb, const TrayIconView& icon, bool takes) {
@@ -63,13 +44,6 @@ void FakeHost::SetTimerInterval(WindowHandle, TimerId timer, int intervalMs) {
     else
         timers.erase(timer);
     log.push_back("timer" + std::to_string(static_cast<int>(timer)) + " " + std::to_string(intervalMs));
-}
-
-void FakeHost::PumpMessagesOnce() {
-    ++pumps;
-    log.push_back("pump");
-    if (onPump)
-        onPump();
 }
 
 std::string FakeHost::ReadString(const std::string& path, const std::string& section, const std::string& key) {
@@ -166,11 +140,10 @@ std::optional<RegistryValue> FakeHost::ReadValue(RegistryKey key, const std::str
     value.type = registryTypes.count(path) != 0 ? registryTypes[path] : RegistryValueType::Other;
     if (value.type == RegistryValueType::Text)
         value.text = bytes.substr(0, bytes.find('\0'));
-    if (value.type == RegistryValueType::Number32 && bytes.size() != 4)
+    if (value.type == RegistryValueType::Number32 && bytes.size() != sizeof value.number)
         return std::nullopt;
     if (value.type == RegistryValueType::Number32)
-        for (int i = 3; i >= 0; --i)
-            value.number = value.number << 8 | static_cast<unsigned char>(bytes[static_cast<std::size_t>(i)]);
+        std::memcpy(&value.number, bytes.data(), sizeof value.number);
     return value;
 }
 
@@ -180,6 +153,58 @@ void FakeHost::CloseKey(RegistryKey key) {
         return;
     registryLog.push_back("close " + openKeys[index - 1]);  // a second close shows as "close "
     openKeys[index - 1].clear();
+}
+
+WindowHandle FakeDialogs::CreateDialogWindow(const DialogLayout& layout) {
+    auto handle = reinterpret_cast<WindowHandle>(static_cast<std::uintptr_t>(0x1000 + created++));
+    FakeDialog& dialog = open[handle];
+    dialog.layout = layout;
+    for (const ControlLayout& control : layout.controls) {
+        if (control.id == 0 || dialog.controls.count(control.id) != 0)
+            throw std::logic_error("control id 0 or repeated: " + std::to_string(control.id));
+        if (control.parent != 0 && dialog.controls.count(control.parent) == 0)
+            throw std::logic_error("parent not built before its child: " + std::to_string(control.id));
+        FakeControl& fake = dialog.controls[control.id];
+        fake.layout = control;
+        fake.text = control.caption;
+        if (control.kind == ControlKind::Slider)
+            fake.value = control.slider.minimum;
+    }
+    return handle;
+}
+
+void FakeDialogs::SetValue(WindowHandle dialog, int id, int value) {
+    FakeControl& control = Control(dialog, id);
+    const ControlLayout& layout = control.layout;
+    if (layout.kind == ControlKind::Slider)  // the track bar holds its value within its range, as the real one does
+        value = std::max(layout.slider.minimum, std::min(layout.slider.maximum, value));
+    if (layout.kind == ControlKind::TimePicker && (value < 0 || value >= 24 * 60))
+        throw std::logic_error("time out of range");
+    if (layout.kind == ControlKind::OptionButton) {
+        for (auto& [otherId, other] : Dialog(dialog).controls)
+            if (value != 0 && other.layout.kind == ControlKind::OptionButton && other.layout.group == layout.group)
+                other.value = 0;
+        value = value != 0 ? 1 : 0;
+    }
+    control.value = value;
+}
+
+void FakeDialogs::Click(MeterApp& app, WindowHandle dialog, int id) {
+    FakeControl& control = Control(dialog, id);
+    if (!control.enabled)
+        throw std::logic_error("click on a disabled control: " + std::to_string(id));
+    if (control.layout.kind == ControlKind::CheckBox)
+        control.value = control.value == 1 ? 0 : 1;
+    else if (control.layout.kind == ControlKind::OptionButton)
+        SetValue(dialog, id, 1);
+    OnDialogEvent(app, dialog, id, DialogEvent::Clicked);
+}
+
+void FakeDialogs::Change(MeterApp& app, WindowHandle dialog, int id, int value) {
+    if (!Control(dialog, id).enabled)
+        throw std::logic_error("change of a disabled control: " + std::to_string(id));
+    SetValue(dialog, id, value);
+    OnDialogEvent(app, dialog, id, DialogEvent::Changed);
 }
 
 std::string CrLfLines(const std::vector<const char*>& lines) {

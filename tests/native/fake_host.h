@@ -1,6 +1,8 @@
 #pragma once
 // A host that keeps real state in memory and records what the core asked of it, so tests can run
-// the whole program logic natively and deterministically.
+// the whole program logic natively and deterministically. Its dialogs keep real per-control state and feed
+// the user's actions through the same handler as the real host's.
+#include <cstdint>
 #include <cstdio>
 #include <deque>
 #include <functional>
@@ -10,11 +12,101 @@
 #include <utility>
 #include <vector>
 
-#include "fake_dialogs.h"
+#include "app/meter_events.h"
 #include "platform/platform.h"
 #include "state/meter_app.h"
 
 namespace dorv::test {
+
+// The next scripted answer, or this one when the script has run out.
+template <class T>
+T Next(std::deque<T>& answers, T otherwise) {
+    if (answers.empty())
+        return otherwise;
+    T answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+struct FakeControl {
+    ControlLayout layout;
+    int value = 0;
+    std::string text;  // starts as the caption
+    bool enabled = true;
+    bool visible = true;
+    bool highlighted = false;
+};
+
+struct FakeDialog {
+    DialogLayout layout;
+    std::map<int, FakeControl> controls;
+    bool shown = false;
+    bool topmost = false;
+    int showCount = 0;  // ShowDialog calls: a second request brings it forward
+};
+
+class FakeDialogs : public Dialogs {
+public:
+    WindowHandle CreateDialogWindow(const DialogLayout& layout) override;
+    void ShowDialog(WindowHandle dialog) override {
+        Dialog(dialog).shown = true;
+        ++Dialog(dialog).showCount;
+    }
+    void DestroyDialog(WindowHandle dialog) override { destroyed += static_cast<int>(open.erase(dialog)); }
+    void SetValue(WindowHandle dialog, int id, int value) override;
+    int Value(WindowHandle dialog, int id) override { return Control(dialog, id).value; }
+    void SetText(WindowHandle dialog, int id, const std::string& text) override { Control(dialog, id).text = text; }
+    std::string Text(WindowHandle dialog, int id) override { return Control(dialog, id).text; }
+    void SetEnabled(WindowHandle dialog, int id, bool on) override { Control(dialog, id).enabled = on; }
+    void SetVisible(WindowHandle dialog, int id, bool on) override { Control(dialog, id).visible = on; }
+    void SetHighlighted(WindowHandle dialog, int id, bool on) override { Control(dialog, id).highlighted = on; }
+    std::optional<std::int32_t> PickColour(WindowHandle dialog) override {
+        (void)Dialog(dialog);
+        return Next(pickerAnswers, std::optional<std::int32_t>());
+    }
+
+    // Throw on a dialog or control that does not exist.
+    FakeDialog& Dialog(WindowHandle dialog) { return open.at(dialog); }
+    FakeControl& Control(WindowHandle dialog, int id) { return Dialog(dialog).controls.at(id); }
+    bool IsOpen(WindowHandle dialog) const { return dialog != nullptr && open.count(dialog) != 0; }
+
+    // The user's actions, as the real host reports them. A click on a check box toggles it, on an option
+    // button selects it (clearing its group); a change sets the value first.
+    void Click(MeterApp& app, WindowHandle dialog, int id);
+    void Change(MeterApp& app, WindowHandle dialog, int id, int value);
+    void MouseMove(MeterApp& app, WindowHandle dialog, int id) {
+        OnDialogEvent(app, dialog, id, DialogEvent::MouseMove);
+    }
+    void Close(MeterApp& app, WindowHandle dialog) { OnDialogEvent(app, dialog, 0, DialogEvent::Close); }
+
+    std::map<WindowHandle, FakeDialog> open;
+    int created = 0;  // dialogs ever built
+    int destroyed = 0;
+    // The colour picker's answers, nothing (cancelled) when empty.
+    std::deque<std::optional<std::int32_t>> pickerAnswers;
+};
+
+class FakeShell : public Shell {
+public:
+    void CopyTextToClipboard(WindowHandle, const std::string&) override {}
+    bool FileExists(const std::string& path) override { return existingFiles.count(path) != 0; }
+    bool StartProgram(const std::string& path) override {
+        bool starts = startablePrograms.count(path) != 0 && startablePrograms[path];
+        if (starts)
+            started.push_back(path);
+        return starts;
+    }
+    std::intptr_t OpenAddress(const std::string& url) override {
+        opened.push_back(url);
+        return openResult;
+    }
+
+    std::map<std::string, bool> existingFiles;
+    std::map<std::string, bool> startablePrograms;  // path -> starts
+    std::vector<std::string> started;               // programs started, in order
+    std::vector<std::string> opened;                // addresses asked to open, in order
+    std::intptr_t openResult = 42;                  // what the shell answers to an open
+};
 
 template <class... Values>
 std::string Printed(const char* format, Values... values) {
@@ -29,9 +121,7 @@ struct FakeWindow {
     PixelSize size;
     bool visible = false;
     bool topmost = false;
-    bool hasRegion = false;
-    int regionLeft = 0, regionTop = 0, regionRight = 0, regionBottom = 0;
-    bool layered = false;
+    int regionRight = 0, regionBottom = 0;  // the elliptic region's far corner
     int alpha = 255;
 };
 
@@ -60,10 +150,20 @@ public:
         Window(window).position = topLeft;
         log.push_back(Printed("move %d,%d", topLeft.x, topLeft.y));
     }
-    void HideWindow(WindowHandle window) override;
+    void HideWindow(WindowHandle window) override {
+        (dialogs.IsOpen(window) ? dialogs.Dialog(window).shown : Window(window).visible) = false;
+        log.push_back("hide");
+    }
     int SetWindowStacking(WindowHandle window, bool topmost) override;
-    void AttachEllipticRegion(WindowHandle window, int left, int top, int right, int bottom) override;
-    void MakeLayered(WindowHandle window, std::uint8_t alpha) override;
+    void AttachEllipticRegion(WindowHandle window, int, int, int right, int bottom) override {
+        Window(window).regionRight = right;
+        Window(window).regionBottom = bottom;
+        log.push_back("region");
+    }
+    void MakeLayered(WindowHandle window, std::uint8_t alpha) override {
+        Window(window).alpha = alpha;
+        log.push_back("layered " + std::to_string(alpha));
+    }
     void InvalidateWindow(WindowHandle) override {}
     PixelSize PrimaryScreenSize() override { return screen; }
     int WindowDpi(WindowHandle) override { return dpi; }
@@ -99,7 +199,12 @@ public:
     void SetLabel(WindowHandle, DialLabelId label, const LabelView& view) override { labels[label] = view; }
 
     void SetTimerInterval(WindowHandle window, TimerId timer, int intervalMs) override;
-    void PumpMessagesOnce() override;
+    void PumpMessagesOnce() override {
+        ++pumps;
+        log.push_back("pump");
+        if (onPump)
+            onPump();
+    }
     void EndProgram() override {
         ended = true;
         log.push_back("end");
@@ -130,16 +235,12 @@ public:
 
     OsVersionInfo QueryVersion() override { return version; }
 
-    // PerfCounter: the query's state, and `cpuReadings` one a collection (0 when they run out).
+    // PerfCounter: `cpuReadings` one a collection (0 when they run out).
     void OpenProcessorQuery(const char* counterPath) override {
-        queryOpen = true;
         log.push_back(std::string("open query ") + counterPath);
     }
     double CollectProcessorBusy() override { return Next(cpuReadings, 0.0); }
-    void CloseProcessorQuery() override {
-        queryOpen = false;
-        log.push_back("close query");
-    }
+    void CloseProcessorQuery() override { log.push_back("close query"); }
 
     // Registry: key handles are 1-based indexes into `openKeys`, a closed key's entry emptied.
     RegistryKey OpenKey(RegistryRoot root, const char* path) override;
@@ -194,7 +295,6 @@ public:
     // The program killed during the file change of this number (0 the first): a copy or write leaves half its
     // bytes, a replace does not happen, and no later change reaches the disk. -1: never.
     int killAtStep = -1;
-    int fileSteps = 0;
     // Registry values by "root\\key\\value name" ("DynData\\PerfStats\\StatData\\KERNEL\\CPUUsage").
     std::map<std::string, std::string> registryValues;
     // Their types for ReadValue (Other when absent): text up to its first NUL, a number from 4 bytes.
@@ -226,10 +326,10 @@ public:
     std::vector<std::string> helpShown;  // "Dorvanix.chm" or "Dorvanix.chm::/html/..."
     int beeps = 0, drags = 0, pumps = 0;
     bool ended = false;
-    bool queryOpen = false;
     WindowHandle foreground = nullptr;
 
 private:
+    int fileSteps = 0;
     void StoreFile(const std::string& path, const std::string& text);
     FileResult Outcome(const std::string& path);  // a failure for an unwritable path
     using Entry = std::map<std::string, std::string>::value_type;
