@@ -2,18 +2,23 @@
 // A host that keeps real state in memory and records what the core asked of it, so tests can run
 // the whole program logic natively and deterministically. Its dialogs keep real per-control state and feed
 // the user's actions through the same handler as the real host's.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <deque>
 #include <functional>
 #include <map>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "app/meter_events.h"
+#include "app/meter_lifecycle.h"
 #include "platform/platform.h"
+#include "settings/ini_text.h"
 #include "state/meter_app.h"
 
 namespace dorv::test {
@@ -45,15 +50,44 @@ struct FakeDialog {
     int showCount = 0;  // ShowDialog calls: a second request brings it forward
 };
 
-class FakeDialogs : public Dialogs {
-public:
-    WindowHandle CreateDialogWindow(const DialogLayout& layout) override;
+struct FakeDialogs : Dialogs {
+    WindowHandle CreateDialogWindow(const DialogLayout& layout) override {
+        auto handle = reinterpret_cast<WindowHandle>(static_cast<std::uintptr_t>(0x1000 + created++));
+        FakeDialog& dialog = open[handle];
+        dialog.layout = layout;
+        for (const ControlLayout& control : layout.controls) {
+            if (control.id == 0 || dialog.controls.count(control.id) != 0)
+                throw std::logic_error("control id 0 or repeated: " + std::to_string(control.id));
+            if (control.parent != 0 && dialog.controls.count(control.parent) == 0)
+                throw std::logic_error("parent not built before its child: " + std::to_string(control.id));
+            FakeControl& fake = dialog.controls[control.id];
+            fake.layout = control;
+            fake.text = control.caption;
+            if (control.kind == ControlKind::Slider)
+                fake.value = control.slider.minimum;
+        }
+        return handle;
+    }
     void ShowDialog(WindowHandle dialog) override {
         Dialog(dialog).shown = true;
         ++Dialog(dialog).showCount;
     }
     void DestroyDialog(WindowHandle dialog) override { destroyed += static_cast<int>(open.erase(dialog)); }
-    void SetValue(WindowHandle dialog, int id, int value) override;
+    void SetValue(WindowHandle dialog, int id, int value) override {
+        FakeControl& control = Control(dialog, id);
+        const ControlLayout& layout = control.layout;
+        if (layout.kind == ControlKind::Slider)  // the track bar holds its value within its range, as the real one does
+            value = std::max(layout.slider.minimum, std::min(layout.slider.maximum, value));
+        if (layout.kind == ControlKind::TimePicker && (value < 0 || value >= 24 * 60))
+            throw std::logic_error("time out of range");
+        if (layout.kind == ControlKind::OptionButton) {
+            for (auto& [otherId, other] : Dialog(dialog).controls)
+                if (value != 0 && other.layout.kind == ControlKind::OptionButton && other.layout.group == layout.group)
+                    other.value = 0;
+            value = value != 0 ? 1 : 0;
+        }
+        control.value = value;
+    }
     int Value(WindowHandle dialog, int id) override { return Control(dialog, id).value; }
     void SetText(WindowHandle dialog, int id, const std::string& text) override { Control(dialog, id).text = text; }
     std::string Text(WindowHandle dialog, int id) override { return Control(dialog, id).text; }
@@ -72,8 +106,22 @@ public:
 
     // The user's actions, as the real host reports them. A click on a check box toggles it, on an option
     // button selects it (clearing its group); a change sets the value first.
-    void Click(MeterApp& app, WindowHandle dialog, int id);
-    void Change(MeterApp& app, WindowHandle dialog, int id, int value);
+    void Click(MeterApp& app, WindowHandle dialog, int id) {
+        FakeControl& control = Control(dialog, id);
+        if (!control.enabled)
+            throw std::logic_error("click on a disabled control: " + std::to_string(id));
+        if (control.layout.kind == ControlKind::CheckBox)
+            control.value = control.value == 1 ? 0 : 1;
+        else if (control.layout.kind == ControlKind::OptionButton)
+            SetValue(dialog, id, 1);
+        OnDialogEvent(app, dialog, id, DialogEvent::Clicked);
+    }
+    void Change(MeterApp& app, WindowHandle dialog, int id, int value) {
+        if (!Control(dialog, id).enabled)
+            throw std::logic_error("change of a disabled control: " + std::to_string(id));
+        SetValue(dialog, id, value);
+        OnDialogEvent(app, dialog, id, DialogEvent::Changed);
+    }
     void MouseMove(MeterApp& app, WindowHandle dialog, int id) {
         OnDialogEvent(app, dialog, id, DialogEvent::MouseMove);
     }
@@ -86,8 +134,7 @@ public:
     std::deque<std::optional<std::int32_t>> pickerAnswers;
 };
 
-class FakeShell : public Shell {
-public:
+struct FakeShell : Shell {
     void CopyTextToClipboard(WindowHandle, const std::string&) override {}
     bool FileExists(const std::string& path) override { return existingFiles.count(path) != 0; }
     bool StartProgram(const std::string& path) override {
@@ -116,7 +163,6 @@ std::string Printed(const char* format, Values... values) {
 }
 
 struct FakeWindow {
-    std::string title;
     PixelPoint position;
     PixelSize size;
     bool visible = false;
@@ -142,7 +188,11 @@ public:
     }
 
     // WindowSystem: window handles are 1-based indexes into `windows`; a dialog's handle reaches `dialogs`.
-    WindowHandle CreateMeterWindow(const char* title, PixelSize size) override;
+    WindowHandle CreateMeterWindow(const char* title, PixelSize size) override {
+        windows.push_back(FakeWindow{{0, 0}, size});
+        log.push_back("create " + std::string(title));
+        return reinterpret_cast<WindowHandle>(static_cast<std::uintptr_t>(windows.size()));
+    }
     WindowHandle CreateMenuWindow() override { return CreateMeterWindow("menu", {0, 0}); }
     PixelPoint WindowPosition(WindowHandle window) override { return Window(window).position; }
     PixelSize WindowSize(WindowHandle window) override { return Window(window).size; }
@@ -154,7 +204,13 @@ public:
         (dialogs.IsOpen(window) ? dialogs.Dialog(window).shown : Window(window).visible) = false;
         log.push_back("hide");
     }
-    int SetWindowStacking(WindowHandle window, bool topmost) override;
+    int SetWindowStacking(WindowHandle window, bool topmost) override {
+        const bool dialog = dialogs.IsOpen(window);
+        (dialog ? dialogs.Dialog(window).topmost : Window(window).topmost) = topmost;
+        (dialog ? dialogs.Dialog(window).shown : Window(window).visible) = true;
+        log.push_back(topmost ? "show topmost" : "show notopmost");
+        return 1;
+    }
     void AttachEllipticRegion(WindowHandle window, int, int, int right, int bottom) override {
         Window(window).regionRight = right;
         Window(window).regionBottom = bottom;
@@ -198,7 +254,13 @@ public:
     void SetWarningLamp(WindowHandle, bool on) override { drawing.push_back(on ? "lamp on" : "lamp off"); }
     void SetLabel(WindowHandle, DialLabelId label, const LabelView& view) override { labels[label] = view; }
 
-    void SetTimerInterval(WindowHandle window, TimerId timer, int intervalMs) override;
+    void SetTimerInterval(WindowHandle, TimerId timer, int intervalMs) override {
+        if (intervalMs > 0)
+            timers[timer] = intervalMs;
+        else
+            timers.erase(timer);
+        log.push_back("timer" + std::to_string(static_cast<int>(timer)) + " " + std::to_string(intervalMs));
+    }
     void PumpMessagesOnce() override {
         ++pumps;
         log.push_back("pump");
@@ -211,13 +273,43 @@ public:
     }
 
     // IniFile: files as text in `files`; each change (copy, write, replace) is one step of `fileSteps`.
-    std::string ReadString(const std::string& path, const std::string& section, const std::string& key) override;
+    std::string ReadString(const std::string& path, const std::string& section, const std::string& key) override {
+        iniReads.push_back(section + "/" + key);
+        auto file = files.find(path);
+        return file == files.end() ? std::string() : IniTextRead(file->second, section, key);
+    }
     FileResult WriteString(const std::string& path,
                            const std::string& section,
                            const std::string& key,
-                           const std::string& value) override;
-    FileResult CopyForSave(const std::string& path, const std::string& copy) override;
-    FileResult ReplaceWith(const std::string& path, const std::string& copy) override;
+                           const std::string& value) override {
+        log.push_back("write " + section + "/" + key);
+        iniWrites.push_back(section + "/" + key + "=" + value);
+        if (unwritable.count(path) == 0)
+            StoreFile(path, IniTextWrite(files.count(path) != 0 ? files[path] : std::string(), section, key, value));
+        return Outcome(path);
+    }
+    FileResult CopyForSave(const std::string& path, const std::string& copy) override {
+        log.push_back("copy");
+        if (unwritable.count(path) != 0)
+            return Outcome(path);
+        if (files.count(path) == 0)
+            files.erase(copy);
+        else
+            StoreFile(copy, files[path]);
+        return {};
+    }
+    FileResult ReplaceWith(const std::string& path, const std::string& copy) override {
+        log.push_back("replace");
+        if (unwritable.count(path) != 0)
+            return Outcome(path);
+        // One step that either happens or not: a kill here leaves the old file.
+        const int step = fileSteps++;
+        if (killAtStep < 0 || step < killAtStep) {
+            files[path] = files[copy];
+            files.erase(copy);
+        }
+        return {};
+    }
     void RemoveFile(const std::string& path) override {
         log.push_back("remove");
         files.erase(path);
@@ -243,10 +335,46 @@ public:
     void CloseProcessorQuery() override { log.push_back("close query"); }
 
     // Registry: key handles are 1-based indexes into `openKeys`, a closed key's entry emptied.
-    RegistryKey OpenKey(RegistryRoot root, const char* path) override;
-    bool QueryValue(RegistryKey key, const char* name, void* buffer, std::uint32_t& size) override;
-    std::optional<RegistryValue> ReadValue(RegistryKey key, const std::string& name) override;
-    void CloseKey(RegistryKey key) override;
+    RegistryKey OpenKey(RegistryRoot root, const char* path) override {
+        std::string name = std::string(root == RegistryRoot::DynData ? "DynData" : "LocalMachine") + "\\" + path;
+        registryLog.push_back("open " + name);
+        auto below = registryValues.lower_bound(name + "\\");
+        if (below == registryValues.end() || below->first.rfind(name + "\\", 0) != 0)
+            return nullptr;
+        openKeys.push_back(name);
+        return reinterpret_cast<RegistryKey>(static_cast<std::uintptr_t>(openKeys.size()));
+    }
+    bool QueryValue(RegistryKey key, const char* name, void* buffer, std::uint32_t& size) override {
+        auto found = FindValue(key, name, buffer ? "read " : "size ");
+        if (!found || (buffer && size < found->second.size()))
+            return false;
+        if (buffer)
+            std::memcpy(buffer, found->second.data(), found->second.size());
+        size = static_cast<std::uint32_t>(found->second.size());
+        return true;
+    }
+    std::optional<RegistryValue> ReadValue(RegistryKey key, const std::string& name) override {
+        auto found = FindValue(key, name, "read ");
+        if (!found)
+            return std::nullopt;
+        const auto& [path, bytes] = *found;
+        RegistryValue value;
+        value.type = registryTypes.count(path) != 0 ? registryTypes[path] : RegistryValueType::Other;
+        if (value.type == RegistryValueType::Text)
+            value.text = bytes.substr(0, bytes.find('\0'));
+        if (value.type == RegistryValueType::Number32 && bytes.size() != sizeof value.number)
+            return std::nullopt;
+        if (value.type == RegistryValueType::Number32)
+            std::memcpy(&value.number, bytes.data(), sizeof value.number);
+        return value;
+    }
+    void CloseKey(RegistryKey key) override {
+        auto index = static_cast<std::size_t>(reinterpret_cast<std::uintptr_t>(key));
+        if (index == 0 || index > openKeys.size())
+            return;
+        registryLog.push_back("close " + openKeys[index - 1]);  // a second close shows as "close "
+        openKeys[index - 1].clear();
+    }
 
     // TrayIcons: the shell's icon, present or not, and every call in `trayLog`.
     bool AddTrayIcon(WindowHandle, const TrayIconView& icon) override {
@@ -271,7 +399,9 @@ public:
         helpShown.push_back(topic.empty() ? file : file + "::/" + topic);
     }
 
-    FakeWindow& Window(WindowHandle window);
+    FakeWindow& Window(WindowHandle window) {
+        return windows.at(static_cast<std::size_t>(reinterpret_cast<std::uintptr_t>(window)) - 1);
+    }
     FakeWindow& Dial() { return windows.at(0); }
     int DrawCalls() const { return static_cast<int>(drawing.size()); }
     // Running timer intervals; a stopped timer is absent.
@@ -330,18 +460,61 @@ public:
 
 private:
     int fileSteps = 0;
-    void StoreFile(const std::string& path, const std::string& text);
-    FileResult Outcome(const std::string& path);  // a failure for an unwritable path
+    // Stores a file's new text unless the program has been killed by now; the step killed leaves half of it.
+    void StoreFile(const std::string& path, const std::string& text) {
+        const int step = fileSteps++;
+        if (killAtStep >= 0 && step > killAtStep)
+            return;
+        files[path] = step == killAtStep ? text.substr(0, text.size() / 2) : text;
+    }
+    // A failure for an unwritable path.
+    FileResult Outcome(const std::string& path) {
+        return unwritable.count(path) != 0 ? FileResult::Failed(unwritable[path]) : FileResult{};
+    }
     using Entry = std::map<std::string, std::string>::value_type;
-    const Entry* FindValue(RegistryKey key, const std::string& name, const char* verb);
-    bool TrayCall(const char* verb, const TrayIconView& icon, bool takes);
+    // The value under an open key as its path and bytes, null when the key is not open or has no such value;
+    // the look-up is logged.
+    const Entry* FindValue(RegistryKey key, const std::string& name, const char* verb) {
+        auto index = static_cast<std::size_t>(reinterpret_cast<std::uintptr_t>(key));
+        if (index == 0 || index > openKeys.size() || openKeys[index - 1].empty())
+            return nullptr;
+        const std::string path = openKeys[index - 1] + "\\" + name;
+        registryLog.push_back(verb + path);
+        auto found = registryValues.find(path);
+        return found == registryValues.end() ? nullptr : &*found;
+    }
+    bool TrayCall(const char* verb, const TrayIconView& icon, bool takes) {
+        trayLog.push_back(std::string(verb) + (icon.set == TrayIconSet::Lit ? " lit " : " normal ") +
+                          std::to_string(icon.index) + " " + icon.tip);
+        if (takes) {
+            trayPresent = true;
+            trayIcon = icon;
+        }
+        return takes;
+    }
 };
 
-std::string CrLfLines(const std::vector<const char*>& lines);
+inline std::string CrLfLines(const std::vector<const char*>& lines) {
+    std::string text;
+    for (const char* line : lines)
+        text += std::string(line) + "\r\n";
+    return text;
+}
 // The entries of a log, each closed by a semicolon, to compare an order in one line.
-std::string Joined(const std::vector<std::string>& log);
+inline std::string Joined(const std::vector<std::string>& log) {
+    std::string text;
+    for (const std::string& entry : log)
+        text += entry + ";";
+    return text;
+}
 // The entries of a log that start with this prefix ("line ", "lamp", "add").
-std::vector<std::string> Starting(const std::vector<std::string>& log, const std::string& prefix);
+inline std::vector<std::string> Starting(const std::vector<std::string>& log, const std::string& prefix) {
+    std::vector<std::string> found;
+    for (const std::string& entry : log)
+        if (entry.rfind(prefix, 0) == 0)
+            found.push_back(entry);
+    return found;
+}
 
 // The core wired to a fake host; the host is declared first so it outlives the app.
 struct FakeMeter {
@@ -350,6 +523,9 @@ struct FakeMeter {
 };
 
 // Starts the meter from a meter.ini of these lines, as the program's entry does.
-void StartMeter(FakeMeter& meter, const std::vector<const char*>& lines);
+inline void StartMeter(FakeMeter& meter, const std::vector<const char*>& lines) {
+    meter.host.File("meter.ini") = CrLfLines(lines);
+    RunEntryProcedure(meter.app);
+}
 
 }  // namespace dorv::test
