@@ -46,21 +46,15 @@ TEST(PopupMenu, RowsAreRefreshedFromTheSettingsAtEachPopup) {
     EXPECT_EQ(Marks(english.host.popups[0]), "PV~C+L-TS-I-O*-H~A-X");
 }
 
-TEST(PopupMenu, OpensFromTheTrayAfterComingForwardAndOnePumpPass) {
+TEST(PopupMenu, OpensFromTheTrayOrTheDialRunsTheChosenCommandAndQuitSavesTheMode) {
     FakeMeter m;
-    StartMeter(m, {"[View]", "Icon_view=1"});
+    StartMeter(m, {"[View]", "Needle=2", "Icon_view=1"});
     m.host.log.clear();
     OnTrayCallback(m.app, TrayMouseEvent::RightButtonUp);
     EXPECT_EQ(m.host.log, (std::vector<std::string>{"foreground", "pump", "popup"}));
     EXPECT_EQ(m.host.foreground, m.app.menu.window);
     for (TrayMouseEvent event : {TrayMouseEvent::Other, TrayMouseEvent::LeftDoubleClick})
         OnTrayCallback(m.app, event);
-    EXPECT_EQ(m.host.popups.size(), 1u);
-}
-
-TEST(PopupMenu, ChosenCommandRunsAndQuitSavesTheMode) {
-    FakeMeter m;
-    StartMeter(m, {"[View]", "Needle=2"});
     m.host.menuChoices = {MenuCommandId(MenuItemId::MNU_M_L), MenuCommandId(MenuItemId::MNU_M_H)};
     OnDialMouseUp(m.app, RightButton, 0, 60, 70);  // released over the readout: the same menu
     EXPECT_EQ(m.app.settings.Needle, MeterMode::Clock);
@@ -70,50 +64,38 @@ TEST(PopupMenu, ChosenCommandRunsAndQuitSavesTheMode) {
     EXPECT_EQ(m.host.helpShown, std::vector<std::string>{"Dorvanix.chm"});
     m.host.menuChoices = {MenuCommandId(MenuItemId::MNU_M_X)};
     OnDialMouseUp(m.app, RightButton, 0, 20, 20);
-    EXPECT_EQ(m.host.popups.size(), 3u);
+    EXPECT_EQ(m.host.popups.size(), 4u);
     EXPECT_TRUE(m.host.ended);
     EXPECT_NE(m.host.File("meter.ini").find("Needle=3\r\n"), std::string::npos);
 }
 
-TEST(ModeCommands, NeedleStartsOnePointLowerOrAtZeroFromTheClock) {
+// From the clock the needle starts at zero, otherwise one point lower within the scale.
+TEST(ModeCommands, NeedleMarkLayoutTimerAndFacePerMode) {
     struct Case {
-        double shown;
         const char* from;
+        double shown;
         MenuItemId command;
         double after;
-    } cases[] = {
-        {57.3, "Needle=0", MenuItemId::MNU_M_V, 56.3},   {0.4, "Needle=0", MenuItemId::MNU_M_V, 0.0},
-        {101.5, "Needle=1", MenuItemId::MNU_M_P, 100.0}, {57.3, "Needle=3", MenuItemId::MNU_M_P, 0.0},
-        {57.3, "Needle=3", MenuItemId::MNU_M_C, 0.0},    {57.3, "Needle=0", MenuItemId::MNU_M_C, 57.3},
-        {57.3, "Needle=0", MenuItemId::MNU_M_L, 57.3},
-    };
-    for (const Case& c : cases) {
-        FakeMeter m;
-        StartMeter(m, {"[View]", c.from});
-        m.app.ShownValue = c.shown;
-        RunMenuCommand(m.app, c.command);
-        EXPECT_NEAR(m.app.ShownValue, c.after, 1e-9) << c.from << " shown " << c.shown;
-    }
-}
-
-TEST(ModeCommands, MarkLayoutTimerAndFacePerMode) {
-    struct Case {
-        MenuItemId command;
         const char* caption;
         int interval;
         bool persistent;
         DialFace face;
     } cases[] = {
-        {MenuItemId::MNU_M_P, "Mem.", 250, true, DialFace::Meter},
-        {MenuItemId::MNU_M_V, "VMem.", 250, true, DialFace::Meter},
-        {MenuItemId::MNU_M_C, "CPU", 250, false, DialFace::Meter},
-        {MenuItemId::MNU_M_L, "Clock", 200, true, DialFace::Clock},
+        {"Needle=3", 57.3, MenuItemId::MNU_M_P, 0.0, "Mem.", 250, true, DialFace::Meter},
+        {"Needle=3", 57.3, MenuItemId::MNU_M_C, 0.0, "CPU", 250, false, DialFace::Meter},
+        {"Needle=0", 57.3, MenuItemId::MNU_M_V, 56.3, "VMem.", 250, true, DialFace::Meter},
+        {"Needle=0", 0.4, MenuItemId::MNU_M_V, 0.0, "VMem.", 250, true, DialFace::Meter},
+        {"Needle=1", 101.5, MenuItemId::MNU_M_P, 100.0, "Mem.", 250, true, DialFace::Meter},
+        {"Needle=0", 57.3, MenuItemId::MNU_M_C, 57.3, "CPU", 250, false, DialFace::Meter},
+        {"Needle=0", 57.3, MenuItemId::MNU_M_L, 57.3, "Clock", 200, true, DialFace::Clock},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.caption);
+        SCOPED_TRACE(testing::Message() << c.caption << " from " << c.from << " shown " << c.shown);
         FakeMeter m;
-        StartMeter(m, {"[View]", "Needle=3", "[Movement]", "Watch_time=250"});
+        StartMeter(m, {"[View]", c.from, "[Movement]", "Watch_time=250"});
+        m.app.ShownValue = c.shown;
         RunMenuCommand(m.app, c.command);
+        EXPECT_NEAR(m.app.ShownValue, c.after, 1e-9);
         EXPECT_EQ(m.app.settings.Needle, static_cast<int>(c.command));
         EXPECT_EQ(m.host.labels[DialLabelId::Mode].text, c.caption);
         EXPECT_EQ(m.host.TimerInterval(TimerId::Timer1), c.interval);
@@ -149,7 +131,7 @@ TEST(AlwaysOnTop, TogglesAndShowsAHiddenDial) {
     }
 }
 
-TEST(Pause, CpuNeedleSinksToZeroInVisibleStepsAndSamplingResumes) {
+TEST(Pause, CpuNeedleSinksToZeroInVisibleStepsSamplingResumesAndQuitEndsTheSinking) {
     FakeMeter m;
     StartMeter(m, {"[View]", "Needle=2"});
     m.app.ShownValue = 80;
@@ -169,14 +151,11 @@ TEST(Pause, CpuNeedleSinksToZeroInVisibleStepsAndSamplingResumes) {
     EXPECT_FALSE(m.app.menu.Item(MenuItemId::MNU_M_S).checked);
     EXPECT_EQ(m.host.TimerInterval(TimerId::Timer1), 160);
     EXPECT_EQ(m.host.drawing, (std::vector<std::string>{"clear", "persistent off"}));
-}
 
-TEST(Pause, QuitInsideThePauseLoopEndsIt) {
-    FakeMeter m;
-    StartMeter(m, {"[View]", "Needle=0"});
+    // Quit inside the sinking loop ends it there.
     m.app.ShownValue = 90;
     m.host.onPump = [&m] {
-        if (m.host.pumps == 3)
+        if (m.host.pumps == 20)
             OnMeterCloseRequest(m.app);
     };
     RunMenuCommand(m.app, MenuItemId::MNU_M_S);

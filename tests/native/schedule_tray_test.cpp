@@ -46,23 +46,6 @@ TEST(Schedule, LightsFromTheOnTimeUpToTheOffTime) {
     }
 }
 
-TEST(Schedule, SwitchesOnlyWhenTheStateDiffersAndIdlesWithoutAnOnTime) {
-    FakeMeter m;
-    StartMeter(m, {"[Color]", "illumi_on_time=08:00", "illumi_off_time=17:00", "Illumination=True"});
-    m.host.time = {9, 0, 0};
-    m.host.drawing.clear();
-    OnMeterTimer(m.app, TimerId::Timer2);
-    EXPECT_TRUE(m.host.drawing.empty());
-    m.host.time = {17, 0, 0};
-    OnMeterTimer(m.app, TimerId::Timer2);
-    EXPECT_FALSE(m.app.settings.Illumination);
-    EXPECT_EQ(m.app.meter.face, DialFace::Meter);
-    m.app.settings.illumi_on_time.clear();
-    m.host.time = {9, 0, 0};
-    OnMeterTimer(m.app, TimerId::Timer2);
-    EXPECT_FALSE(m.app.settings.Illumination);
-}
-
 TEST(Schedule, HandEditedTimesAreReformatted) {
     struct Case {
         const char* stored;
@@ -73,39 +56,48 @@ TEST(Schedule, HandEditedTimesAreReformatted) {
         EXPECT_EQ(ReformatScheduleTime(c.stored), c.reformatted) << c.stored;
 }
 
-TEST(IlluminationCommand, TogglesTheFaceTheMarkAndTheTrayPictureAtOnce) {
+// The schedule's check switches only when the state differs; the command asks in Japanese, in either language,
+// before it clears a schedule, and the check, left running, then returns at once.
+TEST(IlluminationCommand, FollowsTheScheduleOrClearsItAndTogglesTheFaceTheMarkAndTheTrayPicture) {
     FakeMeter m;
-    StartMeter(m, {"[View]", "Needle=2", "Icon_view=1"});
-    m.app.ShownValue = 57;
-    m.host.trayLog.clear();
-    RunMenuCommand(m.app, MenuItemId::MNU_M_I);
-    EXPECT_TRUE(m.app.settings.Illumination);
-    EXPECT_EQ(m.app.meter.face, DialFace::MeterLit);
-    EXPECT_TRUE(m.app.menu.Item(MenuItemId::MNU_M_I).checked);
-    EXPECT_TRUE(m.host.questions.empty());
-    ASSERT_GE(m.host.trayLog.size(), 2u);
-    EXPECT_EQ(m.host.trayLog[0], "modify lit 0 CPU:0%");
-    EXPECT_EQ(m.host.trayLog.back(), "modify lit 5 CPU:57%");
-    RunMenuCommand(m.app, MenuItemId::MNU_M_I);
+    StartMeter(m, {"[View]", "English=1", "Needle=2", "Icon_view=1", "[Color]", "illumi_on_time=08:00",
+                   "illumi_off_time=17:00", "Illumination=True"});
+    m.host.time = {9, 0, 0};
+    m.host.drawing.clear();
+    OnMeterTimer(m.app, TimerId::Timer2);
+    EXPECT_TRUE(m.host.drawing.empty());
+    m.host.time = {17, 0, 0};
+    OnMeterTimer(m.app, TimerId::Timer2);
+    EXPECT_FALSE(m.app.settings.Illumination);
     EXPECT_EQ(m.app.meter.face, DialFace::Meter);
-    EXPECT_EQ(m.host.trayIcon.set, TrayIconSet::Normal);
-}
 
-TEST(IlluminationCommand, WithAScheduleAsksInJapaneseInEitherLanguage) {
-    FakeMeter m;
-    StartMeter(m, {"[View]", "English=1", "Needle=3", "[Color]", "illumi_on_time=18:00", "illumi_off_time=06:00"});
     m.host.answers = {false, true};
     RunMenuCommand(m.app, MenuItemId::MNU_M_I);
     EXPECT_FALSE(m.app.settings.Illumination);
-    EXPECT_EQ(m.app.settings.illumi_on_time, "18:00");
-    ASSERT_EQ(m.host.questions.size(), 1u);
-    EXPECT_EQ(m.host.questions[0],
-              "イルミネーションの設定|自動点灯時刻がセットされています。\r\n時刻設定を解除しますか？");
+    EXPECT_EQ(m.app.settings.illumi_on_time, "08:00");
+    m.app.ShownValue = 57;
+    m.host.trayLog.clear();
+    RunMenuCommand(m.app, MenuItemId::MNU_M_I);
+    EXPECT_EQ(m.app.settings.illumi_on_time + m.app.settings.illumi_off_time, "");
+    EXPECT_EQ(m.app.meter.face, DialFace::MeterLit);
+    EXPECT_TRUE(m.app.menu.Item(MenuItemId::MNU_M_I).checked);
+    ASSERT_GE(m.host.trayLog.size(), 2u);
+    EXPECT_EQ(m.host.trayLog[0], "modify lit 0 CPU:0%");
+    EXPECT_EQ(m.host.trayLog.back(), "modify lit 5 CPU:57%");
+    m.host.time = {9, 0, 0};
+    OnMeterTimer(m.app, TimerId::Timer2);
+    EXPECT_TRUE(m.app.settings.Illumination);
+    EXPECT_EQ(m.host.TimerInterval(TimerId::Timer2), 5000);
 
     RunMenuCommand(m.app, MenuItemId::MNU_M_I);
+    EXPECT_EQ(m.app.meter.face, DialFace::Meter);
+    EXPECT_EQ(m.host.trayIcon.set, TrayIconSet::Normal);
+    RunMenuCommand(m.app, MenuItemId::MNU_M_L);
+    RunMenuCommand(m.app, MenuItemId::MNU_M_I);
     EXPECT_EQ(m.app.meter.face, DialFace::ClockLit);  // the clock's mark picks the face
-    EXPECT_EQ(m.app.settings.illumi_on_time + m.app.settings.illumi_off_time, "");
-    EXPECT_EQ(m.host.TimerInterval(TimerId::Timer2), 5000);  // left running; its checks now return at once
+    EXPECT_EQ(m.host.questions,
+              std::vector<std::string>(
+                  2, "イルミネーションの設定|自動点灯時刻がセットされています。\r\n時刻設定を解除しますか？"));
 }
 
 TEST(TrayIcon, PictureAndTipFollowTheValue) {
