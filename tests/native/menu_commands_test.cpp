@@ -106,19 +106,6 @@ TEST(ModeCommands, NeedleMarkLayoutTimerAndFacePerMode) {
     }
 }
 
-TEST(ModeCommands, ClockHidesTheLampAndResetsTheTrayPictureInTheLitSet) {
-    FakeMeter m;
-    StartMeter(m, {"[View]", "Needle=0", "Icon_view=1", "[Color]", "Illumination=True", "[Movement]", "Warning=0"});
-    m.host.memory = {100, 40, 100, 100};
-    OnMeterTimer(m.app, TimerId::Timer1);
-    EXPECT_TRUE(m.app.meter.warningLampVisible);
-    RunMenuCommand(m.app, MenuItemId::MNU_M_L);
-    EXPECT_FALSE(m.app.meter.warningLampVisible);
-    EXPECT_EQ(m.app.meter.face, DialFace::ClockLit);
-    EXPECT_EQ(m.host.trayIcon.set, TrayIconSet::Lit);
-    EXPECT_EQ(m.host.trayIcon.index, 0);
-}
-
 TEST(AlwaysOnTop, TogglesAndShowsAHiddenDial) {
     FakeMeter m;
     StartMeter(m, {"[View]", "Hide_Meter=1"});
