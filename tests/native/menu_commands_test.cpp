@@ -5,7 +5,6 @@
 
 #include "app/menu_commands.h"
 #include "app/meter_events.h"
-#include "app/meter_lifecycle.h"
 #include "fake_host.h"
 #include "tray_menu/menu_frm.h"
 
@@ -26,33 +25,19 @@ std::string Marks(const std::vector<MenuItemView>& rows) {
     return text;
 }
 
-TEST(PopupMenu, RowsAreRefreshedFromTheSettingsAtEachPopup) {
+TEST(PopupMenu, RefreshedAtEachPopupFromTheTrayOrTheDialRunsTheChosenCommandAndQuitSavesTheMode) {
     FakeMeter m;
-    StartMeter(m, {"[View]", "Needle=1"});
+    StartMeter(m, {"[View]", "Needle=2", "Icon_view=1"});
     m.app.settings.Needle = 7;  // a mode outside the four leaves the mode marks as they were
     m.app.settings.Illumination = true;
     m.app.settings.Top_view = 2;
-    OnDialMouseUp(m.app, RightButton, 0, 20, 20);
-    ASSERT_EQ(m.host.popups.size(), 1u);
-    EXPECT_EQ(m.host.popups[0][0].caption, "物理メモリ(&P)");
-    EXPECT_EQ(Marks(m.host.popups[0]), "PV+~CL-T+S-I+-O*-HA-X");
-
-    FakeMeter english;  // its captions stay for the run; help is greyed, as there is only the Japanese help
-    StartMeter(english, {"[View]", "English=1"});
-    english.app.settings.English = 0;
-    OnDialMouseUp(english.app, RightButton, 0, 20, 20);
-    ASSERT_EQ(english.host.popups.size(), 1u);
-    EXPECT_EQ(english.host.popups[0][0].caption, "&Physical Memory");
-    EXPECT_EQ(Marks(english.host.popups[0]), "PV~C+L-TS-I-O*-H~A-X");
-}
-
-TEST(PopupMenu, OpensFromTheTrayOrTheDialRunsTheChosenCommandAndQuitSavesTheMode) {
-    FakeMeter m;
-    StartMeter(m, {"[View]", "Needle=2", "Icon_view=1"});
     m.host.log.clear();
     OnTrayCallback(m.app, TrayMouseEvent::RightButtonUp);
     EXPECT_EQ(m.host.log, (std::vector<std::string>{"foreground", "pump", "popup"}));
     EXPECT_EQ(m.host.foreground, m.app.menu.window);
+    ASSERT_EQ(m.host.popups.size(), 1u);
+    EXPECT_EQ(m.host.popups[0][0].caption, "物理メモリ(&P)");
+    EXPECT_EQ(Marks(m.host.popups[0]), "PV~C+L-T+S-I+-O*-HA-X");
     for (TrayMouseEvent event : {TrayMouseEvent::Other, TrayMouseEvent::LeftDoubleClick})
         OnTrayCallback(m.app, event);
     m.host.menuChoices = {MenuCommandId(MenuItemId::MNU_M_L), MenuCommandId(MenuItemId::MNU_M_H)};
@@ -67,6 +52,14 @@ TEST(PopupMenu, OpensFromTheTrayOrTheDialRunsTheChosenCommandAndQuitSavesTheMode
     EXPECT_EQ(m.host.popups.size(), 4u);
     EXPECT_TRUE(m.host.ended);
     EXPECT_NE(m.host.File("meter.ini").find("Needle=3\r\n"), std::string::npos);
+
+    FakeMeter english;  // its captions stay for the run; help is greyed, as there is only the Japanese help
+    StartMeter(english, {"[View]", "English=1"});
+    english.app.settings.English = 0;
+    OnDialMouseUp(english.app, RightButton, 0, 20, 20);
+    ASSERT_EQ(english.host.popups.size(), 1u);
+    EXPECT_EQ(english.host.popups[0][0].caption, "&Physical Memory");
+    EXPECT_EQ(Marks(english.host.popups[0]), "PV~C+L-TS-I-O*-H~A-X");
 }
 
 // From the clock the needle starts at zero, otherwise one point lower within the scale.

@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "app/illumination.h"
 #include "app/menu_commands.h"
 #include "app/meter_events.h"
-#include "app/meter_lifecycle.h"
 #include "fake_host.h"
 #include "settings/schedule_time.h"
 #include "tray_menu/tray_icon.h"
