@@ -83,9 +83,8 @@ TEST(IlluminationCommand, FollowsTheScheduleOrClearsItAndTogglesTheFaceTheMarkAn
     EXPECT_TRUE(m.app.settings.Illumination);
     EXPECT_EQ(m.host.TimerInterval(TimerId::Timer2), 5000);
 
-    EXPECT_TRUE(m.app.meter.warningLampVisible);
-
     // The clock hides the lamp and starts the tray's pictures again, in the lit set.
+    EXPECT_TRUE(m.app.meter.warningLampVisible);
     RunMenuCommand(m.app, MenuItemId::MNU_M_L);
     EXPECT_FALSE(m.app.meter.warningLampVisible);
     EXPECT_EQ(m.app.meter.face, DialFace::ClockLit);
@@ -120,22 +119,33 @@ TEST(TrayIcon, PictureAndTipFollowTheValue) {
     }
 }
 
-TEST(TrayIcon, AddedAtLoadFollowsTheClockComesBackAfterTheShellRestartsAndGoesAtQuit) {
+// Added at the load, then at each retry tick until it holds or five retries have failed; each restart of the shell,
+// even one while the icon stands, starts over.
+TEST(TrayIcon, AddedAtLoadRetriedComesBackAfterTheShellRestartsFollowsTheClockAndGoesAtQuit) {
     FakeMeter m;
+    m.host.shellReady = false;
     StartMeter(m, {"[View]", "Icon_view=1", "Needle=2"});
+    for (int readyAfter : {99, 3}) {
+        EXPECT_EQ(m.host.TimerInterval(TimerId::TrayRetry), 2000);
+        for (int tick = 1; tick <= 10; ++tick) {
+            m.host.shellReady = tick >= readyAfter;
+            OnMenuTimer(m.app, TimerId::TrayRetry);
+        }
+        EXPECT_EQ(test::Starting(m.host.trayLog, "add").size(), readyAfter == 3 ? 4u : 6u);
+        EXPECT_EQ(m.host.trayPresent, readyAfter == 3);
+        EXPECT_EQ(m.host.TimerInterval(TimerId::TrayRetry), 0);
+        m.host.trayLog.clear();
+        OnTaskbarCreated(m.app);
+    }
     EXPECT_TRUE(m.host.trayPresent);
+    EXPECT_TRUE(m.app.tray.added);
+    EXPECT_EQ(m.host.TimerInterval(TimerId::TrayRetry), 0);
     EXPECT_EQ(m.host.trayIcon.tip, "CPU:0%");
     m.app.settings.Needle = MeterMode::Clock;
     m.host.time = {21, 5, 7};
     OnMeterTimer(m.app, TimerId::Timer1);
     EXPECT_EQ(m.host.trayIcon.tip, "Clock:21:05:07");
     EXPECT_EQ(m.host.trayIcon.index, 0);
-    m.host.trayPresent = false;  // Explorer restarted and forgot it
-    OnTaskbarCreated(m.app);
-    OnTaskbarCreated(m.app);  // sent again while the icon stands
-    EXPECT_TRUE(m.host.trayPresent);
-    EXPECT_TRUE(m.app.tray.added);
-    EXPECT_EQ(m.host.TimerInterval(TimerId::TrayRetry), 0);
     OnMeterCloseRequest(m.app);
     EXPECT_FALSE(m.host.trayPresent);
 }
@@ -151,23 +161,6 @@ TEST(TrayIcon, OffStillPreparesAndDeletesButNeverAddsOrUpdates) {
     EXPECT_EQ(m.app.tray.view.tip, "Dorvanix");
     OnMeterCloseRequest(m.app);
     EXPECT_EQ(m.host.trayLog, std::vector<std::string>{"delete"});
-}
-
-TEST(TrayIcon, RetriesAFewTimesWhileTheShellIsNotReady) {
-    for (int readyAfter : {3, 99}) {
-        FakeMeter m;
-        m.host.shellReady = false;
-        StartMeter(m, {"[View]", "Icon_view=1"});
-        EXPECT_EQ(m.host.TimerInterval(TimerId::TrayRetry), 2000);
-        for (int tick = 1; tick <= 10; ++tick) {
-            m.host.shellReady = tick >= readyAfter;
-            OnMenuTimer(m.app, TimerId::TrayRetry);
-        }
-        // Once at the load, then each tick until it holds or five retries have failed.
-        EXPECT_EQ(test::Starting(m.host.trayLog, "add").size(), readyAfter == 3 ? 4u : 6u);
-        EXPECT_EQ(m.host.trayPresent, readyAfter == 3);
-        EXPECT_EQ(m.host.TimerInterval(TimerId::TrayRetry), 0);
-    }
 }
 
 }  // namespace
