@@ -65,22 +65,20 @@ TEST(PopupMenu, RefreshedAtEachPopupFromTheTrayOrTheDialRunsTheChosenCommandAndQ
 // From the clock the needle starts at zero, otherwise one point lower within the scale.
 TEST(ModeCommands, NeedleMarkLayoutTimerAndFacePerMode) {
     struct Case {
-        const char* from;
-        double shown;
+        const char *from, *caption;
         MenuItemId command;
-        double after;
-        const char* caption;
+        double shown, after;
         int interval;
         bool persistent;
         DialFace face;
     } cases[] = {
-        {"Needle=3", 57.3, MenuItemId::MNU_M_P, 0.0, "Mem.", 250, true, DialFace::Meter},
-        {"Needle=3", 57.3, MenuItemId::MNU_M_C, 0.0, "CPU", 250, false, DialFace::Meter},
-        {"Needle=0", 57.3, MenuItemId::MNU_M_V, 56.3, "VMem.", 250, true, DialFace::Meter},
-        {"Needle=0", 0.4, MenuItemId::MNU_M_V, 0.0, "VMem.", 250, true, DialFace::Meter},
-        {"Needle=1", 101.5, MenuItemId::MNU_M_P, 100.0, "Mem.", 250, true, DialFace::Meter},
-        {"Needle=0", 57.3, MenuItemId::MNU_M_C, 57.3, "CPU", 250, false, DialFace::Meter},
-        {"Needle=0", 57.3, MenuItemId::MNU_M_L, 57.3, "Clock", 200, true, DialFace::Clock},
+        {"Needle=3", "Mem.", MenuItemId::MNU_M_P, 57.3, 0.0, 250, true, DialFace::Meter},
+        {"Needle=3", "CPU", MenuItemId::MNU_M_C, 57.3, 0.0, 250, false, DialFace::Meter},
+        {"Needle=0", "VMem.", MenuItemId::MNU_M_V, 57.3, 56.3, 250, true, DialFace::Meter},
+        {"Needle=0", "VMem.", MenuItemId::MNU_M_V, 0.4, 0.0, 250, true, DialFace::Meter},
+        {"Needle=1", "Mem.", MenuItemId::MNU_M_P, 101.5, 100.0, 250, true, DialFace::Meter},
+        {"Needle=0", "CPU", MenuItemId::MNU_M_C, 57.3, 57.3, 250, false, DialFace::Meter},
+        {"Needle=0", "Clock", MenuItemId::MNU_M_L, 57.3, 57.3, 200, true, DialFace::Clock},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.caption << " from " << c.from << " shown " << c.shown);
@@ -99,9 +97,11 @@ TEST(ModeCommands, NeedleMarkLayoutTimerAndFacePerMode) {
     }
 }
 
-TEST(AlwaysOnTop, TogglesAndShowsAHiddenDial) {
+// Always on top toggles and shows a dial kept hidden; the pause sinks the CPU needle in visible steps, a quit
+// inside ends the sinking, and sampling resumes after it.
+TEST(MenuToggles, AlwaysOnTopAndPause) {
     FakeMeter m;
-    StartMeter(m, {"[View]", "Hide_Meter=1"});
+    StartMeter(m, {"[View]", "Needle=2", "Hide_Meter=1"});
     ASSERT_FALSE(m.host.Dial().visible);
     for (int expected : {1, 0}) {
         RunMenuCommand(m.app, MenuItemId::MNU_M_T);
@@ -109,11 +109,7 @@ TEST(AlwaysOnTop, TogglesAndShowsAHiddenDial) {
         EXPECT_EQ(m.host.Dial().topmost, expected == 1);
         EXPECT_EQ(m.app.settings.Top_view, expected);
     }
-}
 
-TEST(Pause, CpuNeedleSinksToZeroInVisibleStepsSamplingResumesAndQuitEndsTheSinking) {
-    FakeMeter m;
-    StartMeter(m, {"[View]", "Needle=2"});
     m.app.ShownValue = 80;
     RunMenuCommand(m.app, MenuItemId::MNU_M_S);
     EXPECT_DOUBLE_EQ(m.app.ShownValue, 0);

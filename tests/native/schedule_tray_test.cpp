@@ -19,8 +19,7 @@ using test::StartMeter;
 // The last rows: "9:00" sorts after "18:00" as stored text, the midnight case, with 09:00 compared: always lit.
 TEST(Schedule, LightsFromTheOnTimeUpToTheOffTime) {
     struct Case {
-        const char* on;
-        const char* off;
+        const char *on, *off;
         LocalTime now;
         bool lit;
     } cases[] = {
