@@ -41,18 +41,16 @@ struct Win9xMeter : test::FakeMeter {
 TEST(CpuStatistic, StartsReadsEachTickAndStopsThroughTheDynamicRegistry) {
     Win9xMeter m({{Value(kStart), Bytes(3)}, {Value(kData), Bytes(21)}, {Value(kStop), Bytes(0)}});
     EXPECT_EQ(m.app.CurrentValue, 3);  // reading StartStat lands in the value
-    for (std::int32_t percent : {21, 0, 100, 57}) {
-        m.host.registryValues[Value(kData)] = Bytes(percent);
-        SampleTick(m.app);
-        EXPECT_EQ(m.app.CurrentValue, percent);
-    }
+    SampleTick(m.app);
+    m.host.registryValues[Value(kData)] = Bytes(57);
+    SampleTick(m.app);
+    EXPECT_EQ(m.app.CurrentValue, 57);
     OnMeterCloseRequest(m.app);
-
     const std::string read = "read " + Value(kData) + ";";
     EXPECT_EQ(test::Joined(m.host.registryLog), std::string("open ") + kStart + ";size " + Value(kStart) + ";read " +
                                                     Value(kStart) + ";close " + kStart + ";open " + kData + ";size " +
-                                                    Value(kData) + ";" + read + read + read + read + "close " + kData +
-                                                    ";open " + kStop + ";close " + kStop + ";");
+                                                    Value(kData) + ";" + read + read + "close " + kData + ";open " +
+                                                    kStop + ";close " + kStop + ";");
     EXPECT_TRUE(test::Starting(m.host.log, "open query").empty() && test::Starting(m.host.log, "close query").empty());
 }
 

@@ -43,7 +43,6 @@ struct FakeControl {
 };
 
 struct FakeDialog {
-    DialogLayout layout;
     std::map<int, FakeControl> controls;
     bool shown = false;
     bool topmost = false;
@@ -54,7 +53,6 @@ struct FakeDialogs : Dialogs {
     WindowHandle CreateDialogWindow(const DialogLayout& layout) override {
         auto handle = reinterpret_cast<WindowHandle>(static_cast<std::uintptr_t>(0x1000 + created++));
         FakeDialog& dialog = open[handle];
-        dialog.layout = layout;
         for (const ControlLayout& control : layout.controls) {
             if (control.id == 0 || dialog.controls.count(control.id) != 0)
                 throw std::logic_error("control id 0 or repeated: " + std::to_string(control.id));
