@@ -1,6 +1,5 @@
-// The about box as a user meets it: opened from the popup menu of a private Dorvanix.exe, read from outside, its
-// report refreshing, the copy button, the message when the registered system information tool is missing, and the
-// version that the exe's properties show.
+// The about box opened from the menu of a private Dorvanix.exe: its report refreshing, the copy button, the message
+// for a missing system information tool; and the version in the exe's properties.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -61,10 +60,10 @@ using AboutBoxTest = WineDialTest;
 
 TEST_F(AboutBoxTest, RefreshesCopiesReportsAMissingToolAndClosesByItsCloseBox) {
     WriteBytes(Ini(), "[View]\r\nNeedle=0\r\nTop_view=1\r\n");
-    HWND dial = LaunchVisibleDial();
+    HWND dial = LaunchDial();
     ASSERT_TRUE(dial);
     ChooseFromDialMenu(dial, L'a');
-    HWND box = WaitForDialog(L"Dorvanixのバージョン情報");
+    HWND box = WaitFor(kDialogClass, L"Dorvanixのバージョン情報");
     ASSERT_TRUE(box) << "no about box";
     EXPECT_TRUE(IsTopmost(box)) << "the dial's stacking";
     HWND report = FindWindowExW(box, nullptr, L"Edit", nullptr);
@@ -83,7 +82,7 @@ TEST_F(AboutBoxTest, RefreshesCopiesReportsAMissingToolAndClosesByItsCloseBox) {
     MissingToolEntry entry;
     ASSERT_TRUE(entry.Set()) << "could not point the registry at a missing tool";
     PostMessageW(Child(box, L"Button", L"システム情報..."), BM_CLICK, 0, 0);
-    HWND message = WaitForDialog(L"Dorvanix");
+    HWND message = WaitFor(kDialogClass, L"Dorvanix");
     ASSERT_TRUE(message) << "no message about the missing tool";
     EXPECT_TRUE(Child(message, L"Static", L"現時点ではシステム情報を使用できません"));
     PostMessageW(message, WM_COMMAND, IDOK, 0);

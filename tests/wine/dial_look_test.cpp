@@ -1,7 +1,5 @@
-// What the dial looks like: a private copy of Dorvanix.exe runs at a fixed spot in twips and the test reads the
-// screen's pixels back. The core's lines are checked natively; here the host must put the needle, the hands, the
-// lamp and the readout where the settings say, at the display's scale, in a round window. Positions allow a pixel
-// either way.
+// What the host draws, read back from the screen: needle, hands, lamp and readout where the settings say, at the
+// display's scale, in a round window. Positions allow a pixel either way.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -37,24 +35,20 @@ double NeedleDirection(double value) {
 }
 
 // A needle's or hand's centre line RGB(230,0,0); the lamp's red passes too.
-bool IsRed(COLORREF c) {
-    return GetRValue(c) > 150 && GetGValue(c) < 80 && GetBValue(c) < 80;
-}
+const auto IsRed = [](COLORREF c) { return GetRValue(c) > 150 && GetGValue(c) < 80 && GetBValue(c) < 80; };
 
 // The second hand, RGB(180,180,180): the screen has 24 bits, so only that grey, not the face's near greys.
-bool IsSecondGrey(COLORREF c) {
+const auto IsSecondGrey = [](COLORREF c) {
     return std::abs(GetRValue(c) - 180) <= 1 && std::abs(GetGValue(c) - 180) <= 1 && std::abs(GetBValue(c) - 180) <= 1;
-}
+};
 
 // The readout's default RGB(200,200,200).
-bool IsLight(COLORREF c) {
-    return GetRValue(c) > 150 && GetGValue(c) > 150 && GetBValue(c) > 150;
-}
+const auto IsLight = [](COLORREF c) { return GetRValue(c) > 150 && GetGValue(c) > 150 && GetBValue(c) > 150; };
 
 // Text of RGB(0,255,0) and its smoothed edges; nothing else on the clock face is green.
-bool IsTextGreen(COLORREF c) {
+const auto IsTextGreen = [](COLORREF c) {
     return GetGValue(c) >= 100 && GetGValue(c) > GetRValue(c) + 60 && GetGValue(c) > GetBValue(c) + 60;
-}
+};
 
 // The dial's pixels copied from the screen in one go, read in design pixels scaled to the dial's side.
 struct DialPicture {
@@ -120,10 +114,14 @@ constexpr RECT kLampBox{52, 60, 58, 66};
 
 // The memory needle at the load, the lamp dark, the readout's light text in its box.
 std::string MemoryNeedleProblems(const DialPicture& p) {
-    const int before = MemoryLoad();
+    MEMORYSTATUSEX memory{};
+    memory.dwLength = sizeof memory;
+    GlobalMemoryStatusEx(&memory);
+    const double load =
+        100 - 100.0 * static_cast<double>(memory.ullAvailPhys) / static_cast<double>(memory.ullTotalPhys);
     const std::optional<double> reading = ReadNeedle(p);
-    if (!reading || std::abs(*reading - before) > 2)
-        return NeedleText(reading) + ", memory load " + std::to_string(before);
+    if (!reading || std::abs(*reading - load) > 2)
+        return NeedleText(reading) + ", memory load " + std::to_string(load);
     std::string problems;
     if (p.Count(kLampBox, IsRed) != 0)
         problems += " lamp lit;";
@@ -243,7 +241,7 @@ TEST_F(DialLookTest, EachLookIsDrawnAtTheDisplayScaleInARoundWindow) {
         const auto spinner = look.busyProcessor0 ? std::make_unique<Spinner>(1) : nullptr;
         ASSERT_TRUE(!spinner || spinner->Running()) << "could not pin a thread to processor 0";
         WriteBytes(Ini(), PlacedAtTheTestSpot() + look.settings);
-        HWND dial = LaunchVisibleDial();
+        HWND dial = LaunchDial();
         ASSERT_TRUE(dial);
 
         // Borderless, owned (no taskbar button), titled, side x side on the same spot in twips, clipped to the very

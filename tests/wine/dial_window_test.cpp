@@ -1,5 +1,4 @@
-// Dorvanix.exe as a user meets it: each test runs a private copy of the program, checks its dial window from
-// outside, ends it in one of the ways a session can and reads the meter.ini it saved beside itself.
+// A private Dorvanix.exe ended in each way a session can, and the meter.ini it saved beside itself.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -32,7 +31,7 @@ TEST_F(DialWindowTest, FirstRunShowsDialAtOriginAndEveryOrderlyEndSavesTheSameFi
     for (const char* way : {"close", "end of session", "close to every window"}) {
         SCOPED_TRACE(way);
         std::filesystem::remove(Ini());
-        HWND dial = LaunchVisibleDial();
+        HWND dial = LaunchDial();
         ASSERT_TRUE(dial);
         if (way == std::string("close")) {
             EXPECT_EQ(Origin(dial), std::make_pair(0L, 0L));
@@ -64,7 +63,7 @@ TEST_F(DialWindowTest, HandEditedFileIsReadWhateverTheCaseAndTheDialPulledOnScre
                "[movement]\r\nWATCH_TIME = 500\r\n");
     const int x = GetSystemMetrics(SM_CXSCREEN) - kDialSize;
     ASSERT_GT(99999 + 1000, PixelsToTwips(x + kDialSize)) << "a screen this wide needs a larger stored Left";
-    HWND dial = LaunchVisibleDial();
+    HWND dial = LaunchDial();
     ASSERT_TRUE(dial);
     EXPECT_EQ(Origin(dial), std::make_pair(static_cast<LONG>(x), 0L));
     EXPECT_TRUE(IsTopmost(dial));
@@ -83,7 +82,7 @@ TEST_F(DialWindowTest, AKillDuringTheSaveLeavesTheOldFileOrTheWholeNewOne) {
     const std::filesystem::path work = folder_ / L"meter.ini.tmp";
 
     WriteBytes(Ini(), kept);
-    HWND dial = LaunchVisibleDial();
+    HWND dial = LaunchDial();
     ASSERT_TRUE(dial);
     const ULONGLONG asked = GetTickCount64();
     CloseAndWait(dial);
@@ -98,7 +97,7 @@ TEST_F(DialWindowTest, AKillDuringTheSaveLeavesTheOldFileOrTheWholeNewOne) {
     for (ULONGLONG quarter = 0; quarter <= 4; ++quarter) {
         SCOPED_TRACE("killed after " + std::to_string(quarter) + "/4 of " + std::to_string(saveMs) + " ms");
         WriteBytes(Ini(), kept);
-        dial = LaunchVisibleDial();
+        dial = LaunchDial();
         ASSERT_TRUE(dial);
         if (quarter == 4) {
             CloseAndWait(dial);
@@ -144,18 +143,17 @@ TEST_F(DialWindowTest, AFailedSaveIsToldAndTheOldFileKept) {
             WriteBytes(Ini(), readOnlyText);
             ASSERT_TRUE(SetFileAttributesW(Ini().c_str(), FILE_ATTRIBUTE_READONLY));
         }
-        HWND dial = LaunchVisibleDial();
+        HWND dial = LaunchDial();
         ASSERT_TRUE(dial);
         ASSERT_TRUE(PostMessageW(dial, c.close, c.close == WM_ENDSESSION ? TRUE : 0, 0));
         if (c.told) {
-            std::vector<HWND> boxes;
-            ASSERT_TRUE(WaitUntil([&] { return !(boxes = TopWindows(pid_, kDialogClass, true)).empty(); }, 20000))
-                << "nothing told";
-            EXPECT_EQ(TextOf(boxes.front()), L"Dorvanix");
-            const std::wstring message = TextOf(GetDlgItem(boxes.front(), 0xFFFF));  // a message box's text
+            HWND box = WaitFor(kDialogClass, nullptr, 20000);
+            ASSERT_TRUE(box) << "nothing told";
+            EXPECT_EQ(TextOf(box), L"Dorvanix");
+            const std::wstring message = TextOf(GetDlgItem(box, 0xFFFF));  // a message box's text
             for (const std::wstring& part : {std::wstring(c.told), Ini().wstring(), accessDenied})
                 EXPECT_NE(message.find(part), std::wstring::npos) << Narrow(message);
-            PostMessageW(boxes.front(), WM_COMMAND, IDOK, 0);
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
         }
         ExpectCleanExit();
         EXPECT_FALSE(std::filesystem::exists(folder_ / L"meter.ini.tmp"));

@@ -25,11 +25,10 @@ struct Step {
 };
 
 Step W(std::string section, std::string key, std::string value) {
-    return Step{true, std::move(section), std::move(key), std::move(value)};
+    return {true, std::move(section), std::move(key), std::move(value)};
 }
-
 Step R(std::string section, std::string key) {
-    return Step{false, std::move(section), std::move(key), {}};
+    return {false, std::move(section), std::move(key), {}};
 }
 
 struct Scenario {
@@ -85,7 +84,7 @@ protected:
     PortableIniFile portable_{"unused"};
 };
 
-TEST_F(IniCompatTest, FullSettingsFromNoFile) {
+TEST_F(IniCompatTest, FullSettingsFromNoFileThenHandEditedFiles) {
     Scenario scenario{
         "full settings",
         std::nullopt,
@@ -105,9 +104,6 @@ TEST_F(IniCompatTest, FullSettingsFromNoFile) {
           W("View", "Transparency", "255"), W("Extra", "A", "1"), R("color", "ILLUMI_ON_TIME"), R("Etc", "newkey")})
         scenario.steps.push_back(step);
     Run(scenario);
-}
-
-TEST_F(IniCompatTest, HandEditedFiles) {
     const char zeros[] = "[S]\r\nk=ab\0cd\r\nq=\"x\0y\"\r\nn\0m=2\r\n[Z\0z]\r\nw=1\r\n";
     const std::string tricky =
         "; top comment\n\nTop = before any section  \n[ Coordinates ]\n  Left = 10  \n; note = with eq\n"
@@ -154,8 +150,8 @@ TEST_F(IniCompatTest, HandEditedFiles) {
          {R("S", "k"), R("S", "q"), R("S", "n"), R("Z", "w"), W("S", "k", "ab"), W("S", "new", std::string("v\0w", 3)),
           R("S", "new")}},
     };
-    for (const Scenario& scenario : scenarios)
-        Run(scenario);
+    for (const Scenario& edited : scenarios)
+        Run(edited);
 }
 
 TEST_F(IniCompatTest, AnsiBytes) {

@@ -1,7 +1,5 @@
-// The popup menu, the notification-area icon and dragging, as a user meets them: a private copy of Dorvanix.exe runs
-// at a fixed spot, the test opens its menu with the messages the dial and the icon get, chooses items with keys, and
-// checks the window, the saved meter.ini, the menu's picture on the screen (once per language) and the icon's tip
-// inside the shell.
+// The popup menu, the icon and dragging through the messages the system delivers: the window, the saved meter.ini,
+// the menu's picture (once per language) and the icon's tip inside the shell.
 #include <windows.h>
 // After windows.h, which it needs.
 #include <commctrl.h>
@@ -95,31 +93,23 @@ std::vector<std::uint32_t> DrawReference(const std::vector<MenuRow>& rows) {
         if (row.isDefault)
             SetMenuDefaultItem(menu, id, FALSE);
     }
-    // The menu's own loop runs the timer: once the picture has settled (or after 3 s) it is kept and the menu closed.
-    struct Watch {
-        std::vector<std::uint32_t> last, settled;
-        int ticks = 0;
-    } watch;
-    SetWindowLongPtrW(owner, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&watch));
-    SetTimer(owner, 1, 50, [](HWND window, UINT, UINT_PTR, DWORD) {
-        auto& w = *reinterpret_cast<Watch*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    // The menu's own loop runs the timer, which keeps the settled picture and closes the menu.
+    std::vector<std::uint32_t> settled;
+    SetWindowLongPtrW(owner, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&settled));
+    SetTimer(owner, 1, 50, [](HWND window, UINT, UINT_PTR timer, DWORD) {
+        KillTimer(window, timer);
         const std::vector<HWND> popups = TopWindows(GetCurrentProcessId(), kPopupClass, true);
-        std::vector<std::uint32_t> now;
         if (!popups.empty())
-            now = CaptureScreen(WindowArea(popups.front()));
-        if ((now == w.last && HasText(now)) || ++w.ticks > 60) {
-            w.settled = now;
-            EndMenu();
-        }
-        w.last = std::move(now);
+            *reinterpret_cast<std::vector<std::uint32_t>*>(GetWindowLongPtrW(window, GWLP_USERDATA)) =
+                SettledPicture(popups.front());
+        EndMenu();
     });
     SetForegroundWindow(owner);
     TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, kMenuPoint.x, kMenuPoint.y, 0,
                    owner, nullptr);
-    KillTimer(owner, 1);
     DestroyMenu(menu);
     DestroyWindow(owner);
-    return watch.settled;
+    return settled;
 }
 
 // The tips of the shell's tooltip windows (the notification-area icons' tips live there), read through memory
@@ -138,18 +128,15 @@ std::vector<std::wstring> ShellTips() {
         return tips;
     auto* remote = static_cast<BYTE*>(VirtualAllocEx(shell, nullptr, sizeof(Block), MEM_COMMIT, PAGE_READWRITE));
     for (HWND tooltip : remote ? TopWindows(shellPid, TOOLTIPS_CLASSW, false) : std::vector<HWND>{}) {
-        DWORD_PTR count = 0;
-        SendMessageTimeoutW(tooltip, TTM_GETTOOLCOUNT, 0, 0, SMTO_ABORTIFHUNG, 2000, &count);
-        for (DWORD_PTR i = 0; i < count; ++i) {
+        for (WPARAM i = 0;; ++i) {
             Block block{};  // an empty text for a tool that has none
             block.info.cbSize = sizeof block.info;
             block.info.lpszText = reinterpret_cast<wchar_t*>(remote + offsetof(Block, text));
-            DWORD_PTR found = 0;
-            if (WriteProcessMemory(shell, remote, &block, sizeof block, nullptr) &&
-                SendMessageTimeoutW(tooltip, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG,
-                                    2000, &found) &&
-                found && ReadProcessMemory(shell, block.info.lpszText, block.text, sizeof block.text - 2, nullptr))
-                tips.emplace_back(block.text);
+            if (!WriteProcessMemory(shell, remote, &block, sizeof block, nullptr) ||
+                !SendMessageW(tooltip, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(remote)) ||
+                !ReadProcessMemory(shell, block.info.lpszText, block.text, sizeof block.text - 2, nullptr))
+                break;
+            tips.emplace_back(block.text);
         }
     }
     if (remote)
@@ -158,25 +145,14 @@ std::vector<std::wstring> ShellTips() {
     return tips;
 }
 
-std::string Describe(const std::vector<std::wstring>& tips) {
-    std::string text = tips.empty() ? " none" : "";
-    for (const std::wstring& tip : tips)
-        text += " \"" + Narrow(tip) + "\"";
-    return text;
-}
-
 class MenuTrayTest : public WineDialTest {
 protected:
     HWND OpenFromTray() {
         MovePointerTo(kMenuPoint);
         PostToTray(WM_RBUTTONUP);
-        HWND popup = WaitForPopup();
+        HWND popup = WaitFor(kPopupClass, nullptr, 3000);
         EXPECT_TRUE(popup) << "no menu after a right-button release on the icon";
         return popup;
-    }
-
-    bool PopupGone() {
-        return WaitUntil([&] { return TopWindows(pid_, kPopupClass, true).empty(); }, 3000);
     }
 
     // Letters choose by the access key; Escape closes.
@@ -189,12 +165,14 @@ protected:
     void Choose(HWND popup, const std::wstring& keys) {
         ASSERT_TRUE(popup);
         Press(popup, keys);
-        EXPECT_TRUE(PopupGone()) << "the menu stayed open";
+        EXPECT_TRUE(WaitUntil([&] { return TopWindows(pid_, kPopupClass, true).empty(); }, 3000))
+            << "the menu stayed open";
         EXPECT_TRUE(Running());
     }
 
-    // Waits for the icon's one tip to start with the prefix, and the clock's to be the time now as the user writes it.
-    void ExpectTip(const std::wstring& prefix, bool clock = false) {
+    // Waits for the icon's one tip to start with the prefix (the clock's with the time now as the user writes it), or
+    // for no tip at all without one.
+    void ExpectTip(const wchar_t* prefix, bool clock = false) {
         std::vector<std::wstring> tips;
         EXPECT_TRUE(WaitUntil(
             [&] {
@@ -202,10 +180,10 @@ protected:
                 wchar_t now[64] = {};
                 if (clock)
                     GetTimeFormatW(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, now, 64);
-                return tips.size() == 1 && tips[0].rfind(prefix + now, 0) == 0;
+                return prefix ? tips.size() == 1 && tips[0].rfind(prefix + std::wstring(now), 0) == 0 : tips.empty();
             },
             5000))
-            << "tips:" << Describe(tips);
+            << tips.size() << " tips: " << (tips.empty() ? "" : Narrow(tips[0]));
     }
 
     // The program's open menu against the expected one drawn here; the program's gives way first.
@@ -230,7 +208,7 @@ TEST_F(MenuTrayTest, JapaneseMenuFromTheDial) {
     HWND dial = StartPlaced(MeterFile("Needle=0\r\nTop_view=1\r\n"));
     ASSERT_TRUE(dial);
     ASSERT_TRUE(PostMessageW(dial, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(50, 50)));
-    EXPECT_FALSE(WaitForPopup(300)) << "a menu opened on the press";
+    EXPECT_FALSE(WaitFor(kPopupClass, nullptr, 300)) << "a menu opened on the press";
     ExpectMenuLooksLike(OpenMenuFromDial(dial), ExpectedMenu(false, kMem, true));
     Choose(OpenMenuFromDial(dial), L"l");
     Choose(OpenMenuFromDial(dial), L"\x1b\x1b");
@@ -255,19 +233,16 @@ TEST_F(MenuTrayTest, JapaneseMenuFromTheDial) {
 // saves, and the icon goes with the program.
 TEST_F(MenuTrayTest, EnglishMenuFromTheIcon) {
     WriteBytes(Ini(), MeterFile("Needle=1\r\nEnglish=1\r\nIcon_view=1\r\nHide_Meter=1\r\n"));
-    Launch();
-    ASSERT_FALSE(HasFatalFailure());
-    HWND dial = FindDial();
+    HWND dial = LaunchDial(false);
     ASSERT_TRUE(dial);
-    EXPECT_FALSE(WaitUntil([&] { return IsWindowVisible(dial) != FALSE; }, 1000)) << "hidden dial was shown";
     MovePointerTo(kMenuPoint);
     // A double click opens the settings dialog (in English here); the other messages do nothing.
     for (UINT message : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN}) {
         PostToTray(message);
-        EXPECT_FALSE(WaitForPopup(300)) << "a menu opened on message 0x" << std::hex << message;
+        EXPECT_FALSE(WaitFor(kPopupClass, nullptr, 300)) << "a menu opened on message 0x" << std::hex << message;
     }
     PostToTray(WM_LBUTTONDBLCLK);
-    HWND options = WaitForDialog(L"Option");
+    HWND options = WaitFor(kDialogClass, L"Option");
     ASSERT_TRUE(options) << "no settings dialog after a double click";
     PostMessageW(options, WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(options); }, 3000)) << "the settings dialog stayed open";
@@ -285,16 +260,7 @@ TEST_F(MenuTrayTest, EnglishMenuFromTheIcon) {
     ExpectCleanExit();
     EXPECT_EQ(Saved(L"View", L"Needle"), kCpu) << ReadBytes(Ini());
     EXPECT_EQ(Saved(L"View", L"Top_view"), 1) << ReadBytes(Ini());
-    std::vector<std::wstring> tips;
-    EXPECT_TRUE(WaitUntil([&] { return (tips = ShellTips()).empty(); }, 3000))
-        << "left in the shell:" << Describe(tips);
-}
-
-void SendButton(DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    SendInput(1, &input, sizeof input);
+    ExpectTip(nullptr);  // the icon goes with the program
 }
 
 // Real pointer events, as the system delivers them: the dial follows the pointer while the button is down, but not
@@ -310,22 +276,22 @@ TEST_F(MenuTrayTest, LeftButtonDragsTheDialButNotFromTheReadout) {
     constexpr POINT kDragBy{60, 40};
     for (const Case& c : {Case{"face", "", {30, 30}, true}, Case{"readout", "Label_view=1\r\n", {60, 72}, false}}) {
         SCOPED_TRACE(c.name);
-        ASSERT_TRUE(StartPlaced(MeterFile(c.view)));
+        HWND dial = StartPlaced(MeterFile(c.view));
+        ASSERT_TRUE(dial);
         const POINT start{kDialLeft + c.press.x, kDialTop + c.press.y};
         SetCursorPos(start.x, start.y);
         Pause(100);
-        SendButton(MOUSEEVENTF_LEFTDOWN);
+        mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
         for (int step = 1; step <= 4; ++step) {
             Pause(60);
             SetCursorPos(start.x + kDragBy.x * step / 4, start.y + kDragBy.y * step / 4);
         }
         const POINT expected{kDialLeft + (c.moves ? kDragBy.x : 0), kDialTop + (c.moves ? kDragBy.y : 0)};
-        HWND dial = FindDial();
         EXPECT_TRUE(
             WaitUntil([&] { return WindowArea(dial).left == expected.x && WindowArea(dial).top == expected.y; }, 1000));
         ASSERT_TRUE(PostMessageW(dial, WM_CLOSE, 0, 0));
         Pause(500);
-        SendButton(MOUSEEVENTF_LEFTUP);
+        mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
         // Not the fixture's long wait: a lost close never ends.
         ASSERT_EQ(WaitForSingleObject(process_, 3000), WAIT_OBJECT_0) << "still running after the close and release";
         ExpectCleanExit();

@@ -1,6 +1,5 @@
-// The settings dialog of the real program, used from outside as a person would: opened from the popup menu and
-// from the tray icon, its controls read and clicked across processes, its keys going through the dialog manager,
-// and what it applied found in the running dial and in the meter.ini the program saves at the end.
+// The settings dialog used from outside, its keys through the dialog manager; what it applied found in the running
+// dial and in the saved meter.ini.
 #include <windows.h>
 // After windows.h, which it needs.
 #include <commctrl.h>
@@ -12,19 +11,12 @@
 namespace dorv {
 namespace {
 
-bool Checked(HWND box) {
-    return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-HWND Focused(HWND dialog) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    return GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info) ? info.hwndFocus : nullptr;
-}
-
 // A key as the keyboard delivers it, to the control that has the focus.
 void PressKey(HWND dialog, WPARAM key) {
-    HWND focus = Focused(dialog);
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info);
+    HWND focus = info.hwndFocus;
     ASSERT_TRUE(focus && IsChild(dialog, focus)) << "nothing in the dialog has the focus";
     PostMessageW(focus, WM_KEYDOWN, key, 1);
     PostMessageW(focus, WM_KEYUP, key, 1 | (1u << 30) | (1u << 31));
@@ -39,7 +31,7 @@ TEST_F(SettingsDialogTest, AppliesCancelsAndTakesTheKeys) {
         StartPlaced(PlacedAtTheTestSpot() + "[View]\r\nTop_view=0\r\nMode_view=0\r\n[Movement]\r\nWatch_time=160\r\n");
     ASSERT_TRUE(dial);
     ChooseFromDialMenu(dial, L'o');
-    HWND dialog = WaitForDialog(L"オプション設定");
+    HWND dialog = WaitFor(kDialogClass, L"オプション設定");
     ASSERT_TRUE(dialog) << "the settings dialog did not open";
     HWND onTop = Child(dialog, WC_BUTTONW, L"常に手前に表示(&T)");
     HWND interval = nullptr;  // told apart from the other track bars by its range
@@ -47,7 +39,7 @@ TEST_F(SettingsDialogTest, AppliesCancelsAndTakesTheKeys) {
         if (ClassOf(control) == TRACKBAR_CLASSW && SendMessageW(control, TBM_GETRANGEMAX, 0, 0) == 410)
             interval = control;
     ASSERT_TRUE(onTop && interval);
-    EXPECT_FALSE(Checked(onTop));
+    EXPECT_EQ(SendMessageW(onTop, BM_GETCHECK, 0, 0), BST_UNCHECKED);
     EXPECT_EQ(SendMessageW(interval, TBM_GETPOS, 0, 0), 160);
     // As a drag ends: the new position, then the track bar's messages to its parent.
     const auto slide = [&](int position) {
@@ -71,7 +63,7 @@ TEST_F(SettingsDialogTest, AppliesCancelsAndTakesTheKeys) {
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); }, 5000)) << "Esc did not close the dialog";
 
     PostToTray(WM_LBUTTONDBLCLK);
-    dialog = WaitForDialog(L"オプション設定");
+    dialog = WaitFor(kDialogClass, L"オプション設定");
     ASSERT_TRUE(dialog) << "the settings dialog did not open from the icon";
     HWND showMode = Child(dialog, WC_BUTTONW, L"モード表示(&M)");
     HWND tabs = FindWindowExW(dialog, nullptr, WC_TABCONTROLW, nullptr);

@@ -1,9 +1,9 @@
 #include "wine_dial_fixture.h"
 
-#include <cmath>
 #include <fstream>
 #include <sstream>
 #include <system_error>
+#include <utility>
 
 namespace dorv {
 namespace {
@@ -15,14 +15,6 @@ constexpr wchar_t kMenuWindowClass[] = L"DorvanixMenuFrm";
 // The icon's callback message; lParam carries the mouse message.
 constexpr UINT kTrayCallback = 0x200;
 
-void PumpOwnMessages() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
-
 BOOL CALLBACK Collect(HWND window, LPARAM found) {
     reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
     return TRUE;
@@ -33,7 +25,11 @@ BOOL CALLBACK Collect(HWND window, LPARAM found) {
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) {
     const ULONGLONG end = GetTickCount64() + timeoutMs;
     for (;;) {
-        PumpOwnMessages();
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
         if (done())
             return true;
         if (GetTickCount64() >= end)
@@ -130,8 +126,7 @@ void MovePointerTo(POINT at) {
 void WineDialTest::SetUp() {
     wchar_t module[MAX_PATH] = {};
     const DWORD length = GetModuleFileNameW(nullptr, module, MAX_PATH);
-    ASSERT_GT(length, 0u);
-    ASSERT_LT(length, static_cast<DWORD>(MAX_PATH));
+    ASSERT_TRUE(length > 0 && length < MAX_PATH);
     const fs::path program = fs::path(module).parent_path() / L"Dorvanix.exe";
     ASSERT_TRUE(fs::exists(program)) << program.string();
 
@@ -147,15 +142,10 @@ void WineDialTest::SetUp() {
 void WineDialTest::TearDown() {
     // Never leave a stray program behind: the next test (and taskkill) would meet it.
     if (process_) {
-        if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
-            TerminateProcess(process_, 99);
-            WaitForSingleObject(process_, 5000);
-        }
+        TerminateProcess(process_, 99);  // fails harmlessly once it has ended
+        WaitForSingleObject(process_, 5000);
         CloseHandle(process_);
-        process_ = nullptr;
     }
-    if (folder_.empty())
-        return;
     // The image of a program that has just ended may stay locked for a moment.
     std::error_code error;
     WaitUntil(
@@ -167,11 +157,11 @@ void WineDialTest::TearDown() {
     EXPECT_FALSE(fs::exists(folder_, error)) << "left behind: " << folder_.string();
 }
 
-void WineDialTest::Launch() {
+HWND WineDialTest::LaunchDial(bool shown) {
     if (process_) {
-        ASSERT_EQ(WaitForSingleObject(process_, 0), WAIT_OBJECT_0) << "the previous run is still going";
-        CloseHandle(process_);
-        process_ = nullptr;
+        // A test may launch again once the previous run has ended.
+        EXPECT_FALSE(Running()) << "the previous run is still going";
+        CloseHandle(std::exchange(process_, nullptr));
     }
     const std::wstring exe = (folder_ / L"Dorvanix.exe").wstring();
     const std::wstring cwd = (folder_ / L"elsewhere").wstring();
@@ -179,35 +169,27 @@ void WineDialTest::Launch() {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    ASSERT_TRUE(
-        CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, cwd.c_str(), &startup, &info))
-        << "Dorvanix.exe did not start: " << GetLastError();
+    if (!CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, cwd.c_str(), &startup,
+                        &info)) {
+        ADD_FAILURE() << "Dorvanix.exe did not start: " << GetLastError();
+        return nullptr;
+    }
     CloseHandle(info.hThread);
     process_ = info.hProcess;
     pid_ = info.dwProcessId;
-}
-
-HWND WineDialTest::FindDial() {
     std::vector<HWND> dials;
     WaitUntil([&] { return !(dials = TopWindows(pid_, kDialClass, false)).empty() || !Running(); }, 10000);
     EXPECT_EQ(dials.size(), 1u) << "not one dial window";
-    return dials.empty() ? nullptr : dials.front();
-}
-
-HWND WineDialTest::LaunchVisibleDial() {
-    Launch();
-    if (HasFatalFailure())
+    if (dials.empty())
         return nullptr;
-    HWND dial = FindDial();
-    if (!dial)
-        return nullptr;
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(dial) != FALSE; }, 10000)) << "dial never shown";
-    return dial;
+    EXPECT_EQ(WaitUntil([&] { return IsWindowVisible(dials.front()) != FALSE; }, shown ? 10000 : 1000), shown)
+        << (shown ? "the dial never showed" : "the hidden dial showed");
+    return dials.front();
 }
 
 HWND WineDialTest::StartPlaced(const std::string& iniText) {
     WriteBytes(Ini(), iniText);
-    HWND dial = LaunchVisibleDial();
+    HWND dial = LaunchDial();
     if (!dial)
         return nullptr;
     RECT rect{};
@@ -236,16 +218,16 @@ void WineDialTest::CloseAndWait(HWND dial) {
     ExpectCleanExit();
 }
 
-HWND WineDialTest::WaitForPopup(DWORD timeoutMs) {
-    std::vector<HWND> popups;
-    WaitUntil([&] { return !(popups = TopWindows(pid_, kPopupClass, true)).empty(); }, timeoutMs);
-    return popups.empty() ? nullptr : popups.front();
+HWND WineDialTest::WaitFor(const wchar_t* className, const wchar_t* title, DWORD timeoutMs, bool visibleOnly) {
+    std::vector<HWND> found;
+    WaitUntil([&] { return !(found = TopWindows(pid_, className, visibleOnly, title)).empty(); }, timeoutMs);
+    return found.empty() ? nullptr : found.front();
 }
 
 HWND WineDialTest::OpenMenuFromDial(HWND dial) {
     MovePointerTo(kMenuPoint);
     EXPECT_TRUE(PostMessageW(dial, WM_RBUTTONUP, 0, MAKELPARAM(50, 50)));
-    HWND popup = WaitForPopup();
+    HWND popup = WaitFor(kPopupClass, nullptr, 3000);
     EXPECT_TRUE(popup) << "no menu after a right-button release on the dial";
     return popup;
 }
@@ -256,62 +238,33 @@ void WineDialTest::ChooseFromDialMenu(HWND dial, wchar_t letter) {
 }
 
 void WineDialTest::PostToTray(UINT mouseMessage) {
-    std::vector<HWND> found;
-    WaitUntil([&] { return !(found = TopWindows(pid_, kMenuWindowClass, false)).empty(); }, 5000);
-    ASSERT_FALSE(found.empty()) << "no menu window";
-    EXPECT_TRUE(PostMessageW(found.front(), kTrayCallback, 1, mouseMessage));
-}
-
-HWND WineDialTest::WaitForDialog(const wchar_t* title) {
-    std::vector<HWND> found;
-    WaitUntil([&] { return !(found = TopWindows(pid_, kDialogClass, true, title)).empty(); }, 5000);
-    return found.empty() ? nullptr : found.front();
+    HWND menuWindow = WaitFor(kMenuWindowClass, nullptr, 5000, false);
+    ASSERT_TRUE(menuWindow) << "no menu window";
+    EXPECT_TRUE(PostMessageW(menuWindow, kTrayCallback, 1, mouseMessage));
 }
 
 int WineDialTest::Saved(const wchar_t* section, const wchar_t* key) const {
     return static_cast<int>(GetPrivateProfileIntW(section, key, -999, Ini().wstring().c_str()));
 }
 
-unsigned ProcessorCount() {
-    SYSTEM_INFO info{};
-    GetSystemInfo(&info);
-    return info.dwNumberOfProcessors;
-}
-
 std::vector<std::uint32_t> CaptureScreen(const RECT& area) {
-    std::vector<std::uint32_t> pixels;
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
-    if (width <= 0 || height <= 0)
-        return pixels;
+    std::vector<std::uint32_t> pixels(width > 0 && height > 0 ? static_cast<std::size_t>(width * height) : 0);
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
+    HBITMAP image = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, image);
+    const bool copied = BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    SelectObject(memory, old);  // GetDIBits wants the bitmap free
     BITMAPINFO info{};
     info.bmiHeader = {sizeof info.bmiHeader, width, -height /* top-down rows */, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP image = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (image && bits) {
-        HGDIOBJ old = SelectObject(memory, image);
-        if (BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY)) {
-            GdiFlush();
-            const auto* first = static_cast<const std::uint32_t*>(bits);
-            pixels.assign(first, first + static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-        }
-        SelectObject(memory, old);
-    }
+    const bool read = copied && GetDIBits(memory, image, 0, static_cast<UINT>(height), pixels.data(), &info,
+                                          DIB_RGB_COLORS) == height;
     DeleteObject(image);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    return pixels;
-}
-
-int MemoryLoad() {
-    MEMORYSTATUSEX status{};
-    status.dwLength = sizeof status;
-    if (!GlobalMemoryStatusEx(&status) || status.ullTotalPhys == 0)
-        return -1;
-    const double available = static_cast<double>(status.ullAvailPhys) / static_cast<double>(status.ullTotalPhys);
-    return static_cast<int>(std::lround((1 - available) * 100));
+    return read ? pixels : std::vector<std::uint32_t>{};
 }
 
 }  // namespace dorv

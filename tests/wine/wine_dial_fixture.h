@@ -1,7 +1,6 @@
 #pragma once
-// Runs a private copy of Dorvanix.exe for one test: its own temporary folder with meter.ini beside the program,
-// a working directory elsewhere, the dial window found from outside, an orderly close and nothing left behind.
-// Also the few ways every end-to-end program reaches the running copy: its windows, its menu, its icon.
+// A private copy of Dorvanix.exe per test: its own folder with meter.ini beside it, a working directory elsewhere,
+// an orderly close and nothing left behind; and the ways the programs reach its windows, its menu, its icon.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -59,13 +58,9 @@ protected:
 
     std::filesystem::path Ini() const { return folder_ / L"meter.ini"; }
 
-    // Starts the copy from another working directory, so only its own folder can supply meter.ini.
-    // A test may launch again once the previous run has ended.
-    void Launch();
-    // The program's one dial window, once it exists.
-    HWND FindDial();
-    // Launch, find the window and wait for it to show; a null window means the test has failed.
-    HWND LaunchVisibleDial();
+    // Starts the copy from another working directory, so only its own folder can supply meter.ini, and finds its one
+    // dial window, shown (or still hidden a second later if so asked); null when the test has failed.
+    HWND LaunchDial(bool shown = true);
     // Writes meter.ini, launches and checks the dial stands at the test spot (the text must place it there).
     HWND StartPlaced(const std::string& iniText);
     // The program must end by itself with 0 once asked to close.
@@ -73,16 +68,17 @@ protected:
     void CloseAndWait(HWND dial);
     bool Running() const { return WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
 
-    // The program's open popup menu, waited for; null when none opens.
-    HWND WaitForPopup(DWORD timeoutMs = 3000);
+    // The program's first top-level window of the class (with the title if given), waited for; null when none.
+    HWND WaitFor(const wchar_t* className,
+                 const wchar_t* title = nullptr,
+                 DWORD timeoutMs = 5000,
+                 bool visibleOnly = true);
     // A right-button release on the dial's face with the pointer at the menu spot; the popup or null.
     HWND OpenMenuFromDial(HWND dial);
     // The menu's item by its access letter.
     void ChooseFromDialMenu(HWND dial, wchar_t letter);
     // A mouse message on the icon, as the shell reports it.
     void PostToTray(UINT mouseMessage);
-    // The program's visible dialog or message box with the title, waited for; null when none shows.
-    HWND WaitForDialog(const wchar_t* title);
     int Saved(const wchar_t* section, const wchar_t* key) const;
 
     std::filesystem::path folder_;
@@ -90,16 +86,12 @@ protected:
     DWORD pid_ = 0;
 };
 
-unsigned ProcessorCount();
-
 // A thread of this process spinning on the processors of the mask for as long as it lives.
 class Spinner {
 public:
-    explicit Spinner(DWORD_PTR mask) : thread_(CreateThread(nullptr, 0, &Spin, &stop_, CREATE_SUSPENDED, nullptr)) {
-        pinned_ = thread_ && SetThreadAffinityMask(thread_, mask) != 0;
-        if (thread_)
-            ResumeThread(thread_);
-    }
+    explicit Spinner(DWORD_PTR mask)
+        : thread_(CreateThread(nullptr, 0, &Spin, &stop_, 0, nullptr)),
+          pinned_(thread_ && SetThreadAffinityMask(thread_, mask) != 0) {}
     ~Spinner() {
         stop_ = true;
         if (thread_) {
@@ -110,25 +102,21 @@ public:
     Spinner(const Spinner&) = delete;
     Spinner& operator=(const Spinner&) = delete;
 
-    bool Running() const { return thread_ && pinned_; }
+    bool Running() const { return pinned_; }
 
 private:
     static DWORD WINAPI Spin(void* stop) {
-        const auto* flag = static_cast<const std::atomic<bool>*>(stop);
-        while (!flag->load(std::memory_order_relaxed)) {
+        while (!static_cast<const std::atomic<bool>*>(stop)->load(std::memory_order_relaxed)) {
         }
         return 0;
     }
 
     std::atomic<bool> stop_{false};
-    HANDLE thread_ = nullptr;
-    bool pinned_ = false;
+    HANDLE thread_;
+    bool pinned_;
 };
 
 // The screen's pixels in the area, top-down rows of 0x00RRGGBB; empty when nothing could be read.
 std::vector<std::uint32_t> CaptureScreen(const RECT& area);
-
-// The physical memory load as the program computes it, in percent; -1 when unknown.
-int MemoryLoad();
 
 }  // namespace dorv
