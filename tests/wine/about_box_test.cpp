@@ -29,16 +29,17 @@ std::wstring TakeClipboardText() {
     return text;
 }
 
+bool SetToolPath(const wchar_t* path) {
+    const auto bytes = static_cast<DWORD>((lstrlenW(path) + 1) * sizeof(wchar_t));
+    return RegSetKeyValueW(HKEY_LOCAL_MACHINE, kToolKey, L"PATH", REG_SZ, path, bytes) == ERROR_SUCCESS;
+}
+
 // Points the system information entry at a program that is not there, and puts the entry back as it was.
 class MissingToolEntry {
 public:
-    MissingToolEntry() {
-        DWORD size = sizeof saved_;
-        hadValue_ = RegGetValueW(HKEY_LOCAL_MACHINE, kToolKey, L"PATH", RRF_RT_REG_SZ, nullptr, saved_, &size) == 0;
-        set_ = Write(L"C:\\no such folder\\msinfo32.exe");
-    }
+    MissingToolEntry() : set_(SetToolPath(L"C:\\no such folder\\msinfo32.exe")) {}
     ~MissingToolEntry() {
-        if (set_ && !(hadValue_ && Write(saved_)))
+        if (set_ && !(hadValue_ && SetToolPath(saved_)))
             RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kToolKey, L"PATH");
     }
     MissingToolEntry(const MissingToolEntry&) = delete;
@@ -46,14 +47,11 @@ public:
     bool Set() const { return set_; }
 
 private:
-    static bool Write(const wchar_t* path) {
-        const auto bytes = static_cast<DWORD>((lstrlenW(path) + 1) * sizeof(wchar_t));
-        return RegSetKeyValueW(HKEY_LOCAL_MACHINE, kToolKey, L"PATH", REG_SZ, path, bytes) == ERROR_SUCCESS;
-    }
-
     wchar_t saved_[1024] = {};
-    bool hadValue_ = false;
-    bool set_ = false;
+    DWORD size_ = sizeof saved_;
+    bool hadValue_ =
+        RegGetValueW(HKEY_LOCAL_MACHINE, kToolKey, L"PATH", RRF_RT_REG_SZ, nullptr, saved_, &size_) == ERROR_SUCCESS;
+    bool set_;
 };
 
 using AboutBoxTest = WineDialTest;

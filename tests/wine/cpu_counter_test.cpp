@@ -14,15 +14,12 @@
 namespace dorv {
 namespace {
 
-std::uint64_t Ticks(const FILETIME& time) {
-    return (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
-}
-
 // The whole machine's times, summed over its processors.
 ProcessorTimes MachineTimes() {
     FILETIME idle{}, kernel{}, user{};
     GetSystemTimes(&idle, &kernel, &user);
-    return {Ticks(idle), Ticks(kernel), Ticks(user)};
+    const auto ticks = [](const FILETIME& t) { return (std::uint64_t{t.dwHighDateTime} << 32) | t.dwLowDateTime; };
+    return {ticks(idle), ticks(kernel), ticks(user)};
 }
 
 TEST(CpuCounter, ReadsZeroFirstThenIgnoresTheLoadOnOtherProcessors) {

@@ -148,22 +148,12 @@ std::string ClockProblems(const DialPicture& p, int time) {
     return problems.empty() ? "" : std::to_string(time) + " s:" + problems;
 }
 
-// A value under HKEY_CURRENT_USER for the programs started while it lives (Wine reads the display scale and a
-// program's Windows version at each process's start); deleted after, which leaves Wine's own.
-class ScopedValue {
-public:
-    ScopedValue(const wchar_t* key, const wchar_t* name, DWORD type, const void* data, DWORD size)
-        : key_(key), name_(name) {
-        if (data)
-            RegSetKeyValueW(HKEY_CURRENT_USER, key, name, type, data, size);
-    }
-    ~ScopedValue() { RegDeleteKeyValueW(HKEY_CURRENT_USER, key_, name_); }
-    ScopedValue(const ScopedValue&) = delete;
-    ScopedValue& operator=(const ScopedValue&) = delete;
-
-private:
-    const wchar_t* key_;
-    const wchar_t* name_;
+// Deletes a value under HKEY_CURRENT_USER when it goes, which leaves Wine's own (Wine reads the display scale and a
+// program's Windows version at each process's start).
+struct ScopedValue {
+    const wchar_t* key;
+    const wchar_t* name;
+    ~ScopedValue() { RegDeleteKeyValueW(HKEY_CURRENT_USER, key, name); }
 };
 
 // Each look: the settings under [View] and after, the display scale, Windows XP or Wine's own version, a thread
@@ -235,9 +225,11 @@ TEST_F(DialLookTest, EachLookIsDrawnAtTheDisplayScaleInARoundWindow) {
     for (const Look& look : looks) {
         SCOPED_TRACE(look.name);
         const DWORD dpi = static_cast<DWORD>(look.dpi);
-        const ScopedValue scale(L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi, sizeof dpi);
-        const ScopedValue version(L"Software\\Wine\\AppDefaults\\Dorvanix.exe", L"Version", REG_SZ,
-                                  look.xp ? L"winxp" : nullptr, sizeof L"winxp");
+        const ScopedValue scale{L"Control Panel\\Desktop", L"LogPixels"};
+        const ScopedValue version{L"Software\\Wine\\AppDefaults\\Dorvanix.exe", L"Version"};
+        RegSetKeyValueW(HKEY_CURRENT_USER, scale.key, scale.name, REG_DWORD, &dpi, sizeof dpi);
+        if (look.xp)
+            RegSetKeyValueW(HKEY_CURRENT_USER, version.key, version.name, REG_SZ, L"winxp", sizeof L"winxp");
         const auto spinner = look.busyProcessor0 ? std::make_unique<Spinner>(1) : nullptr;
         ASSERT_TRUE(!spinner || spinner->Running()) << "could not pin a thread to processor 0";
         WriteBytes(Ini(), PlacedAtTheTestSpot() + look.settings);
