@@ -18,12 +18,6 @@ namespace {
 
 using DialWindowTest = WineDialTest;
 
-std::pair<LONG, LONG> Origin(HWND dial) {
-    RECT rect{};
-    GetWindowRect(dial, &rect);
-    return {rect.left, rect.top};
-}
-
 // Every orderly end writes the same whole first file: a close, the end of the Windows session (no close comes at
 // logoff) and a close to each of the program's top-level windows, as taskkill without /F sends.
 TEST_F(DialWindowTest, EveryOrderlyEndSavesTheSameFirstRunFile) {
@@ -63,7 +57,9 @@ TEST_F(DialWindowTest, HandEditedFileIsReadWhateverTheCaseAndTheDialPulledOnScre
     ASSERT_GT(99999 + 1000, PixelsToTwips(x + kDialSize)) << "a screen this wide needs a larger stored Left";
     HWND dial = LaunchDial();
     ASSERT_TRUE(dial);
-    EXPECT_EQ(Origin(dial), std::make_pair(static_cast<LONG>(x), 0L));
+    RECT rect{};
+    GetWindowRect(dial, &rect);
+    EXPECT_EQ(std::make_pair(rect.left, rect.top), std::make_pair(static_cast<LONG>(x), 0L));
     EXPECT_TRUE(IsTopmost(dial));
     CloseAndWait(dial);
     const std::string saved = ReadBytes(Ini());

@@ -147,14 +147,6 @@ std::vector<std::wstring> ShellTips() {
 
 class MenuTrayTest : public WineDialTest {
 protected:
-    HWND OpenFromTray() {
-        MovePointerTo(kMenuPoint);
-        PostToTray(WM_RBUTTONUP);
-        HWND popup = WaitFor(kPopupClass, nullptr, 3000);
-        EXPECT_TRUE(popup) << "no menu after a right-button release on the icon";
-        return popup;
-    }
-
     // Letters choose by the access key; Escape closes.
     static void Press(HWND popup, const std::wstring& keys) {
         for (wchar_t key : keys)
@@ -190,8 +182,8 @@ protected:
     void ExpectMenuLooksLike(HWND popup, const std::vector<MenuRow>& rows) {
         ASSERT_TRUE(popup);
         const RECT area = WindowArea(popup);
-        EXPECT_EQ(area.left, kMenuPoint.x) << "the menu does not open at the pointer";
-        EXPECT_EQ(area.top, kMenuPoint.y) << "the menu does not open at the pointer";
+        EXPECT_EQ(std::make_pair(area.left, area.top), std::make_pair(kMenuPoint.x, kMenuPoint.y))
+            << "the menu does not open at the pointer";
         const std::vector<std::uint32_t> shown = SettledPicture(popup);
         ASSERT_FALSE(shown.empty()) << "the menu could not be read from the screen";
         Choose(popup, L"\x1b");
@@ -209,14 +201,14 @@ TEST_F(MenuTrayTest, JapaneseMenuFromTheDial) {
     ASSERT_TRUE(dial);
     ASSERT_TRUE(PostMessageW(dial, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(50, 50)));
     EXPECT_FALSE(WaitFor(kPopupClass, nullptr, 300)) << "a menu opened on the press";
-    ExpectMenuLooksLike(OpenMenuFromDial(dial), ExpectedMenu(false, kMem, true));
-    Choose(OpenMenuFromDial(dial), L"l");
-    Choose(OpenMenuFromDial(dial), L"\x1b\x1b");
-    Choose(OpenMenuFromDial(dial), L"t");
+    ExpectMenuLooksLike(OpenMenu(dial), ExpectedMenu(false, kMem, true));
+    Choose(OpenMenu(dial), L"l");
+    Choose(OpenMenu(dial), L"\x1b\x1b");
+    Choose(OpenMenu(dial), L"t");
     EXPECT_TRUE(WaitUntil([&] { return !IsTopmost(dial); }, 2000)) << "still on top";
 
     // Closing (taskkill, an uninstaller) with the menu open: saved and ended, at the latest once it is dismissed.
-    HWND popup = OpenMenuFromDial(dial);
+    HWND popup = OpenMenu(dial);
     ASSERT_TRUE(popup);
     ASSERT_TRUE(PostMessageW(dial, WM_CLOSE, 0, 0));
     if (WaitForSingleObject(process_, 1000) != WAIT_OBJECT_0)
@@ -246,17 +238,17 @@ TEST_F(MenuTrayTest, EnglishMenuFromTheIcon) {
     ASSERT_TRUE(options) << "no settings dialog after a double click";
     PostMessageW(options, WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(options); }, 3000)) << "the settings dialog stayed open";
-    ExpectMenuLooksLike(OpenFromTray(), ExpectedMenu(true, kVMem, false));
-    Choose(OpenFromTray(), L"t");
+    ExpectMenuLooksLike(OpenMenu(), ExpectedMenu(true, kVMem, false));
+    Choose(OpenMenu(), L"t");
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(dial) != FALSE; }, 2000)) << "the dial stayed hidden";
     EXPECT_TRUE(IsTopmost(dial));
 
-    Choose(OpenFromTray(), L"l");
+    Choose(OpenMenu(), L"l");
     ExpectTip(L"Clock:", true);
-    Choose(OpenFromTray(), L"c");
+    Choose(OpenMenu(), L"c");
     ExpectTip(L"CPU:");
 
-    Press(OpenFromTray(), L"q");
+    Press(OpenMenu(), L"q");
     ExpectCleanExit();
     EXPECT_EQ(Saved(L"View", L"Needle"), kCpu) << ReadBytes(Ini());
     EXPECT_EQ(Saved(L"View", L"Top_view"), 1) << ReadBytes(Ini());

@@ -194,8 +194,7 @@ HWND WineDialTest::StartPlaced(const std::string& iniText) {
         return nullptr;
     RECT rect{};
     GetWindowRect(dial, &rect);
-    EXPECT_EQ(rect.left, kDialLeft);
-    EXPECT_EQ(rect.top, kDialTop);
+    EXPECT_EQ(std::make_pair(rect.left, rect.top), std::make_pair(LONG{kDialLeft}, LONG{kDialTop}));
     return dial;
 }
 
@@ -224,16 +223,19 @@ HWND WineDialTest::WaitFor(const wchar_t* className, const wchar_t* title, DWORD
     return found.empty() ? nullptr : found.front();
 }
 
-HWND WineDialTest::OpenMenuFromDial(HWND dial) {
+HWND WineDialTest::OpenMenu(HWND dial) {
     MovePointerTo(kMenuPoint);
-    EXPECT_TRUE(PostMessageW(dial, WM_RBUTTONUP, 0, MAKELPARAM(50, 50)));
+    if (dial)
+        EXPECT_TRUE(PostMessageW(dial, WM_RBUTTONUP, 0, MAKELPARAM(50, 50)));
+    else
+        PostToTray(WM_RBUTTONUP);
     HWND popup = WaitFor(kPopupClass, nullptr, 3000);
-    EXPECT_TRUE(popup) << "no menu after a right-button release on the dial";
+    EXPECT_TRUE(popup) << "no menu after a right-button release";
     return popup;
 }
 
 void WineDialTest::ChooseFromDialMenu(HWND dial, wchar_t letter) {
-    if (HWND popup = OpenMenuFromDial(dial))
+    if (HWND popup = OpenMenu(dial))
         PostMessageW(popup, WM_CHAR, letter, 0);
 }
 

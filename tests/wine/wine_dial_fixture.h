@@ -73,8 +73,9 @@ protected:
                  const wchar_t* title = nullptr,
                  DWORD timeoutMs = 5000,
                  bool visibleOnly = true);
-    // A right-button release on the dial's face with the pointer at the menu spot; the popup or null.
-    HWND OpenMenuFromDial(HWND dial);
+    // A right-button release on the dial's face (on the icon without a dial) with the pointer at the menu spot; the
+    // popup or null.
+    HWND OpenMenu(HWND dial = nullptr);
     // The menu's item by its access letter.
     void ChooseFromDialMenu(HWND dial, wchar_t letter);
     // A mouse message on the icon, as the shell reports it.
