@@ -270,7 +270,7 @@ public:
         log.push_back("end");
     }
 
-    // IniFile: files as text in `files`; each change (copy, write, replace) is one step of `fileSteps`.
+    // IniFile: files as text in `files`.
     std::string ReadString(const std::string& path, const std::string& section, const std::string& key) override {
         iniReads.push_back(section + "/" + key);
         auto file = files.find(path);
@@ -283,7 +283,7 @@ public:
         log.push_back("write " + section + "/" + key);
         iniWrites.push_back(section + "/" + key + "=" + value);
         if (unwritable.count(path) == 0)
-            StoreFile(path, IniTextWrite(files.count(path) != 0 ? files[path] : std::string(), section, key, value));
+            files[path] = IniTextWrite(files[path], section, key, value);
         return Outcome(path);
     }
     FileResult CopyForSave(const std::string& path, const std::string& copy) override {
@@ -293,19 +293,15 @@ public:
         if (files.count(path) == 0)
             files.erase(copy);
         else
-            StoreFile(copy, files[path]);
+            files[copy] = files[path];
         return {};
     }
     FileResult ReplaceWith(const std::string& path, const std::string& copy) override {
         log.push_back("replace");
         if (unwritable.count(path) != 0)
             return Outcome(path);
-        // One step that either happens or not: a kill here leaves the old file.
-        const int step = fileSteps++;
-        if (killAtStep < 0 || step < killAtStep) {
-            files[path] = files[copy];
-            files.erase(copy);
-        }
+        files[path] = files[copy];
+        files.erase(copy);
         return {};
     }
     void RemoveFile(const std::string& path) override {
@@ -420,9 +416,6 @@ public:
     std::map<std::string, std::string> files;
     // Paths this process may not write (a read-only file, a folder of that name), with the system's reason.
     std::map<std::string, std::string> unwritable;
-    // The program killed during the file change of this number (0 the first): a copy or write leaves half its
-    // bytes, a replace does not happen, and no later change reaches the disk. -1: never.
-    int killAtStep = -1;
     // Registry values by "root\\key\\value name" ("DynData\\PerfStats\\StatData\\KERNEL\\CPUUsage").
     std::map<std::string, std::string> registryValues;
     // Their types for ReadValue (Other when absent): text up to its first NUL, a number from 4 bytes.
@@ -457,14 +450,6 @@ public:
     WindowHandle foreground = nullptr;
 
 private:
-    int fileSteps = 0;
-    // Stores a file's new text unless the program has been killed by now; the step killed leaves half of it.
-    void StoreFile(const std::string& path, const std::string& text) {
-        const int step = fileSteps++;
-        if (killAtStep >= 0 && step > killAtStep)
-            return;
-        files[path] = step == killAtStep ? text.substr(0, text.size() / 2) : text;
-    }
     // A failure for an unwritable path.
     FileResult Outcome(const std::string& path) {
         return unwritable.count(path) != 0 ? FileResult::Failed(unwritable[path]) : FileResult{};
