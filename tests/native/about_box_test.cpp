@@ -8,7 +8,6 @@
 #include "app/meter_events.h"
 #include "dialogs/about/about_box.h"
 #include "dialogs/about/about_layout.h"
-#include "dialogs/about/system_info.h"
 #include "fake_host.h"
 
 namespace dorv {
@@ -72,27 +71,6 @@ TEST(AboutBox, LinkHidesPumpsOpensThenCloses) {
         // The shell's code tells one failure from another.
         EXPECT_EQ(test::Joined(m.host.messages), shellResult == 2 ? "エラー|エラーが発生しました。\r2|3;" : "");
     }
-    // Closed during the pass: nothing is opened.
-    FakeMeter m;
-    WindowHandle box = OpenBox(m, {});
-    m.host.onPump = [&] { m.host.dialogs.Close(m.app, box); };
-    m.host.dialogs.Click(m.app, box, Label1_0);
-    EXPECT_TRUE(m.host.shell.opened.empty());
-}
-
-// A number is written out, another type leaves the text as passed; the key is closed either way.
-TEST(SysInfo, GetKeyValueByType) {
-    FakeMeter m;
-    m.host.registryValues["LocalMachine\\K\\V"] = std::string("\x39\x30\x00\x00", 4);
-    std::string keyVal = "as passed";
-    EXPECT_TRUE(GetKeyValue(m.host, RegistryRoot::LocalMachine, "K", "V", keyVal));
-    EXPECT_EQ(keyVal, "as passed");
-    m.host.registryTypes["LocalMachine\\K\\V"] = RegistryValueType::Number32;
-    EXPECT_TRUE(GetKeyValue(m.host, RegistryRoot::LocalMachine, "K", "V", keyVal));
-    EXPECT_EQ(keyVal, "12345");
-    EXPECT_FALSE(GetKeyValue(m.host, RegistryRoot::LocalMachine, "K", "W", keyVal));
-    EXPECT_EQ(keyVal, "");
-    EXPECT_EQ(test::Starting(m.host.registryLog, "close LocalMachine\\K").size(), 3u);
 }
 
 TEST(SysInfo, StartsTheRegisteredToolOrSaysItCannot) {

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <cstring>
-#include <map>
 #include <string>
 
 #include "app/meter_events.h"
@@ -28,18 +27,12 @@ std::string Bytes(std::int32_t value) {
     return bytes;
 }
 
-// A meter of the older family in Cpu mode, loaded with the scripted statistics.
-struct Win9xMeter : test::FakeMeter {
-    explicit Win9xMeter(const std::map<std::string, std::string>& values) {
-        host.version = {true, 1, 4, 10};
-        host.registryValues = values;
-        app.CurrentValue = 37;
-        RunEntryProcedure(app);
-    }
-};
-
+// A meter of the older family in Cpu mode.
 TEST(CpuStatistic, StartsReadsEachTickAndStopsThroughTheDynamicRegistry) {
-    Win9xMeter m({{Value(kStart), Bytes(3)}, {Value(kData), Bytes(21)}, {Value(kStop), Bytes(0)}});
+    test::FakeMeter m;
+    m.host.version = {true, 1, 4, 10};
+    m.host.registryValues = {{Value(kStart), Bytes(3)}, {Value(kData), Bytes(21)}, {Value(kStop), Bytes(0)}};
+    RunEntryProcedure(m.app);
     EXPECT_EQ(m.app.CurrentValue, 3);  // reading StartStat lands in the value
     SampleTick(m.app);
     m.host.registryValues[Value(kData)] = Bytes(57);
@@ -52,34 +45,6 @@ TEST(CpuStatistic, StartsReadsEachTickAndStopsThroughTheDynamicRegistry) {
                                                     Value(kData) + ";" + read + read + "close " + kData + ";open " +
                                                     kStop + ";close " + kStop + ";");
     EXPECT_TRUE(test::Starting(m.host.log, "open query").empty() && test::Starting(m.host.log, "close query").empty());
-}
-
-TEST(CpuStatistic, MissingKeysAndOddSizesNeverDisturbTheValue) {
-    struct Case {
-        const char* name;
-        std::map<std::string, std::string> values;
-        std::int32_t afterLoad, afterTick;
-    } cases[] = {
-        {"no start key", {{Value(kData), Bytes(64)}}, 37, 64},
-        {"no data key", {{Value(kStart), Bytes(5)}}, 5, 5},
-        // Larger than the value's four bytes: the read is capped, fails, and nothing is written past them.
-        {"eight bytes", {{Value(kStart), Bytes(9) + Bytes(-1)}, {Value(kData), Bytes(42) + Bytes(-1)}}, 37, 37},
-        {"empty", {{Value(kStart), ""}, {Value(kData), ""}}, 37, 37},
-        // Smaller: only the low bytes are replaced, as the registry copies just what the value has.
-        {"two bytes",
-         {{Value(kStart), std::string("\x0a\x00", 2)}, {Value(kData), std::string("\x0c\x00", 2)}},
-         10,
-         12},
-    };
-    for (const Case& c : cases) {
-        Win9xMeter m(c.values);
-        EXPECT_EQ(m.app.CurrentValue, c.afterLoad) << c.name;
-        SampleTick(m.app);
-        EXPECT_EQ(m.app.CurrentValue, c.afterTick) << c.name;
-        OnMeterCloseRequest(m.app);
-        EXPECT_EQ(m.host.registryLog.back(), std::string("open ") + kStop) << c.name;
-        EXPECT_EQ(test::Joined(m.host.openKeys), std::string(m.host.openKeys.size(), ';')) << c.name;  // all closed
-    }
 }
 
 TEST(ProcessorTimes, BusyPercentOverTheIntervalAndZeroWithoutOne) {

@@ -17,15 +17,6 @@ std::string At(FakeMeter& m) {
     return std::to_string(m.host.Dial().position.x) + "," + std::to_string(m.host.Dial().position.y);
 }
 
-TEST(DialMouse, OnlyALeftPressOffTheLabelsDrags) {
-    FakeMeter m;
-    StartMeter(m, {"[View]", "Label_view=1", "Mode_view=1", "Needle=0"});
-    OnDialMouseDown(m.app, LeftButton, 0, 20, 20);
-    OnDialMouseDown(m.app, LeftButton, 0, 57, 80);  // the mode label; the readout's hit is checked at every scale
-    OnDialMouseDown(m.app, RightButton, 0, 20, 20);
-    EXPECT_EQ(m.host.drags, 1);
-}
-
 TEST(MouseAvoidance, StepsAwayFromAPointerInAnOuterThirdButNotFromALabel) {
     const struct {
         int x, y;
@@ -61,10 +52,16 @@ TEST(MouseAvoidance, WrapsAroundTheScreenAndYieldsToModifierKeysAndTheSwitch) {
     EXPECT_EQ(At(m), "0,668");
 }
 
-TEST(TranslucencyCancel, OpaqueUnderThePointerTranslucentThreeSecondsLaterOnlyWhenOnAndTranslucent) {
+// Only a left press off the labels drags.
+TEST(DialMouse, DragsAndTranslucencyCancel) {
     FakeMeter m;
     m.host.version = {true, 2, 5, 1};
-    StartMeter(m, {"[View]", "Mouse_Cancel=1", "Transparency=128"});
+    StartMeter(m, {"[View]", "Mouse_Cancel=1", "Transparency=128", "Mode_view=1"});
+    OnDialMouseDown(m.app, LeftButton, 0, 20, 20);
+    OnDialMouseDown(m.app, LeftButton, 0, 57, 80);  // the mode label; the readout's hit is checked at every scale
+    OnDialMouseDown(m.app, RightButton, 0, 20, 20);
+    EXPECT_EQ(m.host.drags, 1);
+    // Opaque under the pointer, translucent three seconds later, only when on and translucent.
     OnDialMouseMove(m.app, 0, ShiftKey, 50, 50);
     EXPECT_EQ(m.host.Dial().alpha, 255);
     EXPECT_EQ(m.app.settings.Transparency, 128);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/menu_commands.h"
@@ -87,11 +88,9 @@ TEST(ModeCommands, NeedleMarkLayoutTimerAndFacePerMode) {
         m.app.ShownValue = c.shown;
         RunMenuCommand(m.app, c.command);
         EXPECT_NEAR(m.app.ShownValue, c.after, 1e-9);
-        EXPECT_EQ(m.app.settings.Needle, static_cast<int>(c.command));
-        EXPECT_EQ(m.host.labels[DialLabelId::Mode].text, c.caption);
-        EXPECT_EQ(m.host.TimerInterval(TimerId::Timer1), c.interval);
-        EXPECT_EQ(m.app.meter.persistentDrawing, c.persistent);
-        EXPECT_EQ(m.app.meter.face, c.face);
+        EXPECT_EQ(std::tuple(m.app.settings.Needle, m.host.labels[DialLabelId::Mode].text,
+                             m.host.TimerInterval(TimerId::Timer1), m.app.meter.persistentDrawing, m.app.meter.face),
+                  std::tuple(static_cast<int>(c.command), c.caption, c.interval, c.persistent, c.face));
         for (MenuItemId id : {MenuItemId::MNU_M_P, MenuItemId::MNU_M_V, MenuItemId::MNU_M_C, MenuItemId::MNU_M_L})
             EXPECT_EQ(m.app.menu.Item(id).checked, id == c.command);
     }
@@ -111,11 +110,10 @@ TEST(MenuToggles, AlwaysOnTopAndPause) {
     }
 
     m.app.ShownValue = 80;
-    RunMenuCommand(m.app, MenuItemId::MNU_M_S);
-    EXPECT_DOUBLE_EQ(m.app.ShownValue, 0);
-    EXPECT_EQ(m.host.pumps, 17);  // one pass before each smoothing step: 64, 51.2, ... 2.25, then 0
-    EXPECT_TRUE(m.app.menu.Item(MenuItemId::MNU_M_S).checked);
-    EXPECT_TRUE(m.app.meter.persistentDrawing);
+    RunMenuCommand(m.app, MenuItemId::MNU_M_S);  // a pass before each smoothing step: 64, 51.2, ... 2.25, then 0
+    EXPECT_EQ(std::tuple(m.app.ShownValue, m.host.pumps, m.app.menu.Item(MenuItemId::MNU_M_S).checked,
+                         m.app.meter.persistentDrawing),
+              std::tuple(0.0, 17, true, true));
 
     // A mode command while paused changes the layout but leaves sampling stopped.
     RunMenuCommand(m.app, MenuItemId::MNU_M_P);
@@ -124,9 +122,9 @@ TEST(MenuToggles, AlwaysOnTopAndPause) {
 
     m.host.drawing.clear();
     RunMenuCommand(m.app, MenuItemId::MNU_M_S);
-    EXPECT_FALSE(m.app.menu.Item(MenuItemId::MNU_M_S).checked);
-    EXPECT_EQ(m.host.TimerInterval(TimerId::Timer1), 160);
-    EXPECT_EQ(m.host.drawing, (std::vector<std::string>{"clear", "persistent off"}));
+    EXPECT_EQ(std::tuple(m.app.menu.Item(MenuItemId::MNU_M_S).checked, m.host.TimerInterval(TimerId::Timer1),
+                         test::Joined(m.host.drawing)),
+              std::tuple(false, 160, "clear;persistent off;"));
 
     // Quit inside the sinking loop ends it there.
     m.app.ShownValue = 90;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "app/illumination.h"
 #include "app/move_needle.h"
 #include "app/sample_tick.h"
@@ -91,13 +93,12 @@ TEST(Colours, MenuSwitchKeepsTheShadesOfTheStartUpSet) {
     m.app.afterimageColours = ComputeAfterimageColours(m.app.settings);
     m.app.settings.Illumination = true;
     SetIllumination(m.app);
-    EXPECT_EQ(m.app.activeColours.centreLine, Rgb(255, 10, 10));
-    EXPECT_EQ(m.app.activeColours.secondHand, Rgb(230, 230, 230));
-    EXPECT_EQ(m.app.afterimageColours.centreLine, Rgb(130, 0, 0));
-    EXPECT_EQ(m.host.labels[DialLabelId::Readout].colour, Rgb(90, 180, 90));
-    EXPECT_EQ(m.host.labels[DialLabelId::Mode].colour, Rgb(90, 180, 90));
-    EXPECT_EQ(ComputeAfterimageColours(m.app.settings).centreLine, Rgb(155, 0, 0));
-    EXPECT_EQ(DarkenColour(Rgb(0, 200, 255)), Rgb(0, 100, 155));
+    EXPECT_EQ(
+        std::tuple(m.app.activeColours.centreLine, m.app.activeColours.secondHand, m.app.afterimageColours.centreLine,
+                   m.host.labels[DialLabelId::Readout].colour, m.host.labels[DialLabelId::Mode].colour,
+                   ComputeAfterimageColours(m.app.settings).centreLine, DarkenColour(Rgb(0, 200, 255))),
+        std::tuple(Rgb(255, 10, 10), Rgb(230, 230, 230), Rgb(130, 0, 0), Rgb(90, 180, 90), Rgb(90, 180, 90),
+                   Rgb(155, 0, 0), Rgb(0, 100, 155)));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 
 #include "app/meter_events.h"
 #include "app/move_needle.h"
@@ -48,11 +49,10 @@ TEST(SampleTick, SamplesTheQuantityOfTheMode) {
         m.app.CurrentValue = 12;
         m.app.ShownValue = 33;
         SampleTick(m.app);
-        EXPECT_EQ(m.app.CurrentValue, c.value);
         const bool needle = c.mode != 7 && c.mode != MeterMode::Clock;
-        EXPECT_DOUBLE_EQ(m.app.ShownValue, needle ? c.value : 33);
-        EXPECT_EQ(m.host.DrawCalls() == 0, c.mode == 7);
-        EXPECT_EQ(m.app.meter.Label1.text == "23:59.59", c.mode == MeterMode::Clock);
+        EXPECT_EQ(std::tuple(m.app.CurrentValue, m.app.ShownValue, m.host.DrawCalls() == 0,
+                             m.app.meter.Label1.text == "23:59.59"),
+                  std::tuple(c.value, needle ? c.value : 33.0, c.mode == 7, c.mode == MeterMode::Clock));
     }
 }
 
