@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -106,6 +107,8 @@ TEST(SysInfo, StartsTheRegisteredToolOrSaysItCannot) {
         EXPECT_EQ(m.host.shell.started, c.started ? std::vector<std::string>{c.started} : std::vector<std::string>{});
         EXPECT_EQ(test::Joined(m.host.messages), c.started ? "" : "Dorvanix|現時点ではシステム情報を使用できません|0;");
         EXPECT_TRUE(m.host.dialogs.IsOpen(box));
+        // Every key looked in is closed again (a closed key's entry is emptied).
+        EXPECT_EQ(std::count(m.host.openKeys.begin(), m.host.openKeys.end(), ""), std::ssize(m.host.openKeys));
     }
 }
 
