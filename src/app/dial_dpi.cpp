@@ -44,6 +44,7 @@ void RedrawDial(MeterApp& app) {
 WindowHandle CreateScaledMeterWindow(MeterApp& app, const char* title) {
     WindowSystem& w = app.platform.window;
     app.meter.scale.dpi = UsableDpi(w.WindowDpi(nullptr));
+    app.meter.desktopScale = app.meter.scale;
     const int side = app.meter.scale.Pixels(kDialSizePixels);
     app.meter.window = w.CreateMeterWindow(title, {side, side});
     ApplyScale(app, app.meter.scale.dpi);

@@ -14,7 +14,10 @@ struct DialState {
     DialFace face = DialFace::Meter;
     bool persistentDrawing = true;
     bool warningLampVisible = false;
-    DialScale scale;   // the monitor's dpi: design places to device pixels, twips to pixels
+    DialScale scale;  // the dial's monitor's dpi: design places to device pixels
+    // Window positions share one desktop-wide space, so one factor turns them into twips and back whatever
+    // monitor the dial moves to: the primary monitor's at start, as the screen size is.
+    DialScale desktopScale;
     int penWidth = 1;  // design pixels, kept so a new scale can widen the pen in use
 };
 

@@ -33,9 +33,8 @@ float EdgeTwips(TwipsEdge& edge, int pixels, double twipsPerPixel) {
     return PixelsToTwips(pixels, twipsPerPixel);
 }
 
-// Positions mean the same physical place at any scale: the dial's monitor decides.
 double TwipsPerPixel(const MeterApp& app) {
-    return app.meter.scale.TwipsPerPixel();
+    return app.meter.desktopScale.TwipsPerPixel();
 }
 
 void RememberEdge(TwipsEdge& edge, float twips, int pixels) {

@@ -33,13 +33,14 @@ TEST(DialScale, DesignSpaceMapsOntoTheMonitorsPixels) {
 
 // Twips keep their physical size, 1440 to the inch at the dial's dpi (7.5 to the pixel at 192): the stored position,
 // the 200-twip step away from the pointer and the position written after a drag to pixel (-7, 33).
-TEST(DialScale, TwipsFollowTheMonitorsDpi) {
+TEST(DialScale, TwipsFollowThePrimaryMonitorsDpi) {
     FakeMeter m;
     m.host.dpi = 192;
     StartMeter(m, {"[Coordinates]", "Left=1500", "Top=2880", "[Etc]", "meter_move_flg=1"});
     EXPECT_EQ(std::make_pair(m.host.Dial().position.x, m.host.Dial().position.y), std::make_pair(200, 384));
     OnDialMouseMove(m.app, 0, 0, 0, m.host.Dial().size.height / 2);
     EXPECT_EQ(m.host.Dial().position.x, 227);
+    OnDialDpiChanged(m.app, 96);  // another monitor's scale: positions keep the desktop's one factor
     m.host.Dial().position = {-7, 33};
     Quit(m.app);
     EXPECT_NE(m.host.File("meter.ini").find("Left=-52.5\r\nTop=247.5\r\n"), std::string::npos);
