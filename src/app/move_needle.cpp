@@ -33,8 +33,7 @@ void ShowNeedle(MeterApp& app, double value, NeedleKind kind) {
     const MeterSettings& s = app.settings;
     DrawNeedle(Surface(app), s, app.activeColours, app.afterimageColours, value, kind);
     ShowWarningLamp(Surface(app), value >= s.Warning);
-    if (s.Icon_view == 1)
-        UpdateTrayIcon(app, value);
+    UpdateTrayIcon(app, value);
 }
 
 int TrailLength(const MeterApp& app) {

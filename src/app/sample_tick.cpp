@@ -53,8 +53,7 @@ void SampleTick(MeterApp& app) {
 
 void ShowClock(MeterApp& app) {
     const LocalTime now = app.platform.system.CurrentLocalTime();
-    if (DrawClock(Surface(app), now, app.settings.Center, app.settings.Needle_type, app.activeColours) &&
-        app.settings.Icon_view == 1)
+    if (DrawClock(Surface(app), now, app.settings.Center, app.settings.Needle_type, app.activeColours))
         UpdateClockTip(app);
 }
 
