@@ -16,6 +16,7 @@
 #include "resource_ids.h"
 #include "win32_dialog_record.h"
 #include "win32_dialogs.h"
+#include "win32_dpi.h"
 #include "win32_text.h"
 
 namespace dorv {
@@ -40,12 +41,6 @@ std::vector<WORD> DialogTemplate(const std::wstring& title) {
 
 int Scale(int twips, int dpi) {
     return static_cast<int>(std::lround(twips * static_cast<double>(dpi) / 1440.0));
-}
-
-int ScreenDpi(int axis) {
-    const WindowDc screen;
-    const int dpi = screen ? GetDeviceCaps(screen.get(), axis) : 0;
-    return dpi > 0 ? dpi : 96;
 }
 
 // The system's message font shows Japanese wherever the system can (it links the Japanese faces).
@@ -199,8 +194,7 @@ WindowHandle Win32Dialogs::CreateDialogWindow(const DialogLayout& layout) {
     DialogRecord& dialog = *owned;
     dialog.hwnd = hwnd;
     open_.emplace(hwnd, std::move(owned));
-    dialog.dpiX = ScreenDpi(LOGPIXELSX);
-    dialog.dpiY = ScreenDpi(LOGPIXELSY);
+    dialog.dpiX = dialog.dpiY = DpiOf(nullptr);
 
     // The table's size is the window's outer size; the first placement is the middle of the work area.
     const int width = Scale(layout.width, dialog.dpiX);

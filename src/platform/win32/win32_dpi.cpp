@@ -1,5 +1,6 @@
 #include "win32_dpi.h"
 
+#include "win32_handles.h"
 #include "win32_system_library.h"
 
 namespace dorv {
@@ -11,10 +12,8 @@ HMODULE User32() {
 }
 
 int ScreenDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
-    if (screen)
-        ReleaseDC(nullptr, screen);
+    const WindowDc screen;
+    const int dpi = screen ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 0;
     return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
 }
 

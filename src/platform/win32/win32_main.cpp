@@ -3,15 +3,15 @@
 #include "app/meter_lifecycle.h"
 #include "state/meter_app.h"
 #include "win32_host.h"
+#include "win32_system_library.h"
 
 namespace {
 
 // DLLs the program loads come from the system folder only; the program's folder holds meter.ini and is writable.
 void RestrictDllSearch() {
     using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
-    HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
-    auto restrict = reinterpret_cast<SetDefaultDllDirectoriesFn>(
-        reinterpret_cast<void*>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
+    auto restrict =
+        dorv::Proc<SetDefaultDllDirectoriesFn>(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
     if (restrict)
         restrict(LOAD_LIBRARY_SEARCH_SYSTEM32);
 }

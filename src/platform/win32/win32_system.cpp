@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "win32_system_library.h"
 #include "win32_text.h"
 
 namespace dorv {
@@ -21,8 +22,7 @@ MemoryStatus Win32System::QueryMemoryStatus() {
 std::uint64_t Win32System::TickCount() {
     // The 64-bit count where the system has it (Vista on); the 32-bit one wraps after 49.7 days.
     using TickCount64Proc = ULONGLONG(WINAPI*)();
-    static const auto tickCount64 = reinterpret_cast<TickCount64Proc>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetTickCount64")));
+    static const auto tickCount64 = Proc<TickCount64Proc>(GetModuleHandleW(L"kernel32.dll"), "GetTickCount64");
     return tickCount64 ? tickCount64() : GetTickCount();
 }
 
