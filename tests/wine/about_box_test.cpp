@@ -1,4 +1,5 @@
-// The about box opened from the menu of a private Dorvanix.exe: its report refreshing, the copy button, its close box.
+// The about box opened from the menu of a private Dorvanix.exe: its report refreshing (with the user's decimal
+// symbol), the copy button (and its failure while another program holds the clipboard), its close box.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -24,10 +25,35 @@ std::wstring TakeClipboardText() {
     return text;
 }
 
+// The user's decimal symbol for the program started meanwhile (Wine reads it at each process's start), put back after.
+class UserDecimalSymbol {
+public:
+    explicit UserDecimalSymbol(const std::wstring& symbol) {
+        wchar_t saved[8] = {};
+        DWORD bytes = sizeof saved;
+        if (RegGetValueW(HKEY_CURRENT_USER, kKey, kName, RRF_RT_REG_SZ, nullptr, saved, &bytes) == ERROR_SUCCESS)
+            saved_ = saved;
+        Set(symbol);
+    }
+    ~UserDecimalSymbol() { Set(saved_); }
+    UserDecimalSymbol(const UserDecimalSymbol&) = delete;
+    UserDecimalSymbol& operator=(const UserDecimalSymbol&) = delete;
+
+private:
+    static constexpr wchar_t kKey[] = L"Control Panel\\International";
+    static constexpr wchar_t kName[] = L"sDecimal";
+    static void Set(const std::wstring& symbol) {
+        RegSetKeyValueW(HKEY_CURRENT_USER, kKey, kName, REG_SZ, symbol.c_str(),
+                        static_cast<DWORD>((symbol.size() + 1) * sizeof(wchar_t)));
+    }
+    std::wstring saved_ = L".";
+};
+
 using AboutBoxTest = WineDialTest;
 
 TEST_F(AboutBoxTest, RefreshesCopiesAndClosesByItsCloseBox) {
     WriteBytes(Ini(), "[View]\r\nNeedle=0\r\nTop_view=1\r\n");
+    const UserDecimalSymbol arabic(L"\u066B");
     HWND dial = LaunchDial();
     ASSERT_TRUE(dial);
     ChooseFromDialMenu(dial, L'a');
@@ -38,6 +64,8 @@ TEST_F(AboutBoxTest, RefreshesCopiesAndClosesByItsCloseBox) {
     ASSERT_TRUE(report);
     std::wstring first;
     ASSERT_TRUE(WaitUntil([&] { return !(first = TextOf(report)).empty(); }, 2000)) << "no report";
+    // The usage figures carry the user's decimal symbol, outside ASCII as well.
+    EXPECT_NE(first.find(L'\u066B'), std::wstring::npos) << "not the user's decimal symbol";
     // The time line moves on within a second or so.
     EXPECT_TRUE(WaitUntil([&] { return TextOf(report) != first; }, 2000)) << "the report did not refresh";
 

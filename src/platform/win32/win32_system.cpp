@@ -51,10 +51,11 @@ std::string Win32System::FormatTimeOfDay(const LocalTime& time) {
 }
 
 std::string Win32System::DecimalSymbol() {
-    char symbol[8] = {};
-    if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, symbol, sizeof symbol) <= 1)
+    wchar_t symbol[8] = {};
+    const int length = GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, symbol, 8);
+    if (length <= 1)
         return ".";
-    return symbol;
+    return Narrow(std::wstring_view(symbol, static_cast<std::size_t>(length - 1)));
 }
 
 std::string Win32System::ThousandsSeparator() {
