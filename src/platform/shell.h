@@ -11,8 +11,9 @@ class Shell {
 public:
     virtual ~Shell() = default;
 
-    // Replaces the clipboard's contents by this text (UTF-8 here, Unicode text on the clipboard).
-    virtual void CopyTextToClipboard(WindowHandle owner, const std::string& text) = 0;
+    // Replaces the clipboard's contents by this text (UTF-8 here, Unicode text on the clipboard); false when the
+    // clipboard could not be had or kept nothing.
+    virtual bool CopyTextToClipboard(WindowHandle owner, const std::string& text) = 0;
     virtual bool FileExists(const std::string& path) = 0;
     // Starts the program in a normal window with the focus; false when it could not be started.
     virtual bool StartProgram(const std::string& path) = 0;

@@ -25,7 +25,7 @@ WindowHandle OpenBox(FakeMeter& m, std::initializer_list<const char*> ini) {
 
 // Opened with the dial's stacking and an empty report until the first tick; a second request shows the same
 // box; OK and the close box both end it with its timer.
-TEST(AboutBox, OpensOnceRefreshesLightsTheLinkAndClosesByOkOrCloseBox) {
+TEST(AboutBox, OpensOnceRefreshesCopiesLightsTheLinkAndClosesByOkOrCloseBox) {
     for (bool byOk : {true, false}) {
         FakeMeter m;
         WindowHandle box = OpenBox(m, {"[View]", byOk ? "Top_view=1" : "Top_view=0"});
@@ -34,6 +34,12 @@ TEST(AboutBox, OpensOnceRefreshesLightsTheLinkAndClosesByOkOrCloseBox) {
                   std::tuple(byOk, 200, ""));
         OnTimer(m.app, TimerId::AboutRefresh);
         EXPECT_EQ(m.host.dialogs.Text(box, Text1).rfind("全物理メモリ", 0), 0u);
+        // The copy button copies the report; a refused copy is told, and the box stays.
+        m.host.shell.refuseCopy = !byOk;
+        m.host.dialogs.Click(m.app, box, cmdClipboard);
+        EXPECT_EQ(std::pair(m.host.shell.clipboard, test::Joined(m.host.messages)),
+                  byOk ? std::pair(m.host.dialogs.Text(box, Text1), std::string())
+                       : std::pair(std::string(), std::string("Dorvanix|クリップボードにコピーできませんでした。|2;")));
         OpenAboutBox(m.app);
         EXPECT_EQ(std::pair(m.host.dialogs.created, m.host.dialogs.Dialog(box).showCount), std::pair(1, 2));
         // Over the link it lights; the buttons, title and icon leave it; the report and the background put it out.

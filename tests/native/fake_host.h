@@ -133,7 +133,11 @@ struct FakeDialogs : Dialogs {
 };
 
 struct FakeShell : Shell {
-    void CopyTextToClipboard(WindowHandle, const std::string&) override {}
+    bool CopyTextToClipboard(WindowHandle, const std::string& text) override {
+        if (!refuseCopy)
+            clipboard = text;
+        return !refuseCopy;
+    }
     bool FileExists(const std::string& path) override { return existingFiles.count(path) != 0; }
     bool StartProgram(const std::string& path) override {
         bool starts = startablePrograms.count(path) != 0 && startablePrograms[path];
@@ -151,6 +155,8 @@ struct FakeShell : Shell {
     std::vector<std::string> started;               // programs started, in order
     std::vector<std::string> opened;                // addresses asked to open, in order
     std::intptr_t openResult = 42;                  // what the shell answers to an open
+    std::string clipboard;
+    bool refuseCopy = false;  // the clipboard held by another program
 };
 
 template <class... Values>

@@ -74,6 +74,15 @@ TEST_F(AboutBoxTest, RefreshesCopiesAndClosesByItsCloseBox) {
     SendMessageW(Child(box, L"Button", L"クリップボードにコピー"), BM_CLICK, 0, 0);
     const std::wstring copied = TakeClipboardText();
     EXPECT_TRUE(copied == before || copied == TextOf(report)) << "not the report: " << copied.size() << " chars";
+    // Held here for longer than the copy keeps trying: the copy fails, and says so.
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    PostMessageW(Child(box, L"Button", L"クリップボードにコピー"), BM_CLICK, 0, 0);
+    HWND warning = WaitFor(kDialogClass, L"Dorvanix");
+    CloseClipboard();
+    ASSERT_TRUE(warning) << "a failed copy went untold";
+    EXPECT_TRUE(Child(warning, L"Static", L"クリップボードにコピーできませんでした。"));
+    PostMessageW(warning, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(warning); }, 3000));
 
     PostMessageW(box, WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 3000)) << "the close box did not close it";

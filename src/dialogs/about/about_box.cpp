@@ -65,15 +65,24 @@ void OnLinkClick(MeterApp& app, int link) {
     CloseAboutBox(app);
 }
 
-void OnClick(MeterApp& app, int controlId) {
-    Dialogs& dialogs = app.platform.dialogs;
+// The report stays in the box, so the user can try again once whatever held the clipboard lets go.
+void CopyReport(MeterApp& app) {
     const WindowHandle box = app.aboutFrm.window;
+    if (app.platform.shell.CopyTextToClipboard(box, app.platform.dialogs.Text(box, Text1)))
+        return;
+    const bool english = app.settings.English == 1;
+    app.platform.window.ShowMessage(
+        box, kMeterTitle, english ? "Could not copy to the clipboard." : "クリップボードにコピーできませんでした。",
+        MessageIcon::Warning);
+}
+
+void OnClick(MeterApp& app, int controlId) {
     switch (controlId) {
         case cmdOK:
             CloseAboutBox(app);
             break;
         case cmdClipboard:
-            app.platform.shell.CopyTextToClipboard(box, dialogs.Text(box, Text1));
+            CopyReport(app);
             break;
         case cmdSysInfo:
             StartSysInfo(app);

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "win32_text.h"
+#include "win32_window_handle.h"
 
 namespace dorv {
 namespace {
@@ -24,10 +25,19 @@ private:
     HANDLE handle_;
 };
 
-// Owns the clipboard while it is open.
+// Owns the clipboard while it is open. Another program may hold it for a moment (a clipboard viewer reading
+// what was just copied), so opening is tried a few times before giving up.
 class ClipboardSession {
 public:
-    explicit ClipboardSession(HWND owner) : open_(OpenClipboard(owner) != FALSE) {}
+    explicit ClipboardSession(HWND owner) {
+        constexpr int kAttempts = 5;
+        constexpr DWORD kPauseMs = 20;
+        for (int attempt = 0; attempt < kAttempts && !open_; ++attempt) {
+            if (attempt > 0)
+                Sleep(kPauseMs);
+            open_ = OpenClipboard(owner) != FALSE;
+        }
+    }
     ~ClipboardSession() {
         if (open_)
             CloseClipboard();
@@ -37,7 +47,7 @@ public:
     bool IsOpen() const { return open_; }
 
 private:
-    bool open_;
+    bool open_ = false;
 };
 
 // Global memory for the clipboard: ours until SetClipboardData takes it.
@@ -63,23 +73,23 @@ private:
 
 }  // namespace
 
-void Win32Shell::CopyTextToClipboard(WindowHandle owner, const std::string& text) {
+bool Win32Shell::CopyTextToClipboard(WindowHandle owner, const std::string& text) {
     const std::wstring wide = Widen(text);
     const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
     GlobalBlock block(bytes);
     if (!block.Get())
-        return;
+        return false;
     void* target = GlobalLock(block.Get());
     if (!target)
-        return;
+        return false;
     std::memcpy(target, wide.c_str(), bytes);
     GlobalUnlock(block.Get());
 
-    ClipboardSession clipboard(reinterpret_cast<HWND>(owner));
-    if (!clipboard.IsOpen() || !EmptyClipboard())
-        return;
-    if (SetClipboardData(CF_UNICODETEXT, block.Get()))
-        block.Release();  // the clipboard owns it now
+    ClipboardSession clipboard(ToHwnd(owner));
+    if (!clipboard.IsOpen() || !EmptyClipboard() || !SetClipboardData(CF_UNICODETEXT, block.Get()))
+        return false;
+    block.Release();  // the clipboard owns it now
+    return true;
 }
 
 bool Win32Shell::FileExists(const std::string& path) {

@@ -8,7 +8,7 @@ namespace dorv {
 
 class Win32Shell : public Shell {
 public:
-    void CopyTextToClipboard(WindowHandle owner, const std::string& text) override;
+    bool CopyTextToClipboard(WindowHandle owner, const std::string& text) override;
     bool FileExists(const std::string& path) override;
     bool StartProgram(const std::string& path) override;
     std::intptr_t OpenAddress(const std::string& url) override;
