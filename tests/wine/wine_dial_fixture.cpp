@@ -12,8 +12,8 @@ namespace fs = std::filesystem;
 
 constexpr wchar_t kDialClass[] = L"DorvanixMeterFrm";
 constexpr wchar_t kMenuWindowClass[] = L"DorvanixMenuFrm";
-// The icon's callback message; lParam carries the mouse message.
-constexpr UINT kTrayCallback = 0x200;
+// The icon's callback message, as the host's tray sets it; lParam carries the mouse message.
+constexpr UINT kTrayCallback = WM_APP + 1;
 
 BOOL CALLBACK Collect(HWND window, LPARAM found) {
     reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);

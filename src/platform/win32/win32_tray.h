@@ -9,9 +9,9 @@
 
 namespace dorv {
 
-// The icon's callback reaches the menu window as WM_MOUSEMOVE's number, with the mouse message in lParam's low
-// word: the window is never shown, so no real mouse move can be mistaken for it.
-inline constexpr UINT kTrayCallback = 0x200;
+// The icon's callback reaches the menu window as this message of the program's own range, with the mouse message in
+// lParam's low word: no system message can be mistaken for it.
+inline constexpr UINT kTrayCallback = WM_APP + 1;
 
 class Win32Tray final : public TrayIcons {
 public:
