@@ -15,10 +15,13 @@ Win32Windows::Win32Windows(HINSTANCE instance, Win32Events& events, Win32DialDra
       dialogs_(dialogs),
       taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {}
 
-// The menu window first, then the owner, which takes the dial along.
+// The menu window first, then the owner, which takes the dial along; the classes go once no window uses them, and
+// their icons after them.
 Win32Windows::~Win32Windows() {
     menu_.reset();
     owner_.reset();
+    for (const wchar_t* name : classes_)
+        UnregisterClassW(name, instance_);
 }
 
 // Registers a window class of the program (with its icon) once per run.
@@ -32,14 +35,20 @@ void Win32Windows::RegisterWindowClass(const wchar_t* name, WNDPROC procedure) {
     wc.lpfnWndProc = procedure;
     wc.hInstance = instance_;
     wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    // Shared icons: the system owns them and frees them with the module.
-    wc.hIcon = static_cast<HICON>(
-        LoadImageW(instance_, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
-    wc.hIconSm =
-        static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON,
-                                      GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    // Each size loaded on its own and owned here: a shared icon is cached by resource, whatever size it came in.
+    auto load = [this](int width, int height) {
+        return IconOwner(static_cast<HICON>(
+            LoadImageW(instance_, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON, width, height, LR_DEFAULTCOLOR)));
+    };
+    if (!classIcon_)
+        classIcon_ = load(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON));
+    if (!classIconSmall_)
+        classIconSmall_ = load(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON));
+    wc.hIcon = classIcon_.get();
+    wc.hIconSm = classIconSmall_.get();
     wc.lpszClassName = name;
-    RegisterClassExW(&wc);
+    if (RegisterClassExW(&wc))
+        classes_.push_back(name);
 }
 
 LRESULT Win32Windows::Dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, MessageHandler handler) {

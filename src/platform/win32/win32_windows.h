@@ -3,6 +3,8 @@
 // and the hidden menu window (DorvanixMenuFrm). Their messages become calls of the core's handlers.
 #include <windows.h>
 
+#include <vector>
+
 #include "platform/window.h"
 #include "win32_dial_drawing.h"
 #include "win32_dialogs.h"
@@ -62,6 +64,11 @@ private:
     Win32DialDrawing& drawing_;
     Win32Dialogs& dialogs_;
     UINT taskbarCreated_ = 0;
+
+    // The classes registered, unregistered at the end, then their icons released.
+    IconOwner classIcon_;
+    IconOwner classIconSmall_;
+    std::vector<const wchar_t*> classes_;
 
     WindowOwner owner_;  // hidden owner of the dial; destroying it takes the dial along
     HWND dial_ = nullptr;
