@@ -1,4 +1,5 @@
-// The about box opened from the menu of a private Dorvanix.exe: its report refreshing, the copy button, its close box.
+// The about box opened from the menu of a private Dorvanix.exe: its size, its report refreshing, the copy button, its
+// close box.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -26,7 +27,9 @@ std::wstring TakeClipboardText() {
 
 using AboutBoxTest = WineDialTest;
 
+// Under a caption taller than the table allowed for, the box grows so nothing is cut.
 TEST_F(AboutBoxTest, RefreshesCopiesAndClosesByItsCloseBox) {
+    const ScopedUserText caption{L"Control Panel\\Desktop\\WindowMetrics", L"CaptionHeight", L"-900"};
     WriteBytes(Ini(), "[View]\r\nNeedle=0\r\nTop_view=1\r\n");
     HWND dial = LaunchDial();
     ASSERT_TRUE(dial);
@@ -34,6 +37,7 @@ TEST_F(AboutBoxTest, RefreshesCopiesAndClosesByItsCloseBox) {
     HWND box = WaitFor(kDialogClass, L"Dorvanixのバージョン情報");
     ASSERT_TRUE(box) << "no about box";
     EXPECT_TRUE(IsTopmost(box)) << "the dial's stacking";
+    EXPECT_EQ(ControlsOutside(box), L"");
     HWND report = FindWindowExW(box, nullptr, L"Edit", nullptr);
     ASSERT_TRUE(report);
     std::wstring first;
