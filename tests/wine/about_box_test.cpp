@@ -1,5 +1,5 @@
-// The about box opened from the menu of a private Dorvanix.exe: its report refreshing (with the user's decimal
-// symbol), the copy button (and its failure while another program holds the clipboard), its close box.
+// The about box opened from the menu of a private Dorvanix.exe: its size, its report refreshing (with the user's
+// decimal symbol), the copy button (and its failure while another program holds the clipboard), its close box.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -25,41 +25,21 @@ std::wstring TakeClipboardText() {
     return text;
 }
 
-// The user's decimal symbol for the program started meanwhile (Wine reads it at each process's start), put back after.
-class UserDecimalSymbol {
-public:
-    explicit UserDecimalSymbol(const std::wstring& symbol) {
-        wchar_t saved[8] = {};
-        DWORD bytes = sizeof saved;
-        if (RegGetValueW(HKEY_CURRENT_USER, kKey, kName, RRF_RT_REG_SZ, nullptr, saved, &bytes) == ERROR_SUCCESS)
-            saved_ = saved;
-        Set(symbol);
-    }
-    ~UserDecimalSymbol() { Set(saved_); }
-    UserDecimalSymbol(const UserDecimalSymbol&) = delete;
-    UserDecimalSymbol& operator=(const UserDecimalSymbol&) = delete;
-
-private:
-    static constexpr wchar_t kKey[] = L"Control Panel\\International";
-    static constexpr wchar_t kName[] = L"sDecimal";
-    static void Set(const std::wstring& symbol) {
-        RegSetKeyValueW(HKEY_CURRENT_USER, kKey, kName, REG_SZ, symbol.c_str(),
-                        static_cast<DWORD>((symbol.size() + 1) * sizeof(wchar_t)));
-    }
-    std::wstring saved_ = L".";
-};
-
 using AboutBoxTest = WineDialTest;
 
+// Under a caption taller than the table allowed for, the box grows so nothing is cut.
 TEST_F(AboutBoxTest, RefreshesCopiesAndClosesByItsCloseBox) {
+    const ScopedUserText caption{L"Control Panel\\Desktop\\WindowMetrics", L"CaptionHeight", L"-900"};
     WriteBytes(Ini(), "[View]\r\nNeedle=0\r\nTop_view=1\r\n");
-    const UserDecimalSymbol arabic(L"\u066B");
+    // Wine reads the user's decimal symbol at each process's start.
+    const ScopedUserText arabic{L"Control Panel\\International", L"sDecimal", L"\u066B"};
     HWND dial = LaunchDial();
     ASSERT_TRUE(dial);
     ChooseFromDialMenu(dial, L'a');
     HWND box = WaitFor(kDialogClass, L"Dorvanixのバージョン情報");
     ASSERT_TRUE(box) << "no about box";
     EXPECT_TRUE(IsTopmost(box)) << "the dial's stacking";
+    EXPECT_EQ(ControlsOutside(box), L"");
     HWND report = FindWindowExW(box, nullptr, L"Edit", nullptr);
     ASSERT_TRUE(report);
     std::wstring first;

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "wine_dial_fixture.h"
 
 namespace dorv {
@@ -81,6 +83,60 @@ TEST_F(SettingsDialogTest, AppliesCancelsAndTakesTheKeys) {
     EXPECT_EQ(Saved(L"View", L"Top_view"), 1);
     EXPECT_EQ(Saved(L"Movement", L"Watch_time"), 260);
     EXPECT_EQ(Saved(L"View", L"Mode_view"), 1);
+}
+
+// Under a caption taller than the table allowed for, the window grows so nothing is cut. The tab strip is the first Tab
+// stop; Ctrl+Tab and Ctrl+Page Up/Down step through the pages as clicks on the tabs would, and the page shows. At
+// another scale the controls on the pages are laid out again.
+TEST_F(SettingsDialogTest, HoldsItsControlsAndTakesPageKeysAndScaleChanges) {
+    const ScopedUserText caption{L"Control Panel\\Desktop\\WindowMetrics", L"CaptionHeight", L"-900"};
+    HWND dial = LaunchDial();
+    ASSERT_TRUE(dial);
+    ChooseFromDialMenu(dial, L'o');
+    HWND dialog = WaitFor(kDialogClass, L"オプション設定");
+    ASSERT_TRUE(dialog) << "the settings dialog did not open";
+    EXPECT_EQ(ControlsOutside(dialog), L"");
+    HWND tabs = FindWindowExW(dialog, nullptr, WC_TABCONTROLW, nullptr);
+    HWND showMode = Child(dialog, WC_BUTTONW, L"モード表示(&M)");
+    ASSERT_TRUE(tabs && showMode);
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info);
+    EXPECT_EQ(info.hwndFocus, tabs) << "the tab strip is not the first Tab stop";
+
+    const struct {
+        std::vector<WORD> keys;
+        int page;
+    } steps[] = {
+        {{VK_CONTROL, VK_TAB}, 1},   {{VK_CONTROL, VK_NEXT}, 2},  {{VK_CONTROL, VK_SHIFT, VK_TAB}, 1},
+        {{VK_CONTROL, VK_PRIOR}, 0}, {{VK_CONTROL, VK_PRIOR}, 4}, {{VK_CONTROL, VK_TAB}, 0},
+    };
+    for (const auto& step : steps) {
+        PressKeys(step.keys);
+        EXPECT_TRUE(WaitUntil([&] { return SendMessageW(tabs, TCM_GETCURSEL, 0, 0) == step.page; }, 3000))
+            << "not on page " << step.page;
+    }
+    PressKeys({VK_CONTROL, VK_TAB});
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(showMode) != FALSE; }, 3000)) << "the core did not show it";
+
+    // The system's message, with the suggested rectangle where the program can read it.
+    RECT before{};
+    GetWindowRect(showMode, &before);
+    RECT window{};
+    GetWindowRect(dialog, &window);
+    window.right = window.left + (window.right - window.left) * 3 / 2;
+    window.bottom = window.top + (window.bottom - window.top) * 3 / 2;
+    void* remote = VirtualAllocEx(process_, nullptr, sizeof window, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    ASSERT_TRUE(remote && WriteProcessMemory(process_, remote, &window, sizeof window, nullptr));
+    SendMessageW(dialog, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(remote));
+    VirtualFreeEx(process_, remote, 0, MEM_RELEASE);
+    RECT after{};
+    GetWindowRect(showMode, &after);
+    EXPECT_GE((after.right - after.left) * 10, (before.right - before.left) * 14) << "not laid out at 144 dpi";
+    EXPECT_EQ(ControlsOutside(dialog), L"");
+
+    ChooseFromDialMenu(dial, L'x');
+    ExpectCleanExit();
 }
 
 }  // namespace

@@ -106,6 +106,47 @@ HWND Child(HWND window, const wchar_t* className, const std::wstring& text) {
     return nullptr;
 }
 
+std::wstring ControlsOutside(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    std::wstring outside;
+    for (HWND control : Descendants(window)) {
+        RECT at{};
+        GetWindowRect(control, &at);
+        if (at.left < client.left || at.top < client.top || at.right > client.right || at.bottom > client.bottom)
+            outside += L" " + ClassOf(control) + L" \"" + TextOf(control) + L"\"";
+    }
+    return outside;
+}
+
+void PressKeys(const std::vector<WORD>& keys) {
+    std::vector<INPUT> inputs;
+    for (WORD key : keys)
+        inputs.push_back(INPUT{INPUT_KEYBOARD, {.ki = {key, 0, 0, 0, 0}}});
+    for (auto key = keys.rbegin(); key != keys.rend(); ++key)
+        inputs.push_back(INPUT{INPUT_KEYBOARD, {.ki = {*key, 0, KEYEVENTF_KEYUP, 0, 0}}});
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+ScopedUserText::ScopedUserText(const wchar_t* key, const wchar_t* name, const std::wstring& text)
+    : key_(key), name_(name) {
+    wchar_t old[256] = {};
+    DWORD size = sizeof old;
+    if (RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, old, &size) == ERROR_SUCCESS)
+        before_ = old;
+    RegSetKeyValueW(HKEY_CURRENT_USER, key, name, REG_SZ, text.c_str(),
+                    static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+}
+
+ScopedUserText::~ScopedUserText() {
+    if (before_)
+        RegSetKeyValueW(HKEY_CURRENT_USER, key_, name_, REG_SZ, before_->c_str(),
+                        static_cast<DWORD>((before_->size() + 1) * sizeof(wchar_t)));
+    else
+        RegDeleteKeyValueW(HKEY_CURRENT_USER, key_, name_);
+}
+
 void MovePointerTo(POINT at) {
     SetCursorPos(at.x, at.y);
     int settled = 0;

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,9 +45,28 @@ std::vector<HWND> TopWindows(DWORD pid, const wchar_t* className, bool visibleOn
 std::vector<HWND> Descendants(HWND window);
 // The first control inside the window of the class, showing the text; null when there is none.
 HWND Child(HWND window, const wchar_t* className, const std::wstring& text);
+// The controls inside the window that reach out of its client area, by class and text; empty when none does.
+std::wstring ControlsOutside(HWND window);
+// Down in order, then up in reverse, as the keyboard sends them to the focused window of the foreground one.
+void PressKeys(const std::vector<WORD>& keys);
 // Moves the pointer and waits until the system reports it there for a while: the X server may still deliver a
 // motion from the previous place, which would open the program's menu there.
 void MovePointerTo(POINT at);
+
+// A text value under HKEY_CURRENT_USER while it lives (Wine reads such settings as a process starts); the value
+// there before, or none, comes back at the end.
+class ScopedUserText {
+public:
+    ScopedUserText(const wchar_t* key, const wchar_t* name, const std::wstring& text);
+    ~ScopedUserText();
+    ScopedUserText(const ScopedUserText&) = delete;
+    ScopedUserText& operator=(const ScopedUserText&) = delete;
+
+private:
+    const wchar_t* key_;
+    const wchar_t* name_;
+    std::optional<std::wstring> before_;
+};
 
 class WineDialTest : public testing::Test {
 protected:

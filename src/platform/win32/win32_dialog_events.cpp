@@ -50,6 +50,16 @@ int PointedControl(const DialogRecord& dialog, HWND under) {
     return index;
 }
 
+// Black, and blue while the pointer is on it; in a high-contrast scheme the scheme's text and link colours.
+COLORREF LinkColour(bool highlighted) {
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof contrast;
+    if (SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+        (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0)
+        return GetSysColor(highlighted ? COLOR_HOTLIGHT : COLOR_BTNTEXT);
+    return highlighted ? RGB(0, 0, 255) : RGB(0, 0, 0);
+}
+
 // A swatch is a push button's frame filled with its colour.
 void DrawSwatch(const ControlRecord& swatch, const DRAWITEMSTRUCT& item) {
     RECT frame = item.rcItem;
@@ -122,8 +132,9 @@ INT_PTR CALLBACK Win32Dialogs::DialogProc(HWND hwnd, UINT message, WPARAM wParam
     }
 }
 
-// Pages are plain panels: what their controls tell them goes on to the dialog.
-LRESULT CALLBACK Win32Dialogs::PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+// Pages are dialogs of their own: what their controls tell them goes on to the dialog's procedure, and what it
+// leaves alone (the colours of plain controls) the page's dialog manager answers with the page's own face.
+INT_PTR CALLBACK Win32Dialogs::PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
         case WM_NOTIFY:
@@ -133,9 +144,9 @@ LRESULT CALLBACK Win32Dialogs::PageProc(HWND hwnd, UINT message, WPARAM wParam, 
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
         case WM_CTLCOLOREDIT:
-            return SendMessageW(GetParent(hwnd), message, wParam, lParam);
+            return DialogProc(GetParent(hwnd), message, wParam, lParam);
         default:
-            return DefWindowProcW(hwnd, message, wParam, lParam);
+            return FALSE;
     }
 }
 
@@ -170,10 +181,24 @@ INT_PTR Win32Dialogs::HandleMessage(DialogRecord& dialog, UINT message, WPARAM w
             if (index < 0 || dialog.controls[index].layout.kind != ControlKind::Link)
                 return FALSE;
             auto dc = reinterpret_cast<HDC>(wParam);
-            SetTextColor(dc, dialog.controls[index].highlighted ? RGB(0, 0, 255) : RGB(0, 0, 0));
+            SetTextColor(dc, LinkColour(dialog.controls[index].highlighted));
             SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
             return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
         }
+        case WM_GETDPISCALEDSIZE: {
+            // The size the dialog is about to take at the new dpi, so the system's suggestion is what it gets.
+            RECT now{};
+            GetWindowRect(dialog.hwnd, &now);
+            const int dpi = static_cast<int>(wParam);
+            const SIZE scaled{MulDiv(now.right - now.left, dpi, dialog.dpi),
+                              MulDiv(now.bottom - now.top, dpi, dialog.dpi)};
+            *reinterpret_cast<SIZE*>(lParam) = FittedSize(dialog, dpi, scaled);
+            SetWindowLongPtrW(dialog.hwnd, DWLP_MSGRESULT, TRUE);
+            return TRUE;
+        }
+        case WM_DPICHANGED:
+            OnDpiChanged(dialog, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return TRUE;
         case WM_SETCURSOR:
             return OnSetCursor(dialog, reinterpret_cast<HWND>(wParam), lParam) ? TRUE : FALSE;
         case WM_TIMER:
@@ -225,6 +250,15 @@ void Win32Dialogs::OnCommand(DialogRecord& dialog, WPARAM wParam, LPARAM lParam)
         default:
             break;
     }
+}
+
+void Win32Dialogs::OnDpiChanged(DialogRecord& dialog, int dpi, const RECT& suggested) {
+    if (dpi <= 0)
+        return;
+    dialog.dpi = dpi;
+    ++quiet_;
+    Layout(dialog, suggested);
+    --quiet_;
 }
 
 void Win32Dialogs::ClickByRole(DialogRecord& dialog, int index) {

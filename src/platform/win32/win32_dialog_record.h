@@ -44,11 +44,13 @@ struct DialogRecord {
     HWND hwnd = nullptr;
     std::vector<ControlRecord> controls;  // table order
     std::map<int, int> indexById;
-    std::vector<FontOwner> fonts;
-    HFONT font = nullptr;  // the dialog's own, for controls without a face of their own
-    int dpiX = 96;
-    int dpiY = 96;
-    int defaultButton = -1;  // index of the Default-role button, -1 when none
+    int width = 0;  // the table's outer size, twips
+    int height = 0;
+    std::vector<FontOwner> fonts;       // made for the dpi below
+    HFONT font = nullptr;               // the dialog's own, for controls without a face of their own
+    IconOwner icon;                     // the program's icon at the dpi below, for the icon controls
+    int dpi = USER_DEFAULT_SCREEN_DPI;  // of the dialog's monitor, as last laid out
+    int defaultButton = -1;             // index of the Default-role button, -1 when none
     int cancelButton = -1;
 
     int IndexOf(HWND window) const {
@@ -59,5 +61,9 @@ struct DialogRecord {
     }
     WindowHandle Handle() const { return reinterpret_cast<WindowHandle>(hwnd); }
 };
+
+// The window's outer size at a dpi from a proposed one: kept where its client area holds every control, else grown
+// to the controls' extent with as much room after them as the table leaves before them.
+SIZE FittedSize(const DialogRecord& dialog, int dpi, SIZE proposed);
 
 }  // namespace dorv

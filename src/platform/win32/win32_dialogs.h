@@ -1,7 +1,8 @@
 #pragma once
 // Dialogs built from the core's control tables: modeless windows of the system's dialog class whose controls
-// are made one by one from the table (win32_dialog_build.cpp), read and set through the table's ids
-// (win32_dialog_controls.cpp), and whose messages become the core's dialog events (win32_dialog_events.cpp).
+// are made one by one from the table and placed at the dpi of the dialog's monitor (win32_dialogs.cpp), read and set
+// through the table's ids (win32_dialog_controls.cpp), and whose messages become the core's dialog events
+// (win32_dialog_events.cpp).
 #include <windows.h>
 
 #include <array>
@@ -10,6 +11,7 @@
 #include <memory>
 
 #include "platform/dialogs.h"
+#include "win32_handles.h"
 
 namespace dorv {
 
@@ -30,7 +32,8 @@ public:
     void Detach() { app_ = nullptr; }
     // The hidden window that owns the dialogs, so they never get taskbar buttons of their own.
     void SetOwner(HWND owner) { owner_ = owner; }
-    // Gives a message to the open dialog it belongs to (Tab, Enter, Esc, access keys); true when consumed.
+    // Gives a message to the open dialog it belongs to (Tab, Enter, Esc, access keys, Ctrl+Tab between pages);
+    // true when consumed.
     bool PreTranslateMessage(MSG& msg);
 
     WindowHandle CreateDialogWindow(const DialogLayout& layout) override;
@@ -47,18 +50,23 @@ public:
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static INT_PTR CALLBACK PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
-    // Building (win32_dialog_build.cpp).
-    bool BuildControls(DialogRecord& dialog, const DialogLayout& layout);
+    // Building and laying out (win32_dialogs.cpp).
+    bool BuildControls(DialogRecord& dialog, const DialogLayout& layout, POINT middle);
+    HWND MakePage(HWND parent, HMENU id, const RECT& place);
+    void Layout(DialogRecord& dialog, const RECT& proposed);
     HFONT LayoutFont(DialogRecord& dialog, const FontStyle& font);
     void FitCaption(DialogRecord& dialog, int index);
+    static int PageStep(WPARAM key);
+    bool SwitchPage(HWND dialog, int step);
 
     // Events (win32_dialog_events.cpp).
     INT_PTR HandleMessage(DialogRecord& dialog, UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(DialogRecord& dialog, WPARAM wParam, LPARAM lParam);
     void OnNotify(DialogRecord& dialog, const NMHDR& header);
     void OnScroll(DialogRecord& dialog, HWND control);
+    void OnDpiChanged(DialogRecord& dialog, int dpi, const RECT& suggested);
     bool OnSetCursor(DialogRecord& dialog, HWND under, LPARAM lParam);
     void ClickByRole(DialogRecord& dialog, int index);
     void Report(const DialogRecord& dialog, int id, DialogEvent event);
@@ -82,6 +90,7 @@ private:
     std::map<HWND, std::unique_ptr<DialogRecord>> open_;
     int quiet_ = 0;                             // the core is setting controls: their notifications are not the user's
     std::array<COLORREF, 16> customColours_{};  // the colour picker's custom row, kept for the run
+    ModuleOwner uxtheme_;                       // for the pages' themed face; outlives the dialogs
 };
 
 }  // namespace dorv

@@ -17,6 +17,13 @@ int ScreenDpi() {
     return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
 }
 
+using SetThreadContext = DPI_AWARENESS_CONTEXT(WINAPI*)(DPI_AWARENESS_CONTEXT);
+
+SetThreadContext SetThreadAwareness() {
+    static const auto set = Proc<SetThreadContext>(User32(), "SetThreadDpiAwarenessContext");
+    return set;
+}
+
 }  // namespace
 
 int DpiOf(HWND window) {
@@ -33,12 +40,48 @@ int DpiOf(HWND window) {
 }
 
 int SmallIconSize(int dpi) {
+    int size = SystemMetricForDpi(SM_CXSMICON, dpi);
+    return size > 0 ? size : MulDiv(16, dpi, USER_DEFAULT_SCREEN_DPI);
+}
+
+int SystemMetricForDpi(int index, int dpi) {
     using MetricsForDpi = int(WINAPI*)(int, UINT);
     static const auto metricsForDpi = Proc<MetricsForDpi>(User32(), "GetSystemMetricsForDpi");
-    int size = metricsForDpi ? metricsForDpi(SM_CXSMICON, static_cast<UINT>(dpi)) : 0;
-    if (size <= 0)
-        size = GetSystemMetrics(SM_CXSMICON);
-    return size > 0 ? size : MulDiv(16, dpi, USER_DEFAULT_SCREEN_DPI);
+    const int size = metricsForDpi ? metricsForDpi(index, static_cast<UINT>(dpi)) : 0;
+    return size > 0 ? size : MulDiv(GetSystemMetrics(index), dpi, DpiOf(nullptr));
+}
+
+bool NonClientMetricsForDpi(NONCLIENTMETRICSW& metrics, int dpi) {
+    using InfoForDpi = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
+    static const auto infoForDpi = Proc<InfoForDpi>(User32(), "SystemParametersInfoForDpi");
+    metrics = NONCLIENTMETRICSW{};
+    metrics.cbSize = sizeof metrics;
+    if (infoForDpi && infoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, static_cast<UINT>(dpi)))
+        return true;
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+        return false;
+    // These are the system's dpi: the font is what the dialogs take from them.
+    metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, dpi, DpiOf(nullptr));
+    return true;
+}
+
+RECT OuterRect(RECT client, DWORD style, DWORD exStyle, int dpi) {
+    using AdjustForDpi = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+    static const auto adjustForDpi = Proc<AdjustForDpi>(User32(), "AdjustWindowRectExForDpi");
+    // Where the call for a dpi is missing, there is one dpi only: the system's.
+    if (!adjustForDpi || !adjustForDpi(&client, style, FALSE, exStyle, static_cast<UINT>(dpi)))
+        AdjustWindowRectEx(&client, style, FALSE, exStyle);
+    return client;
+}
+
+SystemAwareScope::SystemAwareScope() {
+    if (const auto set = SetThreadAwareness())
+        previous_ = set(DPI_AWARENESS_CONTEXT_SYSTEM_AWARE);
+}
+
+SystemAwareScope::~SystemAwareScope() {
+    if (previous_)
+        SetThreadAwareness()(previous_);
 }
 
 }  // namespace dorv

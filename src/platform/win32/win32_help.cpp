@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "win32_dpi.h"
 #include "win32_program_folder.h"
 #include "win32_system_library.h"
 #include "win32_text.h"
@@ -32,6 +33,8 @@ void Win32Help::ShowHelp(WindowHandle owner, const std::string& file, const std:
     if (!topic.empty())
         path += L"::/" + Widen(topic[0] == '/' ? topic.substr(1) : topic);
     shown_ = true;
+    // The viewer does not follow a change of scale: made system-aware, the system stretches it instead.
+    const SystemAwareScope systemAware;
     htmlHelp(ToHwnd(owner), path.c_str(), kDisplayTopic, 0);
 }
 
