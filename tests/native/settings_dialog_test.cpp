@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <map>
 #include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
 
+#include "app/menu_commands.h"
 #include "app/meter_events.h"
 #include "app/meter_lifecycle.h"
 #include "app/settings_dialog.h"
@@ -236,6 +239,25 @@ TEST(SettingsApply, PushesEachChangeIntoTheMeter) {
     s.Click({Check5, Check11, Check2, Command1_1});
     EXPECT_EQ(std::tuple(host.trayPresent, st.Transparency, host.Dial().visible, host.Dial().topmost),
               std::tuple(false, 255, true, true));
+}
+
+// Paused, no tick would take a step toward 50 back: Apply redraws the needle and its trail where they stand,
+// Cpu's kept through repaints as the pause keeps it.
+TEST(SettingsApply, PausedDialKeepsItsNeedle) {
+    for (const auto& [mode, trail] : {std::pair("Needle=0", "Zanzo_view=1"), std::pair("Needle=2", "Zanzo_view=0")}) {
+        Session s({"[View]", mode, trail, "Zanzo_max=3", "Label_view=1", "Icon_view=1"});
+        s.m.app.ShownValue = 30;
+        RunMenuCommand(s.m.app, MenuItemId::MNU_M_S);  // sinks to 0 in steps, trail behind
+        auto shown = [&s] {
+            const std::vector<std::string>& d = s.m.host.drawing;
+            return std::tuple(std::vector<std::string>(std::find(d.rbegin(), d.rend(), "clear").base(), d.end()),
+                              s.m.host.labels[DialLabelId::Readout].text, s.m.host.trayIcon.tip, s.m.app.ShownValue,
+                              s.m.app.meter.persistentDrawing);
+        };
+        const auto paused = shown();
+        s.Click(Command1_1);
+        EXPECT_EQ(shown(), paused) << mode;
+    }
 }
 
 }  // namespace
