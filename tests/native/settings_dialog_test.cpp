@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
 #include <map>
 #include <string>
 #include <tuple>
@@ -14,6 +13,7 @@
 #include "app/settings_dialog.h"
 #include "dialogs/settings/settings_controls.h"
 #include "fake_host.h"
+#include "settings/settings_table.h"
 
 namespace dorv {
 namespace {
@@ -105,6 +105,53 @@ TEST(SettingsDialog, OpensFromTheSettings) {
     EXPECT_EQ(Session({"[View]", "English=1"})[Command1_3].text, "&Help");
 }
 
+// OK without an edit stores back every value it showed: each field off its default where a control can show
+// it, each flag unlike the one loaded and applied next to it, every colour its own.
+TEST(SettingsDialog, OkWithoutEditsKeepsEverySetting) {
+    Session s({"[View]",
+               "English=1",
+               "Needle=3",
+               "Needle_type=0",
+               "Icon_view=1",
+               "Hide_Meter=1",
+               "Zanzo_max=4",
+               "Transparency=200",
+               "Mouse_Cancel=1",
+               "[Movement]",
+               "Move_quantity=7",
+               "Watch_time=300",
+               "Warning=60",
+               "[Color]",
+               "Needle_color=1",
+               "Illumi_needle_color=2",
+               "Needle_shadow_color=3",
+               "Illumi_needle_shadow_color=4",
+               "Needle_color2=5",
+               "Illumi_needle_color2=6",
+               "Needle_shadow_color2=7",
+               "Illumi_needle_shadow_color2=8",
+               "Second_color=9",
+               "Illumi_second_color=10",
+               "Font_color=11",
+               "Illumi_font_color=12",
+               "Illumination=True",
+               "illumi_on_time=07:15",
+               "illumi_off_time=19:45",
+               "[Etc]",
+               "adjusted_flg=0",
+               "max_beep_flg=1",
+               "meter_move_flg=1"});
+    auto written = [](const MeterSettings& settings) {
+        std::string text;
+        for (SettingKey key : SettingsWriteOrder())
+            text += std::string(SettingDefinition(key).name) + "=" + FormatSetting(key, settings) + ";";
+        return text;
+    };
+    const std::string loaded = written(s.m.app.settings);
+    s.Click(Command1_0);
+    EXPECT_EQ(written(s.m.app.settings), loaded);
+}
+
 // A second request brings the same dialog forward; a tab shows its own page, and Help its own topic. Cancel and
 // the close box change nothing, and the next opening shows the settings.
 TEST(SettingsDialog, OneInstancePagesHelpCancelAndReopen) {
@@ -116,11 +163,14 @@ TEST(SettingsDialog, OneInstancePagesHelpCancelAndReopen) {
     s.Change(TabStrip1, 3);
     for (int page = 0; page < kSettingPageCount; ++page)
         EXPECT_EQ(s[PageControl(page)].visible, page == 3);
-    s.Click(Command1_3);
-    s.Change(TabStrip1, 0);
-    s.Click(Command1_3);
-    EXPECT_EQ(s.m.host.helpShown,
-              (std::vector<std::string>{"Dorvanix.chm::/html/dorv1lwy.htm", "Dorvanix.chm::/html/dorv74yt.htm"}));
+    for (int tab = 0; tab < kSettingPageCount; ++tab) {
+        s.Change(TabStrip1, tab);
+        s.Click(Command1_3);
+    }
+    EXPECT_EQ(test::Joined(s.m.host.helpShown),
+              "Dorvanix.chm::/html/dorv74yt.htm;Dorvanix.chm::/html/dorv76if.htm;"
+              "Dorvanix.chm::/html/dorv21ro.htm;Dorvanix.chm::/html/dorv1lwy.htm;"
+              "Dorvanix.chm::/html/dorv3y3n.htm;");
 
     // Motion defaults, a slider and colour defaults, then Cancel: nothing changes.
     const MeterSettings before = s.m.app.settings;
