@@ -218,6 +218,22 @@ TEST(SettingsDialog, EnableRulesFollowTheUser) {
     EXPECT_EQ(s[Check10].value, 1);
 }
 
+// A close of the dialog inside the notice's or the picker's modal loop, or a Quit inside the picker's: the click
+// ends there, touching neither the gone dialog nor the swatch.
+TEST(SettingsDialog, CloseOrQuitInsideAModalLoopEndsTheClick) {
+    for (auto [control, quit] :
+         {std::pair(Check10, false), std::pair(Command3_0, false), std::pair(Command3_0, true)}) {
+        Session s({});
+        s.m.host.dialogs.pickerAnswers = {Rgb(1, 2, 3)};
+        s.m.host.dialogs.duringModal = [&s, quit = quit] {
+            quit ? OnMeterCloseRequest(s.m.app) : s.m.host.dialogs.Close(s.m.app, s.w);
+        };
+        const int swatch = s[Command3_0].value;
+        EXPECT_NO_THROW(s.Click(control));
+        EXPECT_EQ(s.m.host.dialogs.IsOpen(s.w) ? s[Command3_0].value : swatch, swatch) << control;
+    }
+}
+
 // Each set keeps its edits across switches; a cancelled picker and black change nothing; the meter waits for OK.
 TEST(SettingsDialog, ColourSetsKeepTheirEditsAcrossSwitches) {
     Session s({"[Color]", "Illumination=True"});
