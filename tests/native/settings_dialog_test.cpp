@@ -270,8 +270,9 @@ TEST(SettingsApply, PushesEachChangeIntoTheMeter) {
     s.Click(Command1_1);
     const MeterSettings& st = s.m.app.settings;
     test::FakeHost& host = s.m.host;
-    EXPECT_EQ(std::tuple(st.Warning, st.illumi_on_time, st.illumi_off_time, host.labels[DialLabelId::Mode].text),
-              std::tuple(101, "17:00", "17:00", "Mem."));
+    EXPECT_EQ(std::tuple(st.Warning, st.illumi_on_time, st.illumi_off_time, host.labels[DialLabelId::Mode].text,
+                         host.labels[DialLabelId::Mode].visible),
+              std::tuple(101, "17:00", "17:00", "Mem.", false));
     EXPECT_EQ(host.timers, (std::map<TimerId, int>{{TimerId::Timer1, 300}, {TimerId::Timer2, 5000}}));
     EXPECT_EQ(
         std::tuple(host.labels[DialLabelId::Readout].visible, host.trayPresent, host.Dial().visible, host.Dial().alpha),
@@ -285,26 +286,31 @@ TEST(SettingsApply, PushesEachChangeIntoTheMeter) {
     s.Click(Command1_1);
     EXPECT_TRUE(test::Starting(s.m.host.trayLog, "add").empty());
 
-    // The processor and clock modes: their own pace, their face, and no needle redraw.
+    // The processor and clock modes: their own pace, their face, the clock's tray picture, and no needle redraw
+    // but the lamp out at once.
     const struct {
         int option;
         int interval;
         bool persistent;
         DialFace face;
-    } modes[] = {{Option1_2, 300, false, DialFace::Meter}, {Option1_3, 200, true, DialFace::Clock}};
+        int trayIndex;
+        const char* drawn;  // lines and lamp
+    } modes[] = {{Option1_2, 300, false, DialFace::Meter, 2, "lamp off;"},
+                 {Option1_3, 200, true, DialFace::Clock, 0, "lamp off;lamp off;"}};
     for (const auto& mode : modes) {
         s.m.host.drawing.clear();
         s.Click({mode.option, Command1_1});
-        EXPECT_EQ(std::tuple(host.TimerInterval(TimerId::Timer1), s.m.app.meter.persistentDrawing, s.m.app.meter.face),
-                  std::tuple(mode.interval, mode.persistent, mode.face));
-        EXPECT_TRUE(test::Starting(s.m.host.drawing, "line").empty());
+        EXPECT_EQ(std::tuple(host.TimerInterval(TimerId::Timer1), s.m.app.meter.persistentDrawing, s.m.app.meter.face,
+                             host.trayIcon.index, test::Joined(test::Starting(s.m.host.drawing, "l"))),
+                  std::tuple(mode.interval, mode.persistent, mode.face, mode.trayIndex, mode.drawn));
     }
     EXPECT_EQ(st.Watch_time, 300);
 
-    // Icon and translucency off bring the dial back, opaque, on top.
-    s.Click({Check5, Check11, Check2, Command1_1});
-    EXPECT_EQ(std::tuple(host.trayPresent, st.Transparency, host.Dial().visible, host.Dial().topmost),
-              std::tuple(false, 255, true, true));
+    // Icon and translucency off bring the dial back, opaque, on top; the schedule off empties it and stops its timer.
+    s.Click({Check5, Check11, Check2, Check14, Command1_1});
+    EXPECT_EQ(std::tuple(host.trayPresent, st.Transparency, host.Dial().visible, host.Dial().topmost,
+                         st.illumi_on_time + st.illumi_off_time, host.TimerInterval(TimerId::Timer2)),
+              std::tuple(false, 255, true, true, "", 0));
 }
 
 // Paused, no tick would take a step toward 50 back: Apply redraws the needle and its trail where they stand,
