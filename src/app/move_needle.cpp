@@ -14,17 +14,11 @@ namespace {
 // Within this many points of the target the needle lands on it.
 constexpr double kSnapDistance = 2.0;
 
-void DrawWithTrail(MeterApp& app) {
-    const int trail = TrailLength(app);
-    ClearDrawing(Surface(app));
-    // Descending: shifts the history without losing an entry and paints the oldest afterimage first.
-    for (int i = trail; i >= 1; --i) {
-        auto at = static_cast<std::size_t>(i);
-        app.ZanzoHistory[at] = app.ZanzoHistory[at - 1];
-        ShowNeedle(app, app.ZanzoHistory[at], NeedleKind::Afterimage);
-    }
+// Descending: shifts the history without losing an entry.
+void ShiftTrail(MeterApp& app) {
+    for (int i = TrailLength(app); i >= 1; --i)
+        app.ZanzoHistory[static_cast<std::size_t>(i)] = app.ZanzoHistory[static_cast<std::size_t>(i - 1)];
     app.ZanzoHistory[0] = app.ShownValue;
-    ShowNeedle(app, app.ZanzoHistory[0], NeedleKind::Normal);
 }
 
 }  // namespace
@@ -63,10 +57,21 @@ void MoveNeedle(MeterApp& app, double target) {
     }
     if (s.Label_view == 1)
         UpdateReadout(Surface(app), app.ShownValue, app.settingsFile.decimalSymbol);
-    if (s.Zanzo_view != 1)
+    if (s.Zanzo_view == 1)
+        ShiftTrail(app);
+    RedrawNeedle(app);
+}
+
+void RedrawNeedle(MeterApp& app) {
+    if (app.settings.Zanzo_view != 1) {
         ShowNeedle(app, app.ShownValue, NeedleKind::Normal);
-    else
-        DrawWithTrail(app);
+        return;
+    }
+    // The oldest afterimage first, the needle last.
+    ClearDrawing(Surface(app));
+    for (int i = TrailLength(app); i >= 1; --i)
+        ShowNeedle(app, app.ZanzoHistory[static_cast<std::size_t>(i)], NeedleKind::Afterimage);
+    ShowNeedle(app, app.ShownValue, NeedleKind::Normal);
 }
 
 }  // namespace dorv

@@ -109,10 +109,17 @@ void ApplySettingForm(MeterApp& app, SettingForm& form) {
     app.meter.Label1.colour = form[Command3_5];
     app.meter.Label2.colour = form[Command3_5];
     RefreshLabels(Surface(app));
-    // 18. Shades, and a redraw in the new colours in the memory modes only.
+    // 18. Shades, and a redraw in the new colours: running, one step toward 50 in the memory modes, which the
+    // next tick takes back. Paused, no tick would: the needle stays where it stands, Cpu's kept like the pause's.
     app.afterimageColours = ComputeAfterimageColours(s);
-    if (s.Needle == MeterMode::Mem || s.Needle == MeterMode::VMem)
-        MoveNeedle(app, 50.0);
+    if (app.meter.Timer1.enabled) {
+        if (s.Needle == MeterMode::Mem || s.Needle == MeterMode::VMem)
+            MoveNeedle(app, 50.0);
+    } else if (s.Needle != MeterMode::Clock) {
+        if (s.Needle == MeterMode::Cpu)
+            SetPersistentDrawing(Surface(app), true);
+        RedrawNeedle(app);
+    }
     // 19.
     s.max_beep_flg = Checked(form, Check7);
     s.down_beep_flg = Checked(form, Check8);

@@ -94,6 +94,7 @@ struct FakeDialogs : Dialogs {
     void SetHighlighted(WindowHandle dialog, int id, bool on) override { Control(dialog, id).highlighted = on; }
     std::optional<std::int32_t> PickColour(WindowHandle dialog) override {
         (void)Dialog(dialog);
+        duringModal();
         return Next(pickerAnswers, std::optional<std::int32_t>());
     }
 
@@ -130,6 +131,8 @@ struct FakeDialogs : Dialogs {
     int destroyed = 0;
     // The colour picker's answers, nothing (cancelled) when empty.
     std::deque<std::optional<std::int32_t>> pickerAnswers;
+    // Runs inside each modal call (popup menu, message box, colour picker), where messages keep arriving.
+    std::function<void()> duringModal = [] {};
 };
 
 struct FakeShell : Shell {
@@ -235,11 +238,13 @@ public:
     }
     bool AskYesNo(WindowHandle, const std::string& title, const std::string& text) override {
         questions.push_back(title + "|" + text);
+        dialogs.duringModal();
         return Next(answers, false);
     }
     // Recorded in `messages` as "title|text|icon" (icon 0 none, 1 information, 2 warning, 3 critical).
     void ShowMessage(WindowHandle, const std::string& title, const std::string& text, MessageIcon icon) override {
         messages.push_back(title + "|" + text + "|" + std::to_string(static_cast<int>(icon)));
+        dialogs.duringModal();
     }
 
     // DialDrawing: every call is recorded in `drawing`, lines with two decimals.
@@ -392,6 +397,7 @@ public:
     int TrackPopup(WindowHandle, const std::vector<MenuItemView>& items) override {
         popups.push_back(items);
         log.push_back("popup");
+        dialogs.duringModal();
         return Next(menuChoices, 0);
     }
 

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "app/menu_commands.h"
@@ -54,10 +55,15 @@ TEST(PopupMenu, RefreshedAtEachPopupFromTheTrayOrTheDialRunsTheChosenCommandAndQ
     EXPECT_TRUE(m.host.ended);
     EXPECT_NE(m.host.File("meter.ini").find("Needle=3\r\n"), std::string::npos);
 
-    FakeMeter english;  // its captions stay for the run; help is greyed, as there is only the Japanese help
+    // Its captions stay for the run; help is greyed, as there is only the Japanese help. A Quit inside the popup's
+    // modal loop ends the program without running the item chosen there.
+    FakeMeter english;
     StartMeter(english, {"[View]", "English=1"});
     english.app.settings.English = 0;
+    english.host.menuChoices = {MenuCommandId(MenuItemId::MNU_M_O)};
+    english.host.dialogs.duringModal = [&english] { OnMeterCloseRequest(english.app); };
     OnDialMouseUp(english.app, RightButton, 0, 20, 20);
+    EXPECT_EQ(std::pair(english.host.ended, english.host.dialogs.created), std::pair(true, 0));
     ASSERT_EQ(english.host.popups.size(), 1u);
     EXPECT_EQ(english.host.popups[0][0].caption, "&Physical Memory");
     EXPECT_EQ(Marks(english.host.popups[0]), "PV~C+L-TS-I-O*-H~A-X");

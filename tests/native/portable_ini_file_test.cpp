@@ -19,7 +19,8 @@ std::string Contents(const std::filesystem::path& path) {
     return text.str();
 }
 
-// Reading and writing through a file are compared with the system's own calls under Wine; here the save's copy.
+// Reading and writing through a file are compared with the system's own calls under Wine; here an unchanged write
+// and the save's copy.
 TEST(PortableIniFile, ACopyReplacesTheFileWholeOrNotAtAllAndAFailureIsReported) {
     const struct Folder {
         std::filesystem::path path =
@@ -37,6 +38,7 @@ TEST(PortableIniFile, ACopyReplacesTheFileWholeOrNotAtAllAndAFailureIsReported) 
     const std::string copy = folder / "meter.ini.tmp";
     std::ofstream(path, std::ios::binary) << "; mine\n[View]\nSize=3\n";
     std::ofstream(copy, std::ios::binary) << "left by a killed save";
+    ASSERT_TRUE(ini.WriteString(path, "view", "size", "3").ok);  // unchanged: the file keeps its bytes
     ASSERT_TRUE(ini.CopyForSave(path, copy).ok);
     ASSERT_TRUE(ini.WriteString(copy, "View", "Size", "4").ok);
     EXPECT_EQ(Contents(path), "; mine\n[View]\nSize=3\n");

@@ -1,16 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
 
+#include "app/menu_commands.h"
 #include "app/meter_events.h"
 #include "app/meter_lifecycle.h"
 #include "app/settings_dialog.h"
 #include "dialogs/settings/settings_controls.h"
 #include "fake_host.h"
+#include "settings/settings_table.h"
 
 namespace dorv {
 namespace {
@@ -102,6 +105,53 @@ TEST(SettingsDialog, OpensFromTheSettings) {
     EXPECT_EQ(Session({"[View]", "English=1"})[Command1_3].text, "&Help");
 }
 
+// OK without an edit stores back every value it showed: each field off its default where a control can show
+// it, each flag unlike the one loaded and applied next to it, every colour its own.
+TEST(SettingsDialog, OkWithoutEditsKeepsEverySetting) {
+    Session s({"[View]",
+               "English=1",
+               "Needle=3",
+               "Needle_type=0",
+               "Icon_view=1",
+               "Hide_Meter=1",
+               "Zanzo_max=4",
+               "Transparency=200",
+               "Mouse_Cancel=1",
+               "[Movement]",
+               "Move_quantity=7",
+               "Watch_time=300",
+               "Warning=60",
+               "[Color]",
+               "Needle_color=1",
+               "Illumi_needle_color=2",
+               "Needle_shadow_color=3",
+               "Illumi_needle_shadow_color=4",
+               "Needle_color2=5",
+               "Illumi_needle_color2=6",
+               "Needle_shadow_color2=7",
+               "Illumi_needle_shadow_color2=8",
+               "Second_color=9",
+               "Illumi_second_color=10",
+               "Font_color=11",
+               "Illumi_font_color=12",
+               "Illumination=True",
+               "illumi_on_time=07:15",
+               "illumi_off_time=19:45",
+               "[Etc]",
+               "adjusted_flg=0",
+               "max_beep_flg=1",
+               "meter_move_flg=1"});
+    auto written = [](const MeterSettings& settings) {
+        std::string text;
+        for (SettingKey key : SettingsWriteOrder())
+            text += std::string(SettingDefinition(key).name) + "=" + FormatSetting(key, settings) + ";";
+        return text;
+    };
+    const std::string loaded = written(s.m.app.settings);
+    s.Click(Command1_0);
+    EXPECT_EQ(written(s.m.app.settings), loaded);
+}
+
 // A second request brings the same dialog forward; a tab shows its own page, and Help its own topic. Cancel and
 // the close box change nothing, and the next opening shows the settings.
 TEST(SettingsDialog, OneInstancePagesHelpCancelAndReopen) {
@@ -113,11 +163,14 @@ TEST(SettingsDialog, OneInstancePagesHelpCancelAndReopen) {
     s.Change(TabStrip1, 3);
     for (int page = 0; page < kSettingPageCount; ++page)
         EXPECT_EQ(s[PageControl(page)].visible, page == 3);
-    s.Click(Command1_3);
-    s.Change(TabStrip1, 0);
-    s.Click(Command1_3);
-    EXPECT_EQ(s.m.host.helpShown,
-              (std::vector<std::string>{"Dorvanix.chm::/html/dorv1lwy.htm", "Dorvanix.chm::/html/dorv74yt.htm"}));
+    for (int tab = 0; tab < kSettingPageCount; ++tab) {
+        s.Change(TabStrip1, tab);
+        s.Click(Command1_3);
+    }
+    EXPECT_EQ(test::Joined(s.m.host.helpShown),
+              "Dorvanix.chm::/html/dorv74yt.htm;Dorvanix.chm::/html/dorv76if.htm;"
+              "Dorvanix.chm::/html/dorv21ro.htm;Dorvanix.chm::/html/dorv1lwy.htm;"
+              "Dorvanix.chm::/html/dorv3y3n.htm;");
 
     // Motion defaults, a slider and colour defaults, then Cancel: nothing changes.
     const MeterSettings before = s.m.app.settings;
@@ -165,6 +218,22 @@ TEST(SettingsDialog, EnableRulesFollowTheUser) {
     EXPECT_EQ(s[Check10].value, 1);
 }
 
+// A close of the dialog inside the notice's or the picker's modal loop, or a Quit inside the picker's: the click
+// ends there, touching neither the gone dialog nor the swatch.
+TEST(SettingsDialog, CloseOrQuitInsideAModalLoopEndsTheClick) {
+    for (auto [control, quit] :
+         {std::pair(Check10, false), std::pair(Command3_0, false), std::pair(Command3_0, true)}) {
+        Session s({});
+        s.m.host.dialogs.pickerAnswers = {Rgb(1, 2, 3)};
+        s.m.host.dialogs.duringModal = [&s, quit = quit] {
+            quit ? OnMeterCloseRequest(s.m.app) : s.m.host.dialogs.Close(s.m.app, s.w);
+        };
+        const int swatch = s[Command3_0].value;
+        EXPECT_NO_THROW(s.Click(control));
+        EXPECT_EQ(s.m.host.dialogs.IsOpen(s.w) ? s[Command3_0].value : swatch, swatch) << control;
+    }
+}
+
 // Each set keeps its edits across switches; a cancelled picker and black change nothing; the meter waits for OK.
 TEST(SettingsDialog, ColourSetsKeepTheirEditsAcrossSwitches) {
     Session s({"[Color]", "Illumination=True"});
@@ -201,8 +270,9 @@ TEST(SettingsApply, PushesEachChangeIntoTheMeter) {
     s.Click(Command1_1);
     const MeterSettings& st = s.m.app.settings;
     test::FakeHost& host = s.m.host;
-    EXPECT_EQ(std::tuple(st.Warning, st.illumi_on_time, st.illumi_off_time, host.labels[DialLabelId::Mode].text),
-              std::tuple(101, "17:00", "17:00", "Mem."));
+    EXPECT_EQ(std::tuple(st.Warning, st.illumi_on_time, st.illumi_off_time, host.labels[DialLabelId::Mode].text,
+                         host.labels[DialLabelId::Mode].visible),
+              std::tuple(101, "17:00", "17:00", "Mem.", false));
     EXPECT_EQ(host.timers, (std::map<TimerId, int>{{TimerId::Timer1, 300}, {TimerId::Timer2, 5000}}));
     EXPECT_EQ(
         std::tuple(host.labels[DialLabelId::Readout].visible, host.trayPresent, host.Dial().visible, host.Dial().alpha),
@@ -216,26 +286,50 @@ TEST(SettingsApply, PushesEachChangeIntoTheMeter) {
     s.Click(Command1_1);
     EXPECT_TRUE(test::Starting(s.m.host.trayLog, "add").empty());
 
-    // The processor and clock modes: their own pace, their face, and no needle redraw.
+    // The processor and clock modes: their own pace, their face, the clock's tray picture, and no needle redraw
+    // but the lamp out at once.
     const struct {
         int option;
         int interval;
         bool persistent;
         DialFace face;
-    } modes[] = {{Option1_2, 300, false, DialFace::Meter}, {Option1_3, 200, true, DialFace::Clock}};
+        int trayIndex;
+        const char* drawn;  // lines and lamp
+    } modes[] = {{Option1_2, 300, false, DialFace::Meter, 2, "lamp off;"},
+                 {Option1_3, 200, true, DialFace::Clock, 0, "lamp off;lamp off;"}};
     for (const auto& mode : modes) {
         s.m.host.drawing.clear();
         s.Click({mode.option, Command1_1});
-        EXPECT_EQ(std::tuple(host.TimerInterval(TimerId::Timer1), s.m.app.meter.persistentDrawing, s.m.app.meter.face),
-                  std::tuple(mode.interval, mode.persistent, mode.face));
-        EXPECT_TRUE(test::Starting(s.m.host.drawing, "line").empty());
+        EXPECT_EQ(std::tuple(host.TimerInterval(TimerId::Timer1), s.m.app.meter.persistentDrawing, s.m.app.meter.face,
+                             host.trayIcon.index, test::Joined(test::Starting(s.m.host.drawing, "l"))),
+                  std::tuple(mode.interval, mode.persistent, mode.face, mode.trayIndex, mode.drawn));
     }
     EXPECT_EQ(st.Watch_time, 300);
 
-    // Icon and translucency off bring the dial back, opaque, on top.
-    s.Click({Check5, Check11, Check2, Command1_1});
-    EXPECT_EQ(std::tuple(host.trayPresent, st.Transparency, host.Dial().visible, host.Dial().topmost),
-              std::tuple(false, 255, true, true));
+    // Icon and translucency off bring the dial back, opaque, on top; the schedule off empties it and stops its timer.
+    s.Click({Check5, Check11, Check2, Check14, Command1_1});
+    EXPECT_EQ(std::tuple(host.trayPresent, st.Transparency, host.Dial().visible, host.Dial().topmost,
+                         st.illumi_on_time + st.illumi_off_time, host.TimerInterval(TimerId::Timer2)),
+              std::tuple(false, 255, true, true, "", 0));
+}
+
+// Paused, no tick would take a step toward 50 back: Apply redraws the needle and its trail where they stand,
+// Cpu's kept through repaints as the pause keeps it.
+TEST(SettingsApply, PausedDialKeepsItsNeedle) {
+    for (const auto& [mode, trail] : {std::pair("Needle=0", "Zanzo_view=1"), std::pair("Needle=2", "Zanzo_view=0")}) {
+        Session s({"[View]", mode, trail, "Zanzo_max=3", "Label_view=1", "Icon_view=1"});
+        s.m.app.ShownValue = 30;
+        RunMenuCommand(s.m.app, MenuItemId::MNU_M_S);  // sinks to 0 in steps, trail behind
+        auto shown = [&s] {
+            const std::vector<std::string>& d = s.m.host.drawing;
+            return std::tuple(std::vector<std::string>(std::find(d.rbegin(), d.rend(), "clear").base(), d.end()),
+                              s.m.host.labels[DialLabelId::Readout].text, s.m.host.trayIcon.tip, s.m.app.ShownValue,
+                              s.m.app.meter.persistentDrawing);
+        };
+        const auto paused = shown();
+        s.Click(Command1_1);
+        EXPECT_EQ(shown(), paused) << mode;
+    }
 }
 
 }  // namespace
