@@ -11,6 +11,7 @@
 #include "state/meter_app.h"
 #include "tray_menu/menu_frm.h"
 #include "tray_menu/tray_icon.h"
+#include "window/placement.h"
 
 namespace dorv {
 
@@ -86,6 +87,11 @@ void OnDialMouseMove(MeterApp& app, int buttons, int modifiers, int x, int y) {
 void OnDialDpiChanged(MeterApp& app, int dpi) {
     if (!app.unloading)
         ChangeDialDpi(app, dpi);
+}
+
+void OnDisplayChanged(MeterApp& app) {
+    if (!app.unloading && app.meter.window != nullptr)
+        KeepOnAMonitor(app);
 }
 
 void OnTrayCallback(MeterApp& app, TrayMouseEvent event) {

@@ -24,6 +24,9 @@ void OnDialMouseMove(MeterApp& app, int buttons, int modifiers, int x, int y);
 // The dial reached a monitor of another dpi (WM_DPICHANGED); the host has already given it the size the
 // system suggested, which keeps it under the pointer.
 void OnDialDpiChanged(MeterApp& app, int dpi);
+// Monitors were added, removed, moved or resized (or the work area changed): a dial left on no monitor is
+// brought back onto the nearest one.
+void OnDisplayChanged(MeterApp& app);
 
 // The tray icon's mouse events that mean something to the program; the host reports the rest as Other.
 enum class TrayMouseEvent { Other, LeftDoubleClick, RightButtonUp };

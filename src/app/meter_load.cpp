@@ -31,10 +31,13 @@ void LoadMeterFrm(MeterApp& app) {
     // 1-2. English before anything touches the menu window, whose load reads it.
     LoadSetting(file, SettingKey::English, s);
     LoadSetting(file, SettingKey::adjusted_flg, s);
-    // 3-4. Position, pulled back onto the screen.
-    if (std::optional<float> left = LoadPosition(file, SettingKey::Left))
-        PlaceLeftAtStartup(app, *left);
-    if (std::optional<float> top = LoadPosition(file, SettingKey::Top))
+    // 3-4. Position, pulled back onto its monitor. Top is read before Left is placed only so that Left is judged
+    // on the monitor at the stored position; the edges are still placed and corrected Left first.
+    const std::optional<float> left = LoadPosition(file, SettingKey::Left);
+    const std::optional<float> top = LoadPosition(file, SettingKey::Top);
+    if (left)
+        PlaceLeftAtStartup(app, *left, top);
+    if (top)
         PlaceTopAtStartup(app, *top);
     // 5-6. Menu marks for always-on-top and the mode.
     LoadSetting(file, SettingKey::Top_view, s);

@@ -18,6 +18,14 @@ struct PixelSize {
     int height = 0;
 };
 
+// Desktop pixels; right and bottom lie just outside, as the system's rectangles do.
+struct PixelRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+
 enum class MessageIcon { None, Information, Warning, Critical };
 
 class WindowSystem {
@@ -53,6 +61,10 @@ public:
     virtual void InvalidateWindow(WindowHandle window) = 0;
 
     virtual PixelSize PrimaryScreenSize() = 0;
+    // The whole rectangle (not the work area) of the monitor sharing the most of `rect`, or, when no monitor
+    // shares any of it, of the monitor nearest to it. So `rect` overlaps some monitor exactly when it
+    // overlaps the one returned.
+    virtual PixelRect NearestMonitor(PixelRect rect) = 0;
     // Dots per inch of the monitor the window is on (96 at 100 %); of the primary monitor, where a new
     // window appears, for no window.
     virtual int WindowDpi(WindowHandle window) = 0;

@@ -41,6 +41,48 @@ void RememberEdge(TwipsEdge& edge, float twips, int pixels) {
     edge = TwipsEdge{true, twips, pixels};
 }
 
+struct TwipsRect {
+    float left, top, right, bottom;
+};
+
+// The dial's rectangle in pixels, with its top edge at `top` when given.
+PixelRect WindowRect(MeterApp& app, std::optional<int> top) {
+    WindowSystem& w = app.platform.window;
+    const PixelPoint at = w.WindowPosition(app.meter.window);
+    const PixelSize size = w.WindowSize(app.meter.window);
+    const int y = top.value_or(at.y);
+    return PixelRect{at.x, y, at.x + size.width, y + size.height};
+}
+
+TwipsRect ToTwips(const PixelRect& r, double twipsPerPixel) {
+    return TwipsRect{PixelsToTwips(r.left, twipsPerPixel), PixelsToTwips(r.top, twipsPerPixel),
+                     PixelsToTwips(r.right, twipsPerPixel), PixelsToTwips(r.bottom, twipsPerPixel)};
+}
+
+bool Overlap(const PixelRect& a, const PixelRect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// A left edge within the margin of the monitor's right edge, or beyond it, goes flush right; one more than the
+// margin past its left edge goes to that edge. The same below for the top.
+void PullLeftOnto(MeterApp& app, const TwipsRect& monitor) {
+    if (WindowLeftTwips(app) + kScreenEdgeMarginTwips > monitor.right)
+        SetWindowLeftTwips(app, monitor.right - WindowWidthTwips(app));
+    if (WindowLeftTwips(app) < monitor.left - kScreenEdgeMarginTwips)
+        SetWindowLeftTwips(app, monitor.left);
+}
+
+void PullTopOnto(MeterApp& app, const TwipsRect& monitor) {
+    if (WindowTopTwips(app) + kScreenEdgeMarginTwips > monitor.bottom)
+        SetWindowTopTwips(app, monitor.bottom - WindowHeightTwips(app));
+    if (WindowTopTwips(app) < monitor.top - kScreenEdgeMarginTwips)
+        SetWindowTopTwips(app, monitor.top);
+}
+
+TwipsRect NearestMonitorTwips(MeterApp& app, const PixelRect& window) {
+    return ToTwips(app.platform.window.NearestMonitor(window), TwipsPerPixel(app));
+}
+
 }  // namespace
 
 float WindowLeftTwips(MeterApp& app) {
@@ -96,24 +138,33 @@ bool SetWindowTopTwips(MeterApp& app, float top) {
 }
 
 // An edge no window can take is out of range like any other such number: the design position stands.
-void PlaceLeftAtStartup(MeterApp& app, float left) {
+void PlaceLeftAtStartup(MeterApp& app, float left, std::optional<float> storedTop) {
     if (!SetWindowLeftTwips(app, left))
         return;
     if (app.settings.adjusted_flg != 1)
         return;
-    if (WindowLeftTwips(app) + kScreenEdgeMarginTwips > ScreenWidthTwips(app))
-        SetWindowLeftTwips(app, ScreenWidthTwips(app) - WindowWidthTwips(app));
-    if (WindowLeftTwips(app) < -kScreenEdgeMarginTwips)
-        SetWindowLeftTwips(app, 0.0f);
+    // The top edge is not placed yet. Judged at the design top, a dial saved on a monitor beside another one
+    // below or above the primary would be measured against the wrong monitor, so the monitor is the one at
+    // the stored Top (the design top when Top will not move the window). With one monitor it is that one.
+    const std::optional<int> top = storedTop ? TwipsToPixels(*storedTop, TwipsPerPixel(app)) : std::nullopt;
+    PullLeftOnto(app, NearestMonitorTwips(app, WindowRect(app, top)));
 }
 
 void PlaceTopAtStartup(MeterApp& app, float top) {
     if (!SetWindowTopTwips(app, top))
         return;
-    if (WindowTopTwips(app) + kScreenEdgeMarginTwips > ScreenHeightTwips(app))
-        SetWindowTopTwips(app, ScreenHeightTwips(app) - WindowHeightTwips(app));
-    if (WindowTopTwips(app) < -kScreenEdgeMarginTwips)
-        SetWindowTopTwips(app, 0.0f);
+    PullTopOnto(app, NearestMonitorTwips(app, WindowRect(app, std::nullopt)));
+}
+
+// Both axes, whatever adjusted_flg holds: a dial on no monitor could not be reached even by dragging.
+void KeepOnAMonitor(MeterApp& app) {
+    const PixelRect window = WindowRect(app, std::nullopt);
+    const PixelRect monitor = app.platform.window.NearestMonitor(window);
+    if (Overlap(window, monitor))
+        return;
+    const TwipsRect onto = ToTwips(monitor, TwipsPerPixel(app));
+    PullLeftOnto(app, onto);
+    PullTopOnto(app, onto);
 }
 
 }  // namespace dorv

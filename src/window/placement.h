@@ -1,5 +1,7 @@
 #pragma once
-// The dial window's position in twips, and the start-up pull back onto the primary screen.
+// The dial window's position in twips, and the pull back onto the nearest monitor at start-up and when the
+// monitors change.
+#include <optional>
 
 namespace dorv {
 
@@ -17,10 +19,13 @@ float ScreenHeightTwips(MeterApp& app);
 bool SetWindowLeftTwips(MeterApp& app, float left);
 bool SetWindowTopTwips(MeterApp& app, float top);
 
-// Moves the left edge there (nothing when out of range); with adjusted_flg = 1 a window (nearly) off either side is
-// pulled back.
-void PlaceLeftAtStartup(MeterApp& app, float left);
-// Moves the top edge there and pulls a window (nearly) off the top or bottom back, whatever adjusted_flg says.
+// Moves the left edge there (nothing when out of range); with adjusted_flg = 1 a window (nearly) off either side of
+// the monitor nearest the stored position (`storedTop`, the Top about to be placed, if any) is pulled back.
+void PlaceLeftAtStartup(MeterApp& app, float left, std::optional<float> storedTop);
+// Moves the top edge there and pulls a window (nearly) off the top or bottom of the nearest monitor back, whatever
+// adjusted_flg says.
 void PlaceTopAtStartup(MeterApp& app, float top);
+// After a change of monitors: a dial that no monitor shows any more is pulled onto the nearest one, both ways.
+void KeepOnAMonitor(MeterApp& app);
 
 }  // namespace dorv

@@ -229,6 +229,24 @@ public:
     }
     void InvalidateWindow(WindowHandle) override {}
     PixelSize PrimaryScreenSize() override { return screen; }
+    // As the system picks: the monitor sharing the largest area with the rectangle, else the closest one.
+    PixelRect NearestMonitor(PixelRect rect) override {
+        const std::vector<PixelRect> all =
+            monitors.empty() ? std::vector<PixelRect>{{0, 0, screen.width, screen.height}} : monitors;
+        auto shared = [&](const PixelRect& m) {
+            const long long w = std::max(0, std::min(rect.right, m.right) - std::max(rect.left, m.left));
+            const long long h = std::max(0, std::min(rect.bottom, m.bottom) - std::max(rect.top, m.top));
+            return w * h;
+        };
+        auto gap = [&](const PixelRect& m) {
+            const long long dx = std::max({0, m.left - rect.right, rect.left - m.right});
+            const long long dy = std::max({0, m.top - rect.bottom, rect.top - m.bottom});
+            return dx * dx + dy * dy;
+        };
+        return *std::min_element(all.begin(), all.end(), [&](const PixelRect& a, const PixelRect& b) {
+            return shared(a) != shared(b) ? shared(a) > shared(b) : gap(a) < gap(b);
+        });
+    }
     int WindowDpi(WindowHandle) override { return dpi; }
     void Beep() override { ++beeps; }
     void BeginWindowDrag(WindowHandle) override { ++drags; }
@@ -418,7 +436,8 @@ public:
 
     // Scripted environment.
     PixelSize screen{1024, 768};
-    int dpi = 96;  // every monitor's
+    std::vector<PixelRect> monitors;  // empty: the primary alone, `screen` at 0,0
+    int dpi = 96;                     // every monitor's
     MemoryStatus memory{1000, 1000, 1000, 1000};
     LocalTime time{12, 0, 0};
     std::string decimalSymbol = ".";

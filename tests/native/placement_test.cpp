@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "app/meter_lifecycle.h"
 #include "fake_host.h"
@@ -42,6 +43,66 @@ TEST(StartupPlacement, PullsTheDialBackOntoThePrimaryScreen) {
         m.host.File("meter.ini") = "[Coordinates]\r\nLeft=" + std::string(c.left) + "\r\nTop=" + c.top +
                                    "\r\n[Etc]\r\nadjusted_flg=" + c.adjusted + "\r\n";
         RunEntryProcedure(m.app);
+        EXPECT_EQ(m.host.Dial().position.x, c.x);
+        EXPECT_EQ(m.host.Dial().position.y, c.y);
+    }
+}
+
+// Beside the 1024 x 768 primary: left of it, right of it, above it, and left of it one screen lower.
+constexpr PixelRect kPrimary{0, 0, 1024, 768};
+constexpr PixelRect kLeft{-1280, 0, 0, 1024};
+constexpr PixelRect kRight{1024, 0, 2304, 1024};
+constexpr PixelRect kAbove{0, -1024, 1280, 0};
+constexpr PixelRect kLeftBelow{-1280, 768, 0, 1792};
+
+// The same pull, against the monitor the dial was saved on.
+TEST(StartupPlacement, PullsTheDialBackOntoTheMonitorItWasSavedOn) {
+    const struct {
+        PixelRect second;
+        const char* left;
+        const char* top;
+        int x, y;
+    } cases[] = {
+        {kLeft, "-15000", "3000", -1000, 200},
+        {kRight, "20000", "3000", 1333, 200},
+        {kRight, "33561", "3000", 2204, 200},  // within the margin of its right edge: flush with it
+        {kAbove, "1500", "-6000", 100, -400},
+        {kAbove, "1500", "-20000", 100, -1024},
+        // Judged at the design top the dial would be nearer the primary and go to 0.
+        {kLeftBelow, "-10500", "15000", -700, 1000},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string("Left=") + c.left + " Top=" + c.top);
+        FakeMeter m;
+        m.host.monitors = {kPrimary, c.second};
+        m.host.File("meter.ini") = "[Coordinates]\r\nLeft=" + std::string(c.left) + "\r\nTop=" + c.top + "\r\n";
+        RunEntryProcedure(m.app);
+        EXPECT_EQ(m.host.Dial().position.x, c.x);
+        EXPECT_EQ(m.host.Dial().position.y, c.y);
+    }
+}
+
+// A dial that no monitor shows any more comes onto the nearest one, both ways even with adjusted_flg = 0;
+// one still partly shown stays.
+TEST(DisplayChange, BringsAStrandedDialOntoTheNearestMonitor) {
+    const struct {
+        PixelPoint at;
+        std::vector<PixelRect> monitorsLeft;
+        int x, y;
+    } cases[] = {
+        {{2500, 200}, {kPrimary, kRight}, 2204, 200},
+        {{100, -400}, {kPrimary}, 100, 0},
+        {{-1000, 1000}, {kPrimary}, 0, 668},
+        {{1000, 200}, {kPrimary}, 1000, 200},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.at.x) + "," + std::to_string(c.at.y));
+        FakeMeter m;
+        m.host.File("meter.ini") = "[Etc]\r\nadjusted_flg=0\r\n";
+        RunEntryProcedure(m.app);
+        m.host.Dial().position = c.at;
+        m.host.monitors = c.monitorsLeft;
+        OnDisplayChanged(m.app);
         EXPECT_EQ(m.host.Dial().position.x, c.x);
         EXPECT_EQ(m.host.Dial().position.y, c.y);
     }

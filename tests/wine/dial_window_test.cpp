@@ -68,6 +68,36 @@ TEST_F(DialWindowTest, HandEditedFileIsReadWhateverTheCaseAndTheDialPulledOnScre
         EXPECT_NE(saved.find(line), std::string::npos) << line << " not in\n" << saved;
 }
 
+// A monitor or work-area change reaches the hidden menu window, which brings a dial that no monitor shows back.
+TEST_F(DialWindowTest, AMonitorChangeBringsAStrandedDialBack) {
+    HWND dial = StartPlaced(PlacedAtTheTestSpot());
+    ASSERT_TRUE(dial);
+    const std::vector<HWND> menus = TopWindows(pid_, L"DorvanixMenuFrm", false);
+    ASSERT_EQ(menus.size(), 1u);
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const struct {
+        const char* name;
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+        int strandedLeft;
+        LONG left;
+    } cases[] = {
+        {"display change", WM_DISPLAYCHANGE, 32, MAKELPARAM(width, GetSystemMetrics(SM_CYSCREEN)), -5000, 0},
+        {"work area change", WM_SETTINGCHANGE, SPI_SETWORKAREA, 0, width + 5000, width - kDialSize},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(
+            SetWindowPos(dial, nullptr, c.strandedLeft, kDialTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE));
+        SendMessageW(menus[0], c.message, c.wParam, c.lParam);
+        RECT rect{};
+        GetWindowRect(dial, &rect);
+        EXPECT_EQ(std::make_pair(rect.left, rect.top), std::make_pair(c.left, static_cast<LONG>(kDialTop)));
+    }
+    CloseAndWait(dial);
+}
+
 TEST_F(DialWindowTest, AKillDuringTheSaveLeavesTheOldFileOrTheWholeNewOne) {
     // Years of notes make each of the save's writes rewrite a large file: the save takes a while.
     std::string kept = "[Coordinates]\r\nLeft=1500\r\nTop=1500\r\n[View]\r\nNeedle=0\r\n[Notes]\r\n";

@@ -54,6 +54,16 @@ LRESULT Win32Windows::HandleMenuMessage(HWND hwnd, UINT message, WPARAM wParam, 
         case WM_TIMER:
             events_.Timer(wParam);
             return 0;
+        // Broadcast to top-level windows, invisible unowned ones included: this one hears them even while the
+        // (owned) dial is hidden.
+        case WM_DISPLAYCHANGE:
+            if (MeterApp* app = events_.App())
+                OnDisplayChanged(*app);
+            break;
+        case WM_SETTINGCHANGE:
+            if (MeterApp* app = events_.App(); app && wParam == SPI_SETWORKAREA)
+                OnDisplayChanged(*app);
+            break;
         default:
             break;
     }

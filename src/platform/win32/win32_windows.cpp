@@ -195,6 +195,16 @@ PixelSize Win32Windows::PrimaryScreenSize() {
     return PixelSize{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
+PixelRect Win32Windows::NearestMonitor(PixelRect rect) {
+    const RECT r{rect.left, rect.top, rect.right, rect.bottom};
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    // The nearest monitor always exists; should its information fail all the same, the primary screen stands in.
+    if (!GetMonitorInfoW(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &info))
+        return PixelRect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    return PixelRect{info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
+}
+
 int Win32Windows::WindowDpi(WindowHandle window) {
     return DpiOf(ToHwnd(window));
 }

@@ -35,6 +35,7 @@ public:
     void ShowMessage(WindowHandle owner, const std::string& title, const std::string& text, MessageIcon icon) override;
     void InvalidateWindow(WindowHandle window) override;
     PixelSize PrimaryScreenSize() override;
+    PixelRect NearestMonitor(PixelRect rect) override;
     int WindowDpi(WindowHandle window) override;
     void Beep() override;
 
