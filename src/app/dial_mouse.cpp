@@ -61,6 +61,8 @@ void DialMouseMove(MeterApp& app, int buttons, int modifiers, int x, int y) {
 void AvoidPointer(MeterApp& app, int x, int y) {
     const double width = kDialSizePixels;
     const double height = kDialSizePixels;
+    // The monitor the dial is on before the step: it wraps around that one, not the primary.
+    const TwipsRect monitor = DialMonitorTwips(app);
     if (x < width / 3)
         SetWindowLeftTwips(app, WindowLeftTwips(app) + kAvoidStepTwips);
     else if (x > width - width / 3)
@@ -70,14 +72,14 @@ void AvoidPointer(MeterApp& app, int x, int y) {
     else if (y > height - height / 3)
         SetWindowTopTwips(app, WindowTopTwips(app) - kAvoidStepTwips);
     // Off one edge, the dial comes back at the other.
-    if (WindowLeftTwips(app) < 0)
-        SetWindowLeftTwips(app, ScreenWidthTwips(app) - WindowWidthTwips(app));
-    if (ScreenWidthTwips(app) - WindowWidthTwips(app) < WindowLeftTwips(app))
-        SetWindowLeftTwips(app, 0.0f);
-    if (WindowTopTwips(app) < 0)
-        SetWindowTopTwips(app, ScreenHeightTwips(app) - WindowHeightTwips(app));
-    if (ScreenHeightTwips(app) - WindowHeightTwips(app) < WindowTopTwips(app))
-        SetWindowTopTwips(app, 0.0f);
+    if (WindowLeftTwips(app) < monitor.left)
+        SetWindowLeftTwips(app, monitor.right - WindowWidthTwips(app));
+    if (monitor.right - WindowWidthTwips(app) < WindowLeftTwips(app))
+        SetWindowLeftTwips(app, monitor.left);
+    if (WindowTopTwips(app) < monitor.top)
+        SetWindowTopTwips(app, monitor.bottom - WindowHeightTwips(app));
+    if (monitor.bottom - WindowHeightTwips(app) < WindowTopTwips(app))
+        SetWindowTopTwips(app, monitor.top);
 }
 
 void RestoreTranslucency(MeterApp& app) {

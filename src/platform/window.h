@@ -60,7 +60,6 @@ public:
     // Asks for the window to be painted again from the core's state.
     virtual void InvalidateWindow(WindowHandle window) = 0;
 
-    virtual PixelSize PrimaryScreenSize() = 0;
     // The whole rectangle (not the work area) of the monitor sharing the most of `rect`, or, when no monitor
     // shares any of it, of the monitor nearest to it. So `rect` overlaps some monitor exactly when it
     // overlaps the one returned.

@@ -41,10 +41,6 @@ void RememberEdge(TwipsEdge& edge, float twips, int pixels) {
     edge = TwipsEdge{true, twips, pixels};
 }
 
-struct TwipsRect {
-    float left, top, right, bottom;
-};
-
 // The dial's rectangle in pixels, with its top edge at `top` when given.
 PixelRect WindowRect(MeterApp& app, std::optional<int> top) {
     WindowSystem& w = app.platform.window;
@@ -103,14 +99,8 @@ float WindowHeightTwips(MeterApp& app) {
     return PixelsToTwips(w.WindowSize(app.meter.window).height, TwipsPerPixel(app));
 }
 
-float ScreenWidthTwips(MeterApp& app) {
-    WindowSystem& w = app.platform.window;
-    return PixelsToTwips(w.PrimaryScreenSize().width, TwipsPerPixel(app));
-}
-
-float ScreenHeightTwips(MeterApp& app) {
-    WindowSystem& w = app.platform.window;
-    return PixelsToTwips(w.PrimaryScreenSize().height, TwipsPerPixel(app));
+TwipsRect DialMonitorTwips(MeterApp& app) {
+    return NearestMonitorTwips(app, WindowRect(app, std::nullopt));
 }
 
 bool SetWindowLeftTwips(MeterApp& app, float left) {

@@ -13,8 +13,13 @@ float WindowLeftTwips(MeterApp& app);
 float WindowTopTwips(MeterApp& app);
 float WindowWidthTwips(MeterApp& app);
 float WindowHeightTwips(MeterApp& app);
-float ScreenWidthTwips(MeterApp& app);
-float ScreenHeightTwips(MeterApp& app);
+
+struct TwipsRect {
+    float left, top, right, bottom;
+};
+
+// The whole monitor the dial is on (the nearest one when it is on none).
+TwipsRect DialMonitorTwips(MeterApp& app);
 // Moves an edge there; false, and the window stays, when no window can sit at that pixel.
 bool SetWindowLeftTwips(MeterApp& app, float left);
 bool SetWindowTopTwips(MeterApp& app, float top);

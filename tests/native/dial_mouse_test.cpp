@@ -50,6 +50,14 @@ TEST(MouseAvoidance, WrapsAroundTheScreenAndYieldsToModifierKeysAndTheSwitch) {
     m.app.settings.meter_move_flg = 0;
     OnDialMouseMove(m.app, 0, 0, 20, 20);
     EXPECT_EQ(At(m), "0,668");
+    // On a monitor right of the primary, the dial wraps around that one.
+    m.host.monitors = {{0, 0, 1024, 768}, {1024, -100, 2048, 668}};
+    m.app.settings.meter_move_flg = 1;
+    m.host.MoveWindow(m.app.meter.window, {1031, -93});
+    OnDialMouseMove(m.app, 0, 0, 80, 80);
+    EXPECT_EQ(At(m), "1948,568");
+    OnDialMouseMove(m.app, 0, 0, 20, 20);
+    EXPECT_EQ(At(m), "1024,-100");
 }
 
 // Only a left press off the labels drags.

@@ -228,7 +228,6 @@ public:
         log.push_back("layered " + std::to_string(alpha));
     }
     void InvalidateWindow(WindowHandle) override {}
-    PixelSize PrimaryScreenSize() override { return screen; }
     // As the system picks: the monitor sharing the largest area with the rectangle, else the closest one.
     PixelRect NearestMonitor(PixelRect rect) override {
         const std::vector<PixelRect> all =

@@ -191,10 +191,6 @@ void Win32Windows::Beep() {
     MessageBeep(MB_OK);
 }
 
-PixelSize Win32Windows::PrimaryScreenSize() {
-    return PixelSize{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-}
-
 PixelRect Win32Windows::NearestMonitor(PixelRect rect) {
     const RECT r{rect.left, rect.top, rect.right, rect.bottom};
     MONITORINFO info{};

@@ -34,7 +34,6 @@ public:
     bool AskYesNo(WindowHandle owner, const std::string& title, const std::string& text) override;
     void ShowMessage(WindowHandle owner, const std::string& title, const std::string& text, MessageIcon icon) override;
     void InvalidateWindow(WindowHandle window) override;
-    PixelSize PrimaryScreenSize() override;
     PixelRect NearestMonitor(PixelRect rect) override;
     int WindowDpi(WindowHandle window) override;
     void Beep() override;
