@@ -44,8 +44,12 @@ FileResult Win32IniFile::WriteString(const std::string& path,
                                      const std::string& section,
                                      const std::string& key,
                                      const std::string& value) {
-    if (!WritePrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(), Widen(value).c_str(),
-                                    Widen(path).c_str()))
+    const std::wstring file = Widen(path);
+    // The user's read-only mark holds for an administrator under Wine too, as it does on Windows.
+    const DWORD attributes = GetFileAttributesW(file.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return FileResult::Failed(SystemReason(ERROR_ACCESS_DENIED));
+    if (!WritePrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(), Widen(value).c_str(), file.c_str()))
         return LastError();
     return {};
 }
