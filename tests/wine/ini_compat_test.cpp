@@ -247,7 +247,7 @@ protected:
         fs::remove_all(userFolder_, ignored);
     }
     void TearDown() override {
-        if (closed_) {
+        if (closed_ && !TakesNewFiles(folder_)) {
             EXPECT_TRUE(CloseFolder(folder_, false)) << "still closed: " << folder_.string();
         }
         SetFileAttributesW(Ini().c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -264,8 +264,8 @@ protected:
 TEST_F(ClosedFolderTest, SavesInPlaceOrInTheUsersFolder) {
     const std::string placed = PlacedAtTheTestSpot();
     WriteBytes(Ini(), placed);
-    closed_ = CloseFolder(folder_, true);
-    if (!closed_)
+    closed_ = true;
+    if (!CloseFolder(folder_, true))
         GTEST_SKIP() << "no way here to close a folder to new files";
 
     CloseAndWait(StartPlaced(placed));
