@@ -35,8 +35,9 @@ public:
     // The folder that holds the program, without a trailing separator.
     virtual std::string ProgramFolder() = 0;
 
-    // The questions for a program folder that takes no saves. A host without a per-user place keeps these
-    // defaults, and the settings stay beside the program.
+    // What the core asks to keep the settings elsewhere when the program's folder takes no saves. A host
+    // without a per-user place keeps these defaults, and the settings stay beside the program.
+
     // The user's own folder for the program's settings (%APPDATA%\Dorvanix), without a trailing separator; empty
     // when the system has none. It need not exist yet.
     virtual std::string UserSettingsFolder() { return std::string(); }
