@@ -34,6 +34,19 @@ public:
     virtual void RemoveFile(const std::string& path) = 0;
     // The folder that holds the program, without a trailing separator.
     virtual std::string ProgramFolder() = 0;
+
+    // What the core asks to keep the settings elsewhere when the program's folder takes no saves. A host
+    // without a per-user place keeps these defaults, and the settings stay beside the program.
+
+    // The user's own folder for the program's settings (%APPDATA%\Dorvanix), without a trailing separator; empty
+    // when the system has none. It need not exist yet.
+    virtual std::string UserSettingsFolder() { return std::string(); }
+    // Whether this process may create a new file in the folder; asked by making one that is gone again at once.
+    virtual bool FolderTakesNewFiles(const std::string& /*folder*/) { return true; }
+    // Whether a file (not a folder) is at the path.
+    virtual bool FileExists(const std::string& /*path*/) { return false; }
+    // Creates the folder unless it is there; its parent must exist.
+    virtual FileResult CreateFolder(const std::string& /*folder*/) { return FileResult::Failed("No folder"); }
 };
 
 }  // namespace dorv

@@ -6,9 +6,60 @@
 #include "settings/value_text.h"
 
 namespace dorv {
+namespace {
 
+constexpr char kFileName[] = "\\meter.ini";
+
+// The user's copy, empty when the host has no place for one.
+std::string UserFile(IniFile& ini) {
+    const std::string folder = ini.UserSettingsFolder();
+    return folder.empty() ? folder : folder + kFileName;
+}
+
+// Every key straight into the file, in the fixed order.
+FileResult WriteKeys(const SettingsFile& file, const MeterSettings& settings, float leftTwips, float topTwips) {
+    FileResult result;
+    for (SettingKey key : SettingsWriteOrder()) {
+        const SettingDef& def = SettingDefinition(key);
+        std::string text;
+        if (key == SettingKey::Left)
+            text = FormatSingle(leftTwips, file.decimalSymbol);
+        else if (key == SettingKey::Top)
+            text = FormatSingle(topTwips, file.decimalSymbol);
+        else
+            text = FormatSetting(key, settings);
+        result = WriteIni(file, def.section, def.name, text);
+        if (!result.ok)
+            break;
+    }
+    return result;
+}
+
+// The copy keeps whatever the file holds besides our keys (notes, other sections, its encoding), since the
+// same profile writes edit it; a leftover copy of a save that was killed is overwritten here.
+FileResult SaveThroughCopy(const SettingsFile& file, const MeterSettings& settings, float leftTwips, float topTwips) {
+    SettingsFile work = file;
+    work.path = SaveWorkPath(file);
+    FileResult result = file.ini->CopyForSave(file.path, work.path);
+    if (result.ok)
+        result = WriteKeys(work, settings, leftTwips, topTwips);
+    if (result.ok)
+        result = file.ini->ReplaceWith(file.path, work.path);
+    if (!result.ok)
+        file.ini->RemoveFile(work.path);
+    return result;
+}
+
+}  // namespace
+
+// The question is asked only of a host with a user's folder; a writable program folder is read as always.
 SettingsFile OpenSettingsFile(IniFile& ini, const std::string& decimalSymbol) {
-    return SettingsFile{&ini, ini.ProgramFolder() + "\\meter.ini", decimalSymbol};
+    const std::string folder = ini.ProgramFolder();
+    SettingsFile file{&ini, folder + kFileName, decimalSymbol};
+    const std::string user = UserFile(ini);
+    if (!user.empty() && !ini.FolderTakesNewFiles(folder) && ini.FileExists(user))
+        file.path = user;
+    return file;
 }
 
 std::string ReadIni(const SettingsFile& file, const char* section, const char* key) {
@@ -37,30 +88,22 @@ std::string SaveWorkPath(const SettingsFile& file) {
     return file.path + ".tmp";
 }
 
-// The copy keeps whatever the file holds besides our keys (notes, other sections, its encoding), since the
-// same profile writes edit it; a leftover copy of a save that was killed is overwritten here.
-FileResult SaveSettings(const SettingsFile& file, const MeterSettings& settings, float leftTwips, float topTwips) {
-    SettingsFile work = file;
-    work.path = SaveWorkPath(file);
-    FileResult result = file.ini->CopyForSave(file.path, work.path);
-    for (SettingKey key : SettingsWriteOrder()) {
-        if (!result.ok)
-            break;
-        const SettingDef& def = SettingDefinition(key);
-        std::string text;
-        if (key == SettingKey::Left)
-            text = FormatSingle(leftTwips, file.decimalSymbol);
-        else if (key == SettingKey::Top)
-            text = FormatSingle(topTwips, file.decimalSymbol);
-        else
-            text = FormatSetting(key, settings);
-        result = WriteIni(work, def.section, def.name, text);
-    }
-    if (result.ok)
-        result = file.ini->ReplaceWith(file.path, work.path);
-    if (!result.ok)
-        file.ini->RemoveFile(work.path);
-    return result;
+// A read-only file or a full disk in a folder that takes new files is the user's to see, so only a folder that
+// refuses them sends the save elsewhere: first into the file itself (it may be writable where the folder is
+// not), then to the user's folder, which the next start reads while the program's folder stays closed.
+FileResult SaveSettings(SettingsFile& file, const MeterSettings& settings, float leftTwips, float topTwips) {
+    FileResult result = SaveThroughCopy(file, settings, leftTwips, topTwips);
+    IniFile& ini = *file.ini;
+    const std::string folder = ini.ProgramFolder();
+    if (result.ok || file.path != folder + kFileName || ini.FolderTakesNewFiles(folder))
+        return result;
+    result = WriteKeys(file, settings, leftTwips, topTwips);
+    const std::string user = UserFile(ini);
+    if (result.ok || user.empty())
+        return result;
+    file.path = user;
+    result = ini.CreateFolder(ini.UserSettingsFolder());
+    return result.ok ? SaveThroughCopy(file, settings, leftTwips, topTwips) : result;
 }
 
 }  // namespace dorv

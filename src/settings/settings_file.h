@@ -1,5 +1,5 @@
 #pragma once
-// meter.ini beside the program: ReadIni, WriteIni and the save sequence.
+// meter.ini: where it lives, ReadIni, WriteIni and the save sequence.
 #include <optional>
 #include <string>
 
@@ -11,10 +11,12 @@ namespace dorv {
 
 struct SettingsFile {
     IniFile* ini = nullptr;
-    std::string path;           // the program's folder and "\meter.ini"
+    std::string path;           // "meter.ini" beside the program or in the user's settings folder
     std::string decimalSymbol;  // the system's, for numbers with a fraction
 };
 
+// The file to read: meter.ini beside the program, or the user's own copy (%APPDATA%\Dorvanix\meter.ini) when the
+// program's folder takes no new files and an earlier run saved one there.
 SettingsFile OpenSettingsFile(IniFile& ini, const std::string& decimalSymbol);
 
 std::string ReadIni(const SettingsFile& file, const char* section, const char* key);
@@ -31,6 +33,9 @@ std::string SaveWorkPath(const SettingsFile& file);
 
 // Writes every key in the fixed order; the position comes from the window, in twips. The keys go to a copy
 // of the file, which then replaces it in one step: a save that fails or is cut short leaves the old file.
-FileResult SaveSettings(const SettingsFile& file, const MeterSettings& settings, float leftTwips, float topTwips);
+// Where the program's folder takes no new files, the file beside the program is written in place instead, and
+// when that fails too the keys go to the user's settings folder. `file.path` ends as the file saved, or the
+// last one tried.
+FileResult SaveSettings(SettingsFile& file, const MeterSettings& settings, float leftTwips, float topTwips);
 
 }  // namespace dorv

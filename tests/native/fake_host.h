@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -310,6 +311,8 @@ public:
                            const std::string& value) override {
         log.push_back("write " + section + "/" + key);
         iniWrites.push_back(section + "/" + key + "=" + value);
+        if (files.count(path) == 0 && !FolderTakesNewFiles(Folder(path)))
+            return FileResult::Failed("Access is denied.");
         if (unwritable.count(path) == 0)
             files[path] = IniTextWrite(files[path], section, key, value);
         return Outcome(path);
@@ -320,8 +323,10 @@ public:
             return Outcome(path);
         if (files.count(path) == 0)
             files.erase(copy);
-        else
+        else if (FolderTakesNewFiles(Folder(copy)))
             files[copy] = files[path];
+        else
+            return FileResult::Failed("Access is denied.");
         return {};
     }
     FileResult ReplaceWith(const std::string& path, const std::string& copy) override {
@@ -337,6 +342,17 @@ public:
         files.erase(path);
     }
     std::string ProgramFolder() override { return "C:\\Dorvanix"; }
+    std::string UserSettingsFolder() override { return userFolder; }
+    // A folder takes new files once it exists and is not closed.
+    bool FolderTakesNewFiles(const std::string& folder) override {
+        return closedFolders.count(folder) == 0 && (folder == ProgramFolder() || madeFolders.count(folder) != 0);
+    }
+    bool FileExists(const std::string& path) override { return files.count(path) != 0; }
+    FileResult CreateFolder(const std::string& folder) override {
+        madeFolders.insert(folder);
+        return {};
+    }
+    static std::string Folder(const std::string& path) { return path.substr(0, path.rfind('\\')); }
 
     MemoryStatus QueryMemoryStatus() override { return memory; }
     LocalTime CurrentLocalTime() override { return time; }
@@ -446,6 +462,9 @@ public:
     std::map<std::string, std::string> files;
     // Paths this process may not write (a read-only file, a folder of that name), with the system's reason.
     std::map<std::string, std::string> unwritable;
+    std::set<std::string> closedFolders;  // folders that refuse new files
+    std::set<std::string> madeFolders;    // besides the program's
+    std::string userFolder = "C:\\Users\\me\\AppData\\Roaming\\Dorvanix";
     // Registry values by "root\\key\\value name" ("DynData\\PerfStats\\StatData\\KERNEL\\CPUUsage").
     std::map<std::string, std::string> registryValues;
     // Their types for ReadValue (Other when absent): text up to its first NUL, a number from 4 bytes.

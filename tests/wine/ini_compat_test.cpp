@@ -1,4 +1,6 @@
-// PortableIniFile against the system's private-profile calls: the same steps on two files, compared byte for byte.
+// PortableIniFile and the host's Win32IniFile against the system's ANSI private-profile calls: the same steps on
+// three files, compared byte for byte; the host's file lies in a folder the ANSI code page may not spell. And the
+// program in a folder that takes no new files.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -11,6 +13,9 @@
 #include <utility>
 #include <vector>
 
+#include "platform/win32/win32_ini_file.h"
+#include "platform/win32/win32_system_library.h"
+#include "platform/win32/win32_text.h"
 #include "settings/portable_ini_file.h"
 #include "wine_dial_fixture.h"
 
@@ -45,22 +50,27 @@ protected:
             "\\";
         TearDown();  // what a crashed run left
         ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr));
+        for (const wchar_t* name : kHostFolders)
+            ASSERT_TRUE(CreateDirectoryW((Widen(folder_) + name).c_str(), nullptr));
     }
     void TearDown() override {
         std::error_code ignored;
         std::filesystem::remove_all(std::filesystem::path(folder_), ignored);
     }
 
-    // Runs the steps through both implementations, each on its own file, and compares after every step.
+    // Runs the steps through the implementations, each on its own file, and compares after every step.
     // A file younger than about two seconds is always reread by the system, as PortableIniFile rereads it.
-    void Run(const Scenario& scenario) {
+    // The host's file takes the scenarios in turns in each folder; its name has no short form to fall back on.
+    void Run(const Scenario& scenario, bool withHost = true) {
         SCOPED_TRACE(scenario.name);
         const std::string id = std::to_string(++count_);
         const std::string systemPath = folder_ + "system_" + id + ".ini";
         const std::string portablePath = folder_ + "portable_" + id + ".ini";
+        const std::string hostPath = Narrow(Widen(folder_) + kHostFolders[count_ % 2] + L"\\設定_") + id + ".ini";
         if (scenario.initial) {
             WriteBytes(systemPath, *scenario.initial);
             WriteBytes(portablePath, *scenario.initial);
+            WriteBytes(Widen(hostPath), *scenario.initial);
         }
         for (std::size_t i = 0; i < scenario.steps.size(); ++i) {
             const Step& step = scenario.steps[i];
@@ -70,18 +80,27 @@ protected:
                                            systemPath.c_str());
                 portable_.WriteString(portablePath, step.section, step.key, step.value);
                 ASSERT_EQ(ReadBytes(portablePath), ReadBytes(systemPath));
+                if (withHost) {
+                    ASSERT_TRUE(host_.WriteString(hostPath, step.section, step.key, step.value).ok);
+                    ASSERT_EQ(ReadBytes(Widen(hostPath)), ReadBytes(systemPath));
+                }
             } else {
                 char read[1024];
                 const DWORD length = GetPrivateProfileStringA(step.section.c_str(), step.key.c_str(), "", read,
                                                               sizeof read, systemPath.c_str());
                 EXPECT_EQ(portable_.ReadString(portablePath, step.section, step.key), std::string(read, length));
+                if (withHost) {
+                    EXPECT_EQ(host_.ReadString(hostPath, step.section, step.key), std::string(read, length));
+                }
             }
         }
     }
 
+    static constexpr const wchar_t* kHostFolders[] = {L"メーター", L"André"};
     std::string folder_;
     int count_ = 0;
     PortableIniFile portable_{"unused"};
+    Win32IniFile host_;
 };
 
 TEST_F(IniCompatTest, FullSettingsFromNoFileThenHandEditedFiles) {
@@ -160,7 +179,113 @@ TEST_F(IniCompatTest, AnsiBytes) {
     Run({"bytes and ASCII-only case folding",
          "[Sec\xC4]\nk=1\n",
          {R("Sec\xE4", "k"), W("Sec\xE4", "K\xC4y", "\x81\x8D\x8F\x90\x9D\xA0\xFF"), R("sec\xE4", "k\xC4y"),
-          W("SEC\xC4", "k", "\xA0v")}});
+          W("SEC\xC4", "k", "\xA0v")}},
+        false);
+}
+
+// The host's text is UTF-8; a file it creates stays in the ANSI code page, as the ANSI calls made it.
+TEST_F(IniCompatTest, HostTextIsStoredInTheAnsiCodePage) {
+    const std::wstring path = Widen(folder_) + kHostFolders[0] + L"\\meter.ini";
+    ASSERT_TRUE(host_.WriteString(Narrow(path), "Color", "illumi_on_time", "é 18:30").ok);
+    char ansi[8] = {};
+    BOOL lossy = FALSE;
+    WideCharToMultiByte(CP_ACP, 0, L"é", 1, ansi, sizeof ansi, nullptr, &lossy);
+    if (lossy)
+        GTEST_SKIP() << "no é in this code page";
+    EXPECT_EQ(ReadBytes(path), "[Color]\r\nillumi_on_time=" + std::string(ansi) + " 18:30\r\n");
+    EXPECT_EQ(host_.ReadString(Narrow(path), "color", "ILLUMI_ON_TIME"), "é 18:30");
+}
+
+}  // namespace
+}  // namespace dorv
+
+namespace dorv {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Whether a new file can be made in the folder; the file is gone again at once.
+bool TakesNewFiles(const fs::path& folder) {
+    HANDLE probe = CreateFileW((folder / L"probe").c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+                               FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (probe == INVALID_HANDLE_VALUE)
+        return false;
+    CloseHandle(probe);
+    return true;
+}
+
+// The program's folder closed to new files for real: Wine runs chattr from its unix path, and the kernel then
+// refuses new entries even to root, which ignores permissions and Wine's read-only attribute. False where that
+// cannot be done (not Wine, no chattr, a file system without the mark).
+bool CloseFolder(const fs::path& folder, bool closed) {
+    using UnixName = char*(CDECL*)(const wchar_t*);
+    const auto unixName = Proc<UnixName>(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name");
+    char* name = unixName ? unixName(folder.c_str()) : nullptr;
+    if (!name)
+        return false;
+    std::wstring command =
+        std::wstring(L"Z:\\usr\\bin\\chattr ") + (closed ? L"+i" : L"-i") + L" \"" + Widen(name) + L"\"";
+    HeapFree(GetProcessHeap(), 0, name);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+        return false;
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    return WaitUntil([&] { return TakesNewFiles(folder) != closed; }, 5000);
+}
+
+class ClosedFolderTest : public WineDialTest {
+protected:
+    void SetUp() override {
+        WineDialTest::SetUp();
+        wchar_t appData[MAX_PATH] = {};
+        ASSERT_GT(GetEnvironmentVariableW(L"APPDATA", appData, MAX_PATH), 0u);
+        userFolder_ = fs::path(appData) / L"Dorvanix";
+        std::error_code ignored;
+        fs::remove_all(userFolder_, ignored);
+    }
+    void TearDown() override {
+        if (closed_ && !TakesNewFiles(folder_)) {
+            EXPECT_TRUE(CloseFolder(folder_, false)) << "still closed: " << folder_.string();
+        }
+        SetFileAttributesW(Ini().c_str(), FILE_ATTRIBUTE_NORMAL);
+        std::error_code ignored;
+        fs::remove_all(userFolder_, ignored);
+        WineDialTest::TearDown();
+    }
+
+    fs::path userFolder_;
+    bool closed_ = false;
+};
+
+// A writable meter.ini is saved in place; a read-only one goes to the user's folder, which the next start reads.
+TEST_F(ClosedFolderTest, SavesInPlaceOrInTheUsersFolder) {
+    const std::string placed = PlacedAtTheTestSpot();
+    WriteBytes(Ini(), placed);
+    closed_ = true;
+    if (!CloseFolder(folder_, true))
+        GTEST_SKIP() << "no way here to close a folder to new files";
+
+    CloseAndWait(StartPlaced(placed));
+    EXPECT_NE(ReadBytes(Ini()).find("[Etc]"), std::string::npos) << "not saved in place";
+    EXPECT_FALSE(fs::exists(userFolder_));
+
+    // Keys to add, so the save must write: a profile write of an unchanged value touches nothing.
+    WriteBytes(Ini(), placed);
+    ASSERT_TRUE(SetFileAttributesW(Ini().c_str(), FILE_ATTRIBUTE_READONLY));
+    CloseAndWait(LaunchDial());
+    const fs::path userFile = userFolder_ / L"meter.ini";
+    const std::string saved = ReadBytes(userFile);
+    EXPECT_EQ(saved.rfind(placed, 0), 0u) << saved;
+    EXPECT_EQ(ReadBytes(Ini()), placed);
+
+    std::string hidden = saved;
+    const std::size_t hide = hidden.find("Hide_Meter=0");
+    ASSERT_NE(hide, std::string::npos);
+    WriteBytes(userFile, hidden.replace(hide, 12, "Hide_Meter=1"));
+    CloseAndWait(LaunchDial(false));
 }
 
 }  // namespace

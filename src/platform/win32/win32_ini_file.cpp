@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <shlobj.h>
+
 #include "win32_handles.h"
 #include "win32_program_folder.h"
 #include "win32_text.h"
@@ -29,47 +31,25 @@ FileResult LastError() {
     return FileResult::Failed(SystemReason(GetLastError()));
 }
 
-// Wide text in the ANSI code page; `lossy` tells whether some character had no spelling there.
-std::string ToAnsi(const std::wstring& wide, bool& lossy) {
-    BOOL usedDefault = FALSE;
-    const int size = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, nullptr, 0, nullptr, &usedDefault);
-    std::string ansi(static_cast<std::size_t>(size > 0 ? size : 1), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, ansi.data(), size, nullptr, &usedDefault);
-    ansi.resize(ansi.find('\0'));
-    lossy = usedDefault != FALSE;
-    return ansi;
-}
-
-// A path for the private-profile calls, which take ANSI: a folder the code page cannot spell is given in its
-// short form. The file itself need not exist yet (the working copy of a save does not).
-std::string ProfilePath(const std::string& utf8) {
-    const std::wstring wide = Widen(utf8);
-    bool lossy = false;
-    std::string ansi = ToAnsi(wide, lossy);
-    const std::size_t slash = wide.find_last_of(L"\\/");
-    if (!lossy || slash == std::wstring::npos)
-        return ansi;
-    const std::wstring folder = wide.substr(0, slash);
-    wchar_t shortName[MAX_PATH * 2] = {};
-    const DWORD shortLength = GetShortPathNameW(folder.c_str(), shortName, MAX_PATH * 2);
-    if (shortLength == 0 || shortLength >= MAX_PATH * 2)
-        return ansi;
-    return ToAnsi(std::wstring(shortName) + wide.substr(slash), lossy);
-}
-
 }  // namespace
 
+// The wide calls take any path; the file keeps the encoding the system gives it (a new one is ANSI).
 std::string Win32IniFile::ReadString(const std::string& path, const std::string& section, const std::string& key) {
-    char value[1024] = {};
-    GetPrivateProfileStringA(section.c_str(), key.c_str(), "", value, sizeof value, ProfilePath(path).c_str());
-    return value;
+    wchar_t value[1024] = {};
+    GetPrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(), L"", value, 1024, Widen(path).c_str());
+    return Narrow(value);
 }
 
 FileResult Win32IniFile::WriteString(const std::string& path,
                                      const std::string& section,
                                      const std::string& key,
                                      const std::string& value) {
-    if (!WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), ProfilePath(path).c_str()))
+    const std::wstring file = Widen(path);
+    // The user's read-only mark holds for an administrator under Wine too, as it does on Windows.
+    const DWORD attributes = GetFileAttributesW(file.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return FileResult::Failed(SystemReason(ERROR_ACCESS_DENIED));
+    if (!WritePrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(), Widen(value).c_str(), file.c_str()))
         return LastError();
     return {};
 }
@@ -122,6 +102,38 @@ void Win32IniFile::RemoveFile(const std::string& path) {
     const std::wstring file = Widen(path);
     SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
     DeleteFileW(file.c_str());
+}
+
+std::string Win32IniFile::UserSettingsFolder() {
+    wchar_t appData[MAX_PATH] = {};
+    if (SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData) != S_OK || !appData[0])
+        return std::string();
+    return Narrow(appData) + "\\Dorvanix";
+}
+
+bool Win32IniFile::FolderTakesNewFiles(const std::string& folder) {
+    // Named for this process, so two copies starting together do not meet; the system removes it at the close.
+    const std::wstring probe = Widen(folder) + L"\\meter.ini." + std::to_wstring(GetCurrentProcessId()) + L".probe";
+    FileOwner file(CreateFileW(probe.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+                               FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+    return file.valid();
+}
+
+bool Win32IniFile::FileExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesW(Widen(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+FileResult Win32IniFile::CreateFolder(const std::string& folder) {
+    const std::wstring wide = Widen(folder);
+    if (CreateDirectoryW(wide.c_str(), nullptr))
+        return {};
+    const DWORD error = GetLastError();
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    if (error == ERROR_ALREADY_EXISTS && attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        return {};
+    return FileResult::Failed(SystemReason(error));
 }
 
 // The program's folder in UTF-8; the current folder when the system cannot tell.

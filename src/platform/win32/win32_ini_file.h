@@ -1,5 +1,5 @@
 #pragma once
-// meter.ini through the private-profile calls, saved through a copy that replaces the file in one step.
+// meter.ini through the wide private-profile calls, saved through a copy that replaces the file in one step.
 #include "platform/ini_file.h"
 
 namespace dorv {
@@ -15,6 +15,10 @@ public:
     FileResult ReplaceWith(const std::string& path, const std::string& copy) override;
     void RemoveFile(const std::string& path) override;
     std::string ProgramFolder() override;
+    std::string UserSettingsFolder() override;
+    bool FolderTakesNewFiles(const std::string& folder) override;
+    bool FileExists(const std::string& path) override;
+    FileResult CreateFolder(const std::string& folder) override;
 };
 
 }  // namespace dorv
