@@ -24,7 +24,7 @@ rss_kb() { awk '/^VmRSS:/ {print $2}' "/proc/$1/status"; }
 cpu_ns() { cat "/proc/$1"/task/*/schedstat 2>/dev/null | awk '{sum += $1} END {printf "%d\n", sum}'; }
 driver() { wine "$bin/idle_driver.exe" "$@"; }
 record() { echo "$1 $2 $3 ${4:--} ${5:--} ${6:--}" >>"$results"; } # name round rss_kb cpu_ns gdi user
-counts() { driver counts | tr -d '\r' | awk '{print $2, $4}'; }
+counts() { driver counts | tr -d '\r' | awk '{print $2, $4}'; } # nothing without a dial
 
 # Asks the window to close and waits for the program to end; ends it outright after 20 s.
 stop() {
@@ -62,12 +62,13 @@ for round in $(seq "$rounds"); do
     mkdir -p "$work/dorvanix$round"
     cp "$bin/Dorvanix.exe" "$work/dorvanix$round/"
     idle_run "$work/dorvanix$round/Dorvanix.exe"
-    read -r gdi user < <(counts)
+    read -r gdi user < <(counts) || true
     record dorvanix "$round" "$rss" "$cpu" "$gdi" "$user"
     for step in 1 49; do
-        driver settings "$step"
+        # A build whose dialog does not open still gets its idle figures.
+        driver settings "$step" || break
         sleep "$settle"
-        read -r gdi user < <(counts)
+        read -r gdi user < <(counts) || true
         record "settings$((step == 1 ? 1 : 50))" "$round" "$(rss_kb "$pid")" - "$gdi" "$user"
     done
     stop "$pid" DorvanixMeterFrm
@@ -93,6 +94,9 @@ labels = [("empty_window", "empty window"), ("bare_sampler", "bare sampler, 160 
 print(f"\nidle under Wine: medians of {rounds} rounds, {seconds} s idle each")
 print(f"{'':30}{'RSS MB':>8}{'over empty':>12}{'CPU s':>8}{'CPU/sampler':>13}{'GDI':>6}{'USER':>6}")
 for name, label in labels:
+    if name not in rows:
+        print(f"{label:30}{'-':>8}")
+        continue
     rss = median(name, 0) / 1024
     cpu = median(name, 1)
     cpu_s = cpu / ns if cpu is not None else None
