@@ -61,11 +61,15 @@ test: build build-fuzz
 run: build-windows
 	tools/run_gadget.sh
 
-# The drawing benchmark from an optimised build without sanitizers (make test only compiles it).
+# The drawing benchmark from an optimised build without sanitizers, then the idle memory and CPU of
+# Dorvanix.exe under Wine against an empty window and a bare sampler (make test only compiles both).
 bench: deps
 	test -f build/bench/build.ninja || cmake --preset bench
 	cmake --build --preset bench --target dorvanix_bench
 	build/bench/tests/native/dorvanix_bench
+	$(call configure,windows,build/win)
+	cmake --build --preset windows --target Dorvanix idle_empty_window idle_bare_sampler idle_driver
+	tools/idle_bench.sh build/win/bin
 
 # The zip a Windows user downloads, from a fresh Release build in build/dist; then the same zip
 # unpacked and run under Wine.

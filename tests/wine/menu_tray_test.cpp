@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
+#include <numeric>
 #include <string>
 #include <utility>
 #include <vector>
@@ -149,7 +151,20 @@ TEST_F(MenuTrayTest, JapaneseMenuFromTheDial) {
     ASSERT_TRUE(PostMessageW(dial, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(50, 50)));
     EXPECT_FALSE(WaitFor(kPopupClass, nullptr, 300)) << "a menu opened on the press";
     ExpectMenuLooksLike(OpenMenu(dial), ExpectedMenu(false, kMem, true));
+    // The clock's face replaces the meter's (it differs in some 1400 pixels; the hands alone, far fewer).
+    const std::vector<std::uint32_t> meter = CaptureScreen(WindowArea(dial));
     Choose(OpenMenu(dial), L"l");
+    int differing = 0;
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            const std::vector<std::uint32_t> now = CaptureScreen(WindowArea(dial));
+            differing = now.size() != meter.size() ? -1
+                                                   : std::inner_product(now.begin(), now.end(), meter.begin(), 0,
+                                                                        std::plus<>(), std::not_equal_to<>());
+            return differing > 800;
+        },
+        3000))
+        << "still the meter's face: " << differing << " pixels changed of " << meter.size();
     Choose(OpenMenu(dial), L"\x1b\x1b");
     Choose(OpenMenu(dial), L"t");
     EXPECT_TRUE(WaitUntil([&] { return !IsTopmost(dial); }, 2000)) << "still on top";

@@ -101,13 +101,9 @@ void DialPainter::SetScale(int dpi) {
     layer_.reset();
     scale_.dpi = dpi;
     size_ = scale_.Pixels(100);
-    const int k = NearestFaceScale(scale_.Factor());
-    faceSide_ = static_cast<int>(std::lround(100 * kFaceScales[k]));
-    const int faceIds[] = {IDB_FACE_METER, IDB_FACE_METER_LIT, IDB_FACE_CLOCK, IDB_FACE_CLOCK_LIT};
-    for (std::size_t i = 0; i < faces_.size(); ++i)
-        faces_[i].reset(
-            static_cast<HBITMAP>(LoadImageW(instance_, MAKEINTRESOURCEW(faceIds[i] + IDB_FACE_SCALE_STEP * k),
-                                            IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    faceScale_ = NearestFaceScale(scale_.Factor());
+    faceSide_ = static_cast<int>(std::lround(100 * kFaceScales[faceScale_]));
+    LoadFace();
     // The icon holds one image per scale's lamp size; the system picks the exact one.
     const int lampSize = scale_.Pixels(kLampSize);
     lamp_.reset(static_cast<HICON>(
@@ -122,8 +118,15 @@ void DialPainter::SetScale(int dpi) {
     linesSincePaint_ = false;
 }
 
+void DialPainter::LoadFace() {
+    constexpr int faceIds[] = {IDB_FACE_METER, IDB_FACE_METER_LIT, IDB_FACE_CLOCK, IDB_FACE_CLOCK_LIT};
+    const int id = faceIds[static_cast<std::size_t>(face_)] + IDB_FACE_SCALE_STEP * faceScale_;
+    faceImage_.reset(
+        static_cast<HBITMAP>(LoadImageW(instance_, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+}
+
 void DialPainter::CopyFaceInto(HDC dc) const {
-    HBITMAP face = faces_[static_cast<std::size_t>(face_)].get();
+    HBITMAP face = faceImage_.get();
     if (!face) {
         PaintPlainFace(dc, size_);
         return;
@@ -165,9 +168,13 @@ void DialPainter::Line(float x1, float y1, float x2, float y2, std::int32_t sett
 
 // A new face replaces whatever was drawn over the old one.
 void DialPainter::SetFace(DialFace face) {
+    const bool changed = face != face_;
     face_ = face;
-    if (layerDc_)
-        CopyFaceInto(layerDc_.get());
+    if (!layerDc_)
+        return;  // the first scale loads it
+    if (changed)
+        LoadFace();
+    CopyFaceInto(layerDc_.get());
     linesSincePaint_ = false;
 }
 

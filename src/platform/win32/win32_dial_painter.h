@@ -37,14 +37,17 @@ public:
     void Paint(HDC target);
 
 private:
+    void LoadFace();
     void CopyFaceInto(HDC dc) const;
     void PaintLamp(HDC dc) const;
 
     HINSTANCE instance_ = nullptr;
     DialScale scale_;
-    int size_ = 0;      // the side in device pixels
-    int faceSide_ = 0;  // of the loaded faces, which are stretched only when no size was drawn for this scale
-    std::array<GdiObject<HBITMAP>, 4> faces_{};  // meter, meter lit, clock, clock lit
+    int size_ = 0;       // the side in device pixels
+    int faceScale_ = 0;  // which of the drawn scales the face comes from
+    int faceSide_ = 0;   // of the loaded face, which is stretched only when no size was drawn for this scale
+    // Only the face shown is decoded: the others and the other scales stay in the exe's resources.
+    GdiObject<HBITMAP> faceImage_;
     IconOwner lamp_;
     GdiObject<HFONT> readoutFont_;  // asks the Japanese character set, the Western one if that lacks digits
     GdiObject<HFONT> modeFont_;     // the Western one
