@@ -1,16 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <string>
-
-#include "app/meter_events.h"
-#include "app/meter_lifecycle.h"
 #include "fake_host.h"
 
 namespace dorv {
 namespace {
-
-using test::FakeMeter;
-using test::StartMeter;
 
 // Where the dial's top-left corner is, "x,y" in pixels.
 std::string At(FakeMeter& m) {

@@ -1,21 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <utility>
-#include <vector>
-
-#include "app/meter_events.h"
-#include "app/meter_lifecycle.h"
 #include "app/move_needle.h"
 #include "app/sample_tick.h"
 #include "fake_host.h"
 
 namespace dorv {
 namespace {
-
-using test::FakeMeter;
-using test::Joined;
-using test::StartMeter;
 
 // The design space (100 x 100 pixels at 96 dpi) on a 120 dpi monitor: window and region, and labels. Whole pixels
 // round to the nearest (93.75 is 94).

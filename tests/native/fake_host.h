@@ -13,6 +13,7 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -561,3 +562,7 @@ inline void StartMeter(FakeMeter& meter, const std::vector<const char*>& lines) 
 }
 
 }  // namespace dorv::test
+
+namespace dorv {
+using test::CrLfLines, test::FakeControl, test::FakeMeter, test::Joined, test::StartMeter;
+}  // namespace dorv

@@ -1,20 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <tuple>
-#include <utility>
-#include <vector>
-
 #include "app/menu_commands.h"
-#include "app/meter_events.h"
 #include "fake_host.h"
 #include "tray_menu/menu_frm.h"
 
 namespace dorv {
 namespace {
-
-using test::FakeMeter;
-using test::StartMeter;
 
 // The popup in one line: each row's access letter, then "+" when checked, "~" when greyed, "*" when the
 // default; a separator is "-". The virtual-memory row is greyed from version 6 on (the fake's is 10).

@@ -1,15 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
-#include "app/meter_lifecycle.h"
 #include "fake_host.h"
 
 namespace dorv {
 namespace {
-
-using test::FakeMeter;
 
 // Screen 1024 x 768 pixels = 15360 x 11520 twips; the dial is 1500 twips square.
 TEST(StartupPlacement, PullsTheDialBackOntoThePrimaryScreen) {

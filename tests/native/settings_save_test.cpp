@@ -1,17 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
-#include "app/meter_events.h"
-#include "app/meter_lifecycle.h"
 #include "fake_host.h"
 
 namespace dorv {
 namespace {
-
-using test::CrLfLines;
-using test::FakeMeter;
 
 // Starts from the host's meter.ini, switches the mode and quits.
 void RunAndQuit(FakeMeter& m, QuitCause cause = QuitCause::Request) {
