@@ -1,14 +1,7 @@
 // A private Dorvanix.exe ended in each way a session can, and the meter.ini it saved beside itself.
-#include <windows.h>
 
-#include <gtest/gtest.h>
-
-#include <cstdint>
-#include <filesystem>
-#include <string>
 #include <system_error>
 #include <utility>
-#include <vector>
 
 #include "platform/win32/win32_text.h"
 #include "wine_dial_fixture.h"

@@ -1,17 +1,10 @@
 // PortableIniFile and the host's Win32IniFile against the system's ANSI private-profile calls: the same steps on
 // three files, compared byte for byte; the host's file lies in a folder the ANSI code page may not spell. And the
 // program in a folder that takes no new files.
-#include <windows.h>
-
-#include <gtest/gtest.h>
 
 #include <cstddef>
-#include <filesystem>
-#include <optional>
-#include <string>
 #include <system_error>
 #include <utility>
-#include <vector>
 
 #include "platform/win32/win32_ini_file.h"
 #include "platform/win32/win32_system_library.h"

@@ -1,14 +1,8 @@
 // The popup menu, the icon and dragging through the messages the system delivers: the window, the saved meter.ini,
 // the menu's picture (once per language).
-#include <windows.h>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdint>
-#include <string>
 #include <utility>
-#include <vector>
 
 #include "wine_dial_fixture.h"
 

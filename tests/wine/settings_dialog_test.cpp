@@ -1,14 +1,9 @@
 // The settings dialog used from outside, its keys through the dialog manager; what it applied found in the running
 // dial and in the saved meter.ini.
-#include <windows.h>
+#include "wine_dial_fixture.h"
+
 // After windows.h, which it needs.
 #include <commctrl.h>
-
-#include <gtest/gtest.h>
-
-#include <vector>
-
-#include "wine_dial_fixture.h"
 
 namespace dorv {
 namespace {
