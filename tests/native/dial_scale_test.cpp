@@ -27,7 +27,7 @@ TEST(DialScale, TwipsFollowThePrimaryMonitorsDpi) {
     FakeMeter m;
     m.host.dpi = 192;
     StartMeter(m, {"[Coordinates]", "Left=1500", "Top=2880", "[Etc]", "meter_move_flg=1"});
-    EXPECT_EQ(std::make_pair(m.host.Dial().position.x, m.host.Dial().position.y), std::make_pair(200, 384));
+    EXPECT_EQ(m.host.DialAt(), "200,384");
     OnDialMouseMove(m.app, 0, 0, 0, m.host.Dial().size.height / 2);
     EXPECT_EQ(m.host.Dial().position.x, 227);
     OnDialDpiChanged(m.app, 96);  // another monitor's scale: positions keep the desktop's one factor
