@@ -120,9 +120,8 @@ TEST(SettingsDialog, OkWithoutEditsKeepsEverySetting) {
 TEST(SettingsDialog, OneInstancePagesHelpCancelAndReopen) {
     Session s({"[View]", "Needle=0"});
     OnTrayCallback(s.m.app, TrayMouseEvent::LeftDoubleClick);
-    EXPECT_EQ(s.m.host.dialogs.created, 1);
-    EXPECT_EQ(s.m.host.dialogs.Dialog(s.w).showCount, 2);
-    EXPECT_TRUE(s[Picture1_0].visible);
+    EXPECT_EQ(std::tuple(s.m.host.dialogs.created, s.m.host.dialogs.Dialog(s.w).showCount, s[Picture1_0].visible),
+              std::tuple(1, 2, true));
     s.Change(TabStrip1, 3);
     for (int page = 0; page < kSettingPageCount; ++page)
         EXPECT_EQ(s[PageControl(page)].visible, page == 3);
@@ -139,10 +138,8 @@ TEST(SettingsDialog, OneInstancePagesHelpCancelAndReopen) {
     const MeterSettings before = s.m.app.settings;
     s.Click(Command2);
     s.Change(Slider1, 9);
-    s.Click(Command4);
-    s.Click(Command1_2);
-    EXPECT_EQ(s.m.app.settings, before);
-    EXPECT_EQ(s.m.host.dialogs.destroyed, 1);
+    s.Click({Command4, Command1_2});
+    EXPECT_TRUE(s.m.app.settings == before && s.m.host.dialogs.destroyed == 1);
 
     // Apply, then Cancel: the applied values stay and the next opening shows them.
     s.Open();
@@ -150,9 +147,8 @@ TEST(SettingsDialog, OneInstancePagesHelpCancelAndReopen) {
     s.Click(Command1_1);
     s.Change(Slider1, 2);
     s.m.host.dialogs.Close(s.m.app, s.w);
-    EXPECT_EQ(s.m.app.settings.Move_quantity, 9);
     s.Open();
-    EXPECT_EQ(s[Slider1].value, 9);
+    EXPECT_EQ((std::pair<int, int>(s.m.app.settings.Move_quantity, s[Slider1].value)), std::pair(9, 9));
     s.Click(Command2);
     EXPECT_EQ(std::pair(s[Slider1].value, s[Slider2].value), std::pair(5, 160));
 }
@@ -240,9 +236,9 @@ TEST(SettingsApply, PushesEachChangeIntoTheMeter) {
     EXPECT_EQ(
         std::tuple(host.labels[DialLabelId::Readout].visible, host.trayPresent, host.Dial().visible, host.Dial().alpha),
         std::tuple(true, true, false, 128));
-    EXPECT_TRUE(s.m.app.menu.Item(MenuItemId::MNU_M_P).checked);
-    EXPECT_DOUBLE_EQ(s.m.app.ShownValue, 12 + (50 - 12) / 5.0);  // one step from the tick's 12 toward 50
-    EXPECT_TRUE(s.m.host.iniWrites.empty());                     // meter.ini waits for the exit
+    // One step from the tick's 12 toward 50; meter.ini waits for the exit.
+    EXPECT_EQ(std::tuple(s.m.app.menu.Item(MenuItemId::MNU_M_P).checked, s.m.app.ShownValue, s.m.host.iniWrites.size()),
+              std::tuple(true, 12 + (50 - 12) / 5.0, 0u));
 
     // Applying again leaves the standing icon alone instead of retrying a refused add.
     s.m.host.trayLog.clear();
