@@ -4,14 +4,8 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstddef>
-#include <cstdint>
-#include <cstdio>
 #include <cstdlib>
-#include <string>
-#include <utility>
 
-#include "app/meter_events.h"
-#include "app/meter_lifecycle.h"
 #include "fake_host.h"
 #include "ini_quirks.h"
 #include "settings/settings_table.h"
@@ -42,8 +36,7 @@ std::pair<std::string, std::string> RunProgram(const std::string& file, const Sc
     RunEntryProcedure(meter.app);
     for (int i = 0; i < script.ticks; ++i)
         OnTimer(meter.app, TimerId::Timer1);
-    const PixelPoint at = meter.host.Dial().position;
-    std::string loaded = std::to_string(at.x) + "," + std::to_string(at.y);
+    std::string loaded = meter.host.DialAt();
     for (SettingKey key : SettingsWriteOrder())
         loaded += std::string(";") + SettingDefinition(key).name + "=" + FormatSetting(key, meter.app.settings);
     OnMeterCloseRequest(meter.app);

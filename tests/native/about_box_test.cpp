@@ -1,21 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <string>
-#include <tuple>
-#include <utility>
-#include <vector>
-
-#include "app/meter_events.h"
 #include "dialogs/about/about_box.h"
 #include "dialogs/about/about_layout.h"
 #include "fake_host.h"
 
 namespace dorv {
 namespace {
-
-using test::FakeMeter;
-using test::StartMeter;
 
 WindowHandle OpenBox(FakeMeter& m, std::initializer_list<const char*> ini) {
     StartMeter(m, ini);

@@ -1,11 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <cstring>
-#include <string>
-
-#include "app/meter_events.h"
-#include "app/meter_lifecycle.h"
 #include "app/sample_tick.h"
 #include "fake_host.h"
 #include "metrics/processor_times.h"

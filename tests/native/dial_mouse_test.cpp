@@ -1,21 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <string>
-
-#include "app/meter_events.h"
-#include "app/meter_lifecycle.h"
 #include "fake_host.h"
 
 namespace dorv {
 namespace {
-
-using test::FakeMeter;
-using test::StartMeter;
-
-// Where the dial's top-left corner is, "x,y" in pixels.
-std::string At(FakeMeter& m) {
-    return std::to_string(m.host.Dial().position.x) + "," + std::to_string(m.host.Dial().position.y);
-}
 
 TEST(MouseAvoidance, StepsAwayFromAPointerInAnOuterThirdButNotFromALabel) {
     const struct {
@@ -30,7 +18,7 @@ TEST(MouseAvoidance, StepsAwayFromAPointerInAnOuterThirdButNotFromALabel) {
         StartMeter(m, {"[View]", "Label_view=1", "Needle=0", "[Etc]", "meter_move_flg=1", "[Coordinates]", "Left=6000",
                        "Top=6000"});
         OnDialMouseMove(m.app, 0, 0, c.x, c.y);
-        EXPECT_EQ(At(m), c.at) << c.x << "," << c.y;
+        EXPECT_EQ(m.host.DialAt(), c.at) << c.x << "," << c.y;
     }
 }
 
@@ -38,26 +26,26 @@ TEST(MouseAvoidance, WrapsAroundTheScreenAndYieldsToModifierKeysAndTheSwitch) {
     FakeMeter m;
     StartMeter(m, {"[Etc]", "meter_move_flg=1", "[Coordinates]", "Left=105", "Top=105"});
     OnDialMouseMove(m.app, 0, 0, 80, 80);  // 7 - 13 < 0: back in at the far edges
-    EXPECT_EQ(At(m), "924,668");
+    EXPECT_EQ(m.host.DialAt(), "924,668");
     OnDialMouseMove(m.app, 0, 0, 20, 20);  // past the far edges: back to 0
-    EXPECT_EQ(At(m), "0,0");
+    EXPECT_EQ(m.host.DialAt(), "0,0");
     for (int keys : {1, 2, 4, 3}) {  // Shift, Ctrl, Alt, Shift with Ctrl
         OnDialMouseMove(m.app, 0, keys, 20, 20);
-        EXPECT_EQ(At(m), "0,0") << keys;
+        EXPECT_EQ(m.host.DialAt(), "0,0") << keys;
     }
     OnDialMouseMove(m.app, 0, 0, 57, 80);  // the mode label is hidden here, so the dial itself moves up
-    EXPECT_EQ(At(m), "0,668");
+    EXPECT_EQ(m.host.DialAt(), "0,668");
     m.app.settings.meter_move_flg = 0;
     OnDialMouseMove(m.app, 0, 0, 20, 20);
-    EXPECT_EQ(At(m), "0,668");
+    EXPECT_EQ(m.host.DialAt(), "0,668");
     // On a monitor right of the primary, the dial wraps around that one.
     m.host.monitors = {{0, 0, 1024, 768}, {1024, -100, 2048, 668}};
     m.app.settings.meter_move_flg = 1;
     m.host.MoveWindow(m.app.meter.window, {1031, -93});
     OnDialMouseMove(m.app, 0, 0, 80, 80);
-    EXPECT_EQ(At(m), "1948,568");
+    EXPECT_EQ(m.host.DialAt(), "1948,568");
     OnDialMouseMove(m.app, 0, 0, 20, 20);
-    EXPECT_EQ(At(m), "1024,-100");
+    EXPECT_EQ(m.host.DialAt(), "1024,-100");
 }
 
 // Only a left press off the labels drags.

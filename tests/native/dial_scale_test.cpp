@@ -1,21 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <utility>
-#include <vector>
-
-#include "app/meter_events.h"
-#include "app/meter_lifecycle.h"
 #include "app/move_needle.h"
 #include "app/sample_tick.h"
 #include "fake_host.h"
 
 namespace dorv {
 namespace {
-
-using test::FakeMeter;
-using test::Joined;
-using test::StartMeter;
 
 // The design space (100 x 100 pixels at 96 dpi) on a 120 dpi monitor: window and region, and labels. Whole pixels
 // round to the nearest (93.75 is 94).
@@ -37,7 +27,7 @@ TEST(DialScale, TwipsFollowThePrimaryMonitorsDpi) {
     FakeMeter m;
     m.host.dpi = 192;
     StartMeter(m, {"[Coordinates]", "Left=1500", "Top=2880", "[Etc]", "meter_move_flg=1"});
-    EXPECT_EQ(std::make_pair(m.host.Dial().position.x, m.host.Dial().position.y), std::make_pair(200, 384));
+    EXPECT_EQ(m.host.DialAt(), "200,384");
     OnDialMouseMove(m.app, 0, 0, 0, m.host.Dial().size.height / 2);
     EXPECT_EQ(m.host.Dial().position.x, 227);
     OnDialDpiChanged(m.app, 96);  // another monitor's scale: positions keep the desktop's one factor

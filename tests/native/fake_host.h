@@ -13,6 +13,7 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -442,6 +443,8 @@ public:
         return windows.at(static_cast<std::size_t>(reinterpret_cast<std::uintptr_t>(window)) - 1);
     }
     FakeWindow& Dial() { return windows.at(0); }
+    // Where the dial's top-left corner is, "x,y" in pixels.
+    std::string DialAt() { return Printed("%d,%d", Dial().position.x, Dial().position.y); }
     int DrawCalls() const { return static_cast<int>(drawing.size()); }
     // Running timer intervals; a stopped timer is absent.
     int TimerInterval(TimerId timer) const { return timers.count(timer) != 0 ? timers.at(timer) : 0; }
@@ -561,3 +564,7 @@ inline void StartMeter(FakeMeter& meter, const std::vector<const char*>& lines) 
 }
 
 }  // namespace dorv::test
+
+namespace dorv {
+using test::CrLfLines, test::FakeControl, test::FakeMeter, test::Joined, test::StartMeter;
+}  // namespace dorv

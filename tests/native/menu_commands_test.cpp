@@ -1,20 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <tuple>
-#include <utility>
-#include <vector>
-
 #include "app/menu_commands.h"
-#include "app/meter_events.h"
 #include "fake_host.h"
 #include "tray_menu/menu_frm.h"
 
 namespace dorv {
 namespace {
-
-using test::FakeMeter;
-using test::StartMeter;
 
 // The popup in one line: each row's access letter, then "+" when checked, "~" when greyed, "*" when the
 // default; a separator is "-". The virtual-memory row is greyed from version 6 on (the fake's is 10).
@@ -45,15 +36,14 @@ TEST(PopupMenu, RefreshedAtEachPopupFromTheTrayOrTheDialRunsTheChosenCommandAndQ
     m.host.menuChoices = {MenuCommandId(MenuItemId::MNU_M_L), MenuCommandId(MenuItemId::MNU_M_H)};
     OnDialMouseUp(m.app, RightButton, 0, 60, 70);  // released over the readout: the same menu
     EXPECT_EQ(m.app.settings.Needle, MeterMode::Clock);
-    OnDialMouseUp(m.app, LeftButton, 0, 20, 20);
-    OnDialMouseUp(m.app, MiddleButton, 0, 20, 20);
-    OnDialMouseUp(m.app, RightButton, 0, 20, 20);
+    for (MouseButton button : {LeftButton, MiddleButton, RightButton})
+        OnDialMouseUp(m.app, button, 0, 20, 20);
     EXPECT_EQ(m.host.helpShown, std::vector<std::string>{"Dorvanix.chm"});
     m.host.menuChoices = {MenuCommandId(MenuItemId::MNU_M_X)};
     OnDialMouseUp(m.app, RightButton, 0, 20, 20);
-    EXPECT_EQ(m.host.popups.size(), 4u);
-    EXPECT_TRUE(m.host.ended);
-    EXPECT_NE(m.host.File("meter.ini").find("Needle=3\r\n"), std::string::npos);
+    EXPECT_EQ(std::tuple(m.host.popups.size(), m.host.ended,
+                         m.host.File("meter.ini").find("Needle=3\r\n") != std::string::npos),
+              std::tuple(4u, true, true));
 
     // Its captions stay for the run; help is greyed, as there is only the Japanese help. A Quit inside the popup's
     // modal loop ends the program without running the item chosen there.
@@ -110,9 +100,8 @@ TEST(MenuToggles, AlwaysOnTopAndPause) {
     ASSERT_FALSE(m.host.Dial().visible);
     for (int expected : {1, 0}) {
         RunMenuCommand(m.app, MenuItemId::MNU_M_T);
-        EXPECT_TRUE(m.host.Dial().visible);
-        EXPECT_EQ(m.host.Dial().topmost, expected == 1);
-        EXPECT_EQ(m.app.settings.Top_view, expected);
+        EXPECT_EQ(std::tuple(m.host.Dial().visible, m.host.Dial().topmost, m.app.settings.Top_view),
+                  std::tuple(true, expected == 1, expected));
     }
 
     m.app.ShownValue = 80;
@@ -139,8 +128,7 @@ TEST(MenuToggles, AlwaysOnTopAndPause) {
             OnMeterCloseRequest(m.app);
     };
     RunMenuCommand(m.app, MenuItemId::MNU_M_S);
-    EXPECT_TRUE(m.host.ended);
-    EXPECT_GT(m.app.ShownValue, 0);
+    EXPECT_TRUE(m.host.ended && m.app.ShownValue > 0);
 }
 
 }  // namespace

@@ -1,19 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <string>
-#include <vector>
-
-#include "app/meter_events.h"
-#include "app/meter_lifecycle.h"
 #include "fake_host.h"
 
 namespace dorv {
 namespace {
-
-using test::FakeMeter;
-using test::Joined;
-using test::StartMeter;
 
 // The position is read and written with the system's decimal symbol, and written back as it was stored while the
 // dial has not moved.

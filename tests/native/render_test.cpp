@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include "app/illumination.h"
 #include "app/move_needle.h"
 #include "app/sample_tick.h"
@@ -10,9 +8,6 @@
 
 namespace dorv {
 namespace {
-
-using test::FakeMeter;
-using test::Joined;
 
 // Needle 0 points down, 50 up-left, 100 right; colours 1..5 are the centre line, outline, hub centre, hub outline
 // and second hand. The lamp follows every needle drawn, whatever its type.

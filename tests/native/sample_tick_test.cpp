@@ -1,17 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <tuple>
 
-#include "app/meter_events.h"
 #include "app/move_needle.h"
 #include "app/sample_tick.h"
 #include "fake_host.h"
 
 namespace dorv {
 namespace {
-
-using test::FakeMeter;
 
 constexpr std::uint64_t kGiB = 1024ull * 1024 * 1024;
 

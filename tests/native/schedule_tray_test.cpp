@@ -2,23 +2,15 @@
 
 #include <fstream>
 #include <iterator>
-#include <map>
-#include <string>
-#include <tuple>
-#include <vector>
 
 #include "app/illumination.h"
 #include "app/menu_commands.h"
-#include "app/meter_events.h"
 #include "fake_host.h"
 #include "settings/schedule_time.h"
 #include "tray_menu/tray_icon.h"
 
 namespace dorv {
 namespace {
-
-using test::FakeMeter;
-using test::StartMeter;
 
 // The last rows: "9:00" sorts after "18:00" as stored text, the midnight case, with 09:00 compared: always lit.
 TEST(Schedule, LightsFromTheOnTimeUpToTheOffTime) {

@@ -1,15 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <map>
-#include <string>
-#include <tuple>
-#include <utility>
-#include <vector>
-
 #include "app/menu_commands.h"
-#include "app/meter_events.h"
-#include "app/meter_lifecycle.h"
 #include "app/settings_dialog.h"
 #include "dialogs/settings/settings_controls.h"
 #include "fake_host.h"
@@ -17,10 +8,6 @@
 
 namespace dorv {
 namespace {
-
-using test::FakeControl;
-using test::FakeMeter;
-using test::StartMeter;
 
 // The meter started from these lines, with the settings dialog opened as the menu opens it.
 struct Session {
@@ -106,41 +93,17 @@ TEST(SettingsDialog, OpensFromTheSettings) {
 }
 
 // OK without an edit stores back every value it showed: each field off its default where a control can show
-// it, each flag unlike the one loaded and applied next to it, every colour its own.
+// it, each flag unlike the one loaded and applied next to it, every colour its own (a section a line).
 TEST(SettingsDialog, OkWithoutEditsKeepsEverySetting) {
-    Session s({"[View]",
-               "English=1",
-               "Needle=3",
-               "Needle_type=0",
-               "Icon_view=1",
-               "Hide_Meter=1",
-               "Zanzo_max=4",
-               "Transparency=200",
-               "Mouse_Cancel=1",
-               "[Movement]",
-               "Move_quantity=7",
-               "Watch_time=300",
-               "Warning=60",
-               "[Color]",
-               "Needle_color=1",
-               "Illumi_needle_color=2",
-               "Needle_shadow_color=3",
-               "Illumi_needle_shadow_color=4",
-               "Needle_color2=5",
-               "Illumi_needle_color2=6",
-               "Needle_shadow_color2=7",
-               "Illumi_needle_shadow_color2=8",
-               "Second_color=9",
-               "Illumi_second_color=10",
-               "Font_color=11",
-               "Illumi_font_color=12",
-               "Illumination=True",
-               "illumi_on_time=07:15",
-               "illumi_off_time=19:45",
-               "[Etc]",
-               "adjusted_flg=0",
-               "max_beep_flg=1",
-               "meter_move_flg=1"});
+    Session s(
+        {"[View]\r\nEnglish=1\r\nNeedle=3\r\nNeedle_type=0\r\nIcon_view=1\r\nHide_Meter=1\r\nZanzo_max="
+         "4\r\nTransparency=200\r\nMouse_Cancel=1",
+         "[Movement]\r\nMove_quantity=7\r\nWatch_time=300\r\nWarning=60",
+         "[Color]\r\nNeedle_color=1\r\nIllumi_needle_color=2\r\nNeedle_shadow_color=3\r\nIllumi_needle_shadow_color="
+         "4\r\nNeedle_color2=5\r\nIllumi_needle_color2=6\r\nNeedle_shadow_color2=7\r\nIllumi_needle_shadow_color2="
+         "8\r\nSecond_color=9\r\nIllumi_second_color=10\r\nFont_color=11\r\nIllumi_font_color=12\r\nIllumination="
+         "True\r\nillumi_on_time=07:15\r\nillumi_off_time=19:45",
+         "[Etc]\r\nadjusted_flg=0\r\nmax_beep_flg=1\r\nmeter_move_flg=1"});
     auto written = [](const MeterSettings& settings) {
         std::string text;
         for (SettingKey key : SettingsWriteOrder())
@@ -157,9 +120,8 @@ TEST(SettingsDialog, OkWithoutEditsKeepsEverySetting) {
 TEST(SettingsDialog, OneInstancePagesHelpCancelAndReopen) {
     Session s({"[View]", "Needle=0"});
     OnTrayCallback(s.m.app, TrayMouseEvent::LeftDoubleClick);
-    EXPECT_EQ(s.m.host.dialogs.created, 1);
-    EXPECT_EQ(s.m.host.dialogs.Dialog(s.w).showCount, 2);
-    EXPECT_TRUE(s[Picture1_0].visible);
+    EXPECT_EQ(std::tuple(s.m.host.dialogs.created, s.m.host.dialogs.Dialog(s.w).showCount, s[Picture1_0].visible),
+              std::tuple(1, 2, true));
     s.Change(TabStrip1, 3);
     for (int page = 0; page < kSettingPageCount; ++page)
         EXPECT_EQ(s[PageControl(page)].visible, page == 3);
@@ -176,10 +138,8 @@ TEST(SettingsDialog, OneInstancePagesHelpCancelAndReopen) {
     const MeterSettings before = s.m.app.settings;
     s.Click(Command2);
     s.Change(Slider1, 9);
-    s.Click(Command4);
-    s.Click(Command1_2);
-    EXPECT_EQ(s.m.app.settings, before);
-    EXPECT_EQ(s.m.host.dialogs.destroyed, 1);
+    s.Click({Command4, Command1_2});
+    EXPECT_TRUE(s.m.app.settings == before && s.m.host.dialogs.destroyed == 1);
 
     // Apply, then Cancel: the applied values stay and the next opening shows them.
     s.Open();
@@ -187,9 +147,8 @@ TEST(SettingsDialog, OneInstancePagesHelpCancelAndReopen) {
     s.Click(Command1_1);
     s.Change(Slider1, 2);
     s.m.host.dialogs.Close(s.m.app, s.w);
-    EXPECT_EQ(s.m.app.settings.Move_quantity, 9);
     s.Open();
-    EXPECT_EQ(s[Slider1].value, 9);
+    EXPECT_EQ((std::pair<int, int>(s.m.app.settings.Move_quantity, s[Slider1].value)), std::pair(9, 9));
     s.Click(Command2);
     EXPECT_EQ(std::pair(s[Slider1].value, s[Slider2].value), std::pair(5, 160));
 }
@@ -277,9 +236,9 @@ TEST(SettingsApply, PushesEachChangeIntoTheMeter) {
     EXPECT_EQ(
         std::tuple(host.labels[DialLabelId::Readout].visible, host.trayPresent, host.Dial().visible, host.Dial().alpha),
         std::tuple(true, true, false, 128));
-    EXPECT_TRUE(s.m.app.menu.Item(MenuItemId::MNU_M_P).checked);
-    EXPECT_DOUBLE_EQ(s.m.app.ShownValue, 12 + (50 - 12) / 5.0);  // one step from the tick's 12 toward 50
-    EXPECT_TRUE(s.m.host.iniWrites.empty());                     // meter.ini waits for the exit
+    // One step from the tick's 12 toward 50; meter.ini waits for the exit.
+    EXPECT_EQ(std::tuple(s.m.app.menu.Item(MenuItemId::MNU_M_P).checked, s.m.app.ShownValue, s.m.host.iniWrites.size()),
+              std::tuple(true, 12 + (50 - 12) / 5.0, 0u));
 
     // Applying again leaves the standing icon alone instead of retrying a refused add.
     s.m.host.trayLog.clear();

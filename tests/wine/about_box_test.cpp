@@ -1,10 +1,5 @@
 // The about box opened from the menu of a private Dorvanix.exe: its size, its report refreshing (with the user's
 // decimal symbol), the copy button (and its failure while another program holds the clipboard), its close box.
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
-#include <string>
 
 #include "wine_dial_fixture.h"
 

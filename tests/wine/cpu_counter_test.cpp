@@ -1,10 +1,5 @@
 // The host's processor 0 counter against real load, in this process. The dial's own look test shows a busy
 // processor 0 on the needle; this one shows that a reading of the whole machine instead would not pass.
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
-#include <cstdint>
 
 #include "metrics/cpu_counter.h"
 #include "metrics/processor_times.h"

@@ -1,18 +1,10 @@
 // What the host draws, read back from the screen: needle, hands, lamp and readout where the settings say, at the
 // display's scale, in a round window. Positions allow a pixel either way.
-#include <windows.h>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
-#include <functional>
 #include <memory>
-#include <optional>
-#include <string>
 #include <tuple>
-#include <vector>
 
 #include "wine_dial_fixture.h"
 

@@ -1,8 +1,5 @@
 // The popup menu, the icon and dragging through the messages the system delivers: the window, the saved meter.ini,
 // the menu's picture (once per language).
-#include <windows.h>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -10,7 +7,6 @@
 #include <numeric>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "wine_dial_fixture.h"
 

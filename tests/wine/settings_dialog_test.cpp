@@ -1,24 +1,24 @@
 // The settings dialog used from outside, its keys through the dialog manager; what it applied found in the running
 // dial and in the saved meter.ini.
-#include <windows.h>
+#include "wine_dial_fixture.h"
+
 // After windows.h, which it needs.
 #include <commctrl.h>
-
-#include <gtest/gtest.h>
-
-#include <vector>
-
-#include "wine_dial_fixture.h"
 
 namespace dorv {
 namespace {
 
-// A key as the keyboard delivers it, to the control that has the focus.
-void PressKey(HWND dialog, WPARAM key) {
+// The control with the keyboard focus in the dialog's thread.
+HWND Focused(HWND dialog) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
     GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info);
-    HWND focus = info.hwndFocus;
+    return info.hwndFocus;
+}
+
+// A key as the keyboard delivers it, to the control that has the focus.
+void PressKey(HWND dialog, WPARAM key) {
+    HWND focus = Focused(dialog);
     ASSERT_TRUE(focus && IsChild(dialog, focus)) << "nothing in the dialog has the focus";
     PostMessageW(focus, WM_KEYDOWN, key, 1);
     PostMessageW(focus, WM_KEYUP, key, 1 | (1u << 30) | (1u << 31));
@@ -27,14 +27,18 @@ void PressKey(HWND dialog, WPARAM key) {
 using SettingsDialogTest = WineDialTest;
 
 // Apply keeps the dialog open and changes the running dial at once; a second request (from the icon) brings the same
-// dialog forward; Esc cancels what was not applied; a tab shows its page and Enter is OK.
-TEST_F(SettingsDialogTest, AppliesCancelsAndTakesTheKeys) {
+// dialog forward; Esc cancels what was not applied; a tab shows its page and Enter is OK. Under a caption taller than
+// the table allowed for, the window grows so nothing is cut. The tab strip is the first Tab stop; Ctrl+Tab and
+// Ctrl+Page Up/Down step through the pages as clicks on the tabs would. At another scale the pages are laid out again.
+TEST_F(SettingsDialogTest, AppliesCancelsTakesTheKeysAndHoldsItsControlsAtAnyScale) {
+    const ScopedUserText caption{L"Control Panel\\Desktop\\WindowMetrics", L"CaptionHeight", L"-900"};
     HWND dial =
         StartPlaced(PlacedAtTheTestSpot() + "[View]\r\nTop_view=0\r\nMode_view=0\r\n[Movement]\r\nWatch_time=160\r\n");
     ASSERT_TRUE(dial);
     ChooseFromDialMenu(dial, L'o');
     HWND dialog = WaitFor(kDialogClass, L"オプション設定");
     ASSERT_TRUE(dialog) << "the settings dialog did not open";
+    EXPECT_EQ(ControlsOutside(dialog), L"");
     HWND onTop = Child(dialog, WC_BUTTONW, L"常に手前に表示(&T)");
     HWND interval = nullptr;  // told apart from the other track bars by its range
     for (HWND control : Descendants(dialog))
@@ -72,53 +76,29 @@ TEST_F(SettingsDialogTest, AppliesCancelsAndTakesTheKeys) {
     ASSERT_TRUE(showMode && tabs);
     EXPECT_EQ(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), 5);
     EXPECT_FALSE(IsWindowVisible(showMode)) << "a page other than the first is showing";
-    SendMessageW(tabs, TCM_SETCURFOCUS, 1, 0);  // as a click on the second tab
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(showMode) != FALSE; }, 5000)) << "its page did not show";
-    SendMessageW(showMode, BM_CLICK, 0, 0);
-    PressKey(dialog, VK_RETURN);
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); }, 5000)) << "Enter did not press OK";
-
-    ChooseFromDialMenu(dial, L'x');
-    ExpectCleanExit();
-    EXPECT_EQ(Saved(L"View", L"Top_view"), 1);
-    EXPECT_EQ(Saved(L"Movement", L"Watch_time"), 260);
-    EXPECT_EQ(Saved(L"View", L"Mode_view"), 1);
-}
-
-// Under a caption taller than the table allowed for, the window grows so nothing is cut. The tab strip is the first Tab
-// stop; Ctrl+Tab and Ctrl+Page Up/Down step through the pages as clicks on the tabs would, and the page shows. At
-// another scale the controls on the pages are laid out again.
-TEST_F(SettingsDialogTest, HoldsItsControlsAndTakesPageKeysAndScaleChanges) {
-    const ScopedUserText caption{L"Control Panel\\Desktop\\WindowMetrics", L"CaptionHeight", L"-900"};
-    HWND dial = LaunchDial();
-    ASSERT_TRUE(dial);
-    ChooseFromDialMenu(dial, L'o');
-    HWND dialog = WaitFor(kDialogClass, L"オプション設定");
-    ASSERT_TRUE(dialog) << "the settings dialog did not open";
-    EXPECT_EQ(ControlsOutside(dialog), L"");
-    HWND tabs = FindWindowExW(dialog, nullptr, WC_TABCONTROLW, nullptr);
-    HWND showMode = Child(dialog, WC_BUTTONW, L"モード表示(&M)");
-    ASSERT_TRUE(tabs && showMode);
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info);
-    EXPECT_EQ(info.hwndFocus, tabs) << "the tab strip is not the first Tab stop";
-
+    EXPECT_EQ(Focused(dialog), tabs) << "the tab strip is not the first Tab stop";
+    // Keys, or none for a click on the tab: the page reached, whose controls the core shows and no others.
     const struct {
         std::vector<WORD> keys;
         int page;
-    } steps[] = {
-        {{VK_CONTROL, VK_TAB}, 1},   {{VK_CONTROL, VK_NEXT}, 2},  {{VK_CONTROL, VK_SHIFT, VK_TAB}, 1},
-        {{VK_CONTROL, VK_PRIOR}, 0}, {{VK_CONTROL, VK_PRIOR}, 4}, {{VK_CONTROL, VK_TAB}, 0},
-    };
+    } steps[] = {{{}, 1},
+                 {{VK_CONTROL, VK_TAB}, 2},
+                 {{VK_CONTROL, VK_SHIFT, VK_TAB}, 1},
+                 {{VK_CONTROL, VK_PRIOR}, 0},
+                 {{VK_CONTROL, VK_PRIOR}, 4},
+                 {{VK_CONTROL, VK_TAB}, 0},
+                 {{VK_CONTROL, VK_NEXT}, 1}};
     for (const auto& step : steps) {
-        PressKeys(step.keys);
-        EXPECT_TRUE(WaitUntil([&] { return SendMessageW(tabs, TCM_GETCURSEL, 0, 0) == step.page; }, 3000))
-            << "not on page " << step.page;
+        if (step.keys.empty())
+            SendMessageW(tabs, TCM_SETCURFOCUS, static_cast<WPARAM>(step.page), 0);
+        else
+            PressKeys(step.keys);
+        const auto reached = [&] {
+            const bool shown = IsWindowVisible(showMode) != FALSE;
+            return SendMessageW(tabs, TCM_GETCURSEL, 0, 0) == step.page && shown == (step.page == 1);
+        };
+        EXPECT_TRUE(WaitUntil(reached, 3000)) << "not on page " << step.page;
     }
-    PressKeys({VK_CONTROL, VK_TAB});
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(showMode) != FALSE; }, 3000)) << "the core did not show it";
-
     // The system's message, with the suggested rectangle where the program can read it.
     RECT before{};
     GetWindowRect(showMode, &before);
@@ -134,9 +114,15 @@ TEST_F(SettingsDialogTest, HoldsItsControlsAndTakesPageKeysAndScaleChanges) {
     GetWindowRect(showMode, &after);
     EXPECT_GE((after.right - after.left) * 10, (before.right - before.left) * 14) << "not laid out at 144 dpi";
     EXPECT_EQ(ControlsOutside(dialog), L"");
+    SendMessageW(showMode, BM_CLICK, 0, 0);
+    PressKey(dialog, VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); }, 5000)) << "Enter did not press OK";
 
     ChooseFromDialMenu(dial, L'x');
     ExpectCleanExit();
+    EXPECT_EQ(Saved(L"View", L"Top_view"), 1);
+    EXPECT_EQ(Saved(L"Movement", L"Watch_time"), 260);
+    EXPECT_EQ(Saved(L"View", L"Mode_view"), 1);
 }
 
 }  // namespace
