@@ -52,12 +52,15 @@ FileResult SaveThroughCopy(const SettingsFile& file, const MeterSettings& settin
 
 }  // namespace
 
-// The question is asked only of a host with a user's folder; a writable program folder is read as always.
+// A writable program folder is read as always; only one that takes no new files sends the host looking for the
+// user's folder (which may mean loading a library).
 SettingsFile OpenSettingsFile(IniFile& ini, const std::string& decimalSymbol) {
     const std::string folder = ini.ProgramFolder();
     SettingsFile file{&ini, folder + kFileName, decimalSymbol};
+    if (ini.FolderTakesNewFiles(folder))
+        return file;
     const std::string user = UserFile(ini);
-    if (!user.empty() && !ini.FolderTakesNewFiles(folder) && ini.FileExists(user))
+    if (!user.empty() && ini.FileExists(user))
         file.path = user;
     return file;
 }

@@ -208,12 +208,6 @@ SIZE FittedSize(const DialogRecord& dialog, int dpi, SIZE proposed) {
 }
 
 Win32Dialogs::Win32Dialogs(HINSTANCE instance) : instance_(instance) {
-    // Tab strip, track bars, time pickers and the standard controls, from the version-6 library the
-    // program's manifest asks for.
-    INITCOMMONCONTROLSEX classes{};
-    classes.dwSize = sizeof classes;
-    classes.dwICC = ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_DATE_CLASSES | ICC_STANDARD_CLASSES;
-    InitCommonControlsEx(&classes);
     customColours_.fill(RGB(255, 255, 255));
 }
 
@@ -232,6 +226,21 @@ void Win32Dialogs::Attach(MeterApp* app, std::function<void()> onFault) {
     onFault_ = std::move(onFault);
 }
 
+// Tab strip, track bars, time pickers and the standard controls, from the version-6 library the program's
+// manifest asks for: loaded at the first dialog, since the dial itself has no use for it, and kept from then on.
+void Win32Dialogs::LoadCommonControls() {
+    if (comctl32_)
+        return;
+    comctl32_.reset(LoadSystemLibrary(L"comctl32.dll"));
+    using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    if (const auto init = Proc<InitFn>(comctl32_.get(), "InitCommonControlsEx")) {
+        INITCOMMONCONTROLSEX classes{};
+        classes.dwSize = sizeof classes;
+        classes.dwICC = ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_DATE_CLASSES | ICC_STANDARD_CLASSES;
+        init(&classes);
+    }
+}
+
 WindowHandle Win32Dialogs::CreateDialogWindow(const DialogLayout& layout) {
     // A table the builder cannot place is refused whole rather than shown half built.
     std::map<int, ControlKind> kinds;
@@ -243,6 +252,7 @@ WindowHandle Win32Dialogs::CreateDialogWindow(const DialogLayout& layout) {
         kinds[control.id] = control.kind;
     }
 
+    LoadCommonControls();
     const std::vector<WORD> words =
         DialogTemplate(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, Widen(layout.title));
     HWND owner = owner_ && IsWindow(owner_) ? owner_ : nullptr;
@@ -587,7 +597,13 @@ std::optional<std::int32_t> Win32Dialogs::PickColour(WindowHandle handle) {
     choose.hwndOwner = dialog ? dialog->hwnd : nullptr;
     choose.lpCustColors = customColours_.data();
     choose.Flags = CC_ANYCOLOR;
-    if (!ChooseColorW(&choose))
+    // The picker's library and what it brings with it (the printing stack, on some systems) load at the first
+    // pick, not at start.
+    if (!comdlg32_)
+        comdlg32_.reset(LoadSystemLibrary(L"comdlg32.dll"));
+    using ChooseColorFn = BOOL(WINAPI*)(CHOOSECOLORW*);
+    const auto chooseColor = Proc<ChooseColorFn>(comdlg32_.get(), "ChooseColorW");
+    if (!chooseColor || !chooseColor(&choose))
         return std::nullopt;
     return static_cast<std::int32_t>(choose.rgbResult & 0x00FFFFFF);
 }

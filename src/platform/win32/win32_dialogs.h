@@ -53,6 +53,7 @@ private:
     static INT_PTR CALLBACK PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     // Building and laying out (win32_dialogs.cpp).
+    void LoadCommonControls();
     bool BuildControls(DialogRecord& dialog, const DialogLayout& layout, POINT middle);
     HWND MakePage(HWND parent, HMENU id, const RECT& place);
     void Layout(DialogRecord& dialog, const RECT& proposed);
@@ -90,7 +91,10 @@ private:
     std::map<HWND, std::unique_ptr<DialogRecord>> open_;
     int quiet_ = 0;                             // the core is setting controls: their notifications are not the user's
     std::array<COLORREF, 16> customColours_{};  // the colour picker's custom row, kept for the run
-    ModuleOwner uxtheme_;                       // for the pages' themed face; outlives the dialogs
+    // Loaded at first use and kept; the destructor closes the dialogs before they are freed.
+    ModuleOwner comctl32_;  // the controls' classes
+    ModuleOwner comdlg32_;  // the colour picker
+    ModuleOwner uxtheme_;   // the pages' themed face
 };
 
 }  // namespace dorv

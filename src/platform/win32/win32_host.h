@@ -39,7 +39,8 @@ public:
 
 private:
     // Declaration order is release order reversed: the windows go before the dialogs' records, the painter's
-    // GDI objects and the help library, and the tray icon before the menu window it belongs to.
+    // GDI objects and the help library, the tray icon before the menu window it belongs to, and the shell's COM
+    // apartment after them all. Each component frees the libraries it loaded itself, after its own windows.
     Win32Events events_;
     Win32Shell shell_;
     Win32IniFile ini_;

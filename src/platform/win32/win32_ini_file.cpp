@@ -6,6 +6,7 @@
 
 #include "win32_handles.h"
 #include "win32_program_folder.h"
+#include "win32_system_library.h"
 #include "win32_text.h"
 
 namespace dorv {
@@ -105,8 +106,12 @@ void Win32IniFile::RemoveFile(const std::string& path) {
 }
 
 std::string Win32IniFile::UserSettingsFolder() {
+    if (!shell32_)
+        shell32_.reset(LoadSystemLibrary(L"shell32.dll"));
+    using FolderPathFn = HRESULT(WINAPI*)(HWND, int, HANDLE, DWORD, LPWSTR);
+    const auto folderPath = Proc<FolderPathFn>(shell32_.get(), "SHGetFolderPathW");
     wchar_t appData[MAX_PATH] = {};
-    if (SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData) != S_OK || !appData[0])
+    if (!folderPath || folderPath(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData) != S_OK || !appData[0])
         return std::string();
     return Narrow(appData) + "\\Dorvanix";
 }

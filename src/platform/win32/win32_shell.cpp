@@ -1,9 +1,12 @@
 #include "win32_shell.h"
 
+// After windows.h, which they need.
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <cstring>
 
+#include "win32_system_library.h"
 #include "win32_text.h"
 #include "win32_window_handle.h"
 
@@ -116,9 +119,38 @@ bool Win32Shell::StartProgram(const std::string& path) {
     return true;
 }
 
+Win32Shell::~Win32Shell() {
+    using UninitializeFn = void(WINAPI*)();
+    if (inApartment_)
+        if (const auto uninitialize = Proc<UninitializeFn>(ole32_.get(), "CoUninitialize"))
+            uninitialize();
+}
+
+// ShellExecuteW may hand the address to a COM handler, so the calling thread must be in a single-threaded
+// apartment. Nothing else of the program needs COM, so ole32 too waits for the first address.
+void Win32Shell::StartShell() {
+    if (started_)
+        return;
+    started_ = true;
+    ole32_.reset(LoadSystemLibrary(L"ole32.dll"));
+    using InitializeFn = HRESULT(WINAPI*)(LPVOID, DWORD);
+    if (const auto initialize = Proc<InitializeFn>(ole32_.get(), "CoInitializeEx")) {
+        // S_FALSE: already in this apartment, and still owed an uninitialize; a thread in another apartment
+        // (RPC_E_CHANGED_MODE) keeps its own.
+        const HRESULT result = initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+        inApartment_ = result == S_OK || result == S_FALSE;
+    }
+    shell32_.reset(LoadSystemLibrary(L"shell32.dll"));
+}
+
 std::intptr_t Win32Shell::OpenAddress(const std::string& url) {
+    StartShell();
+    using ShellExecuteFn = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
+    const auto shellExecute = Proc<ShellExecuteFn>(shell32_.get(), "ShellExecuteW");
+    if (!shellExecute)
+        return SE_ERR_DLLNOTFOUND;
     const std::wstring address = Widen(url);
-    HINSTANCE result = ShellExecuteW(GetDesktopWindow(), L"open", address.c_str(), nullptr, L"", SW_SHOWNORMAL);
+    HINSTANCE result = shellExecute(GetDesktopWindow(), L"open", address.c_str(), nullptr, L"", SW_SHOWNORMAL);
     return reinterpret_cast<std::intptr_t>(result);
 }
 

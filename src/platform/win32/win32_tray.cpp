@@ -8,6 +8,7 @@
 
 #include "resource_ids.h"
 #include "win32_dpi.h"
+#include "win32_system_library.h"
 #include "win32_text.h"
 #include "win32_window_handle.h"
 
@@ -67,7 +68,15 @@ bool Win32Tray::Notify(DWORD action, HWND window, const TrayIconView* icon) {
         data.hIcon = Picture(*icon);
         CopyTip(icon->tip, data.szTip);
     }
-    return Shell_NotifyIconW(action, &data) != FALSE;
+    if (!shell32_) {
+        // No icon was ever added, so there is none to delete (the shell would answer FALSE too).
+        if (action == NIM_DELETE)
+            return false;
+        shell32_.reset(LoadSystemLibrary(L"shell32.dll"));
+    }
+    using NotifyFn = BOOL(WINAPI*)(DWORD, NOTIFYICONDATAW*);
+    const auto notify = Proc<NotifyFn>(shell32_.get(), "Shell_NotifyIconW");
+    return notify && notify(action, &data) != FALSE;
 }
 
 HICON Win32Tray::Picture(const TrayIconView& icon) {

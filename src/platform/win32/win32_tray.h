@@ -17,6 +17,7 @@ class Win32Tray final : public TrayIcons {
 public:
     explicit Win32Tray(HINSTANCE instance) : instance_(instance) {}
     // Quit deletes the icon; a run that ended otherwise must not leave a dead icon in the notification area.
+    // Before shell32 is freed (a member).
     ~Win32Tray() override { DeleteLeftover(); }
     Win32Tray(const Win32Tray&) = delete;
     Win32Tray& operator=(const Win32Tray&) = delete;
@@ -37,6 +38,7 @@ private:
     std::array<IconOwner, 2 * kIconsPerSet> pictures_{};
     bool picturesLoaded_ = false;
     HWND shownOn_ = nullptr;  // the window of the icon added and not deleted since
+    ModuleOwner shell32_;     // loaded at the first icon and kept; the icon is off at the defaults
 };
 
 }  // namespace dorv
