@@ -3,7 +3,7 @@
 
 #include "metrics/cpu_counter.h"
 #include "metrics/processor_times.h"
-#include "platform/win32/win32_perf_counter.h"
+#include "hosts/win32/win32_perf_counter.h"
 #include "wine_dial_fixture.h"
 
 namespace dorv {

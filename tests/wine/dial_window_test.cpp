@@ -3,7 +3,7 @@
 #include <system_error>
 #include <utility>
 
-#include "platform/win32/win32_text.h"
+#include "hosts/win32/win32_text.h"
 #include "wine_dial_fixture.h"
 
 namespace dorv {

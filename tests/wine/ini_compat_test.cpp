@@ -6,9 +6,9 @@
 #include <system_error>
 #include <utility>
 
-#include "platform/win32/win32_ini_file.h"
-#include "platform/win32/win32_system_library.h"
-#include "platform/win32/win32_text.h"
+#include "hosts/win32/win32_ini_file.h"
+#include "hosts/win32/win32_system_library.h"
+#include "hosts/win32/win32_text.h"
 #include "settings/portable_ini_file.h"
 #include "wine_dial_fixture.h"
 
