@@ -1,10 +1,19 @@
 #include "app/meter_lifecycle.h"
+#include "app/meter_program.h"
 #include "settings/settings_file.h"
 #include "state/meter_app.h"
 #include "tray_menu/menu_frm.h"
 #include "window/window_shape.h"
 
 namespace dorv {
+
+MeterProgram::MeterProgram(Platform platform) : app_(std::make_unique<MeterApp>(platform)) {}
+
+MeterProgram::~MeterProgram() = default;
+
+void MeterProgram::Start() {
+    RunEntryProcedure(*app_);
+}
 
 void RunEntryProcedure(MeterApp& app) {
     app.settingsFile = OpenSettingsFile(app.platform.ini, app.platform.system.DecimalSymbol());

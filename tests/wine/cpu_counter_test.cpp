@@ -2,8 +2,8 @@
 // processor 0 on the needle; this one shows that a reading of the whole machine instead would not pass.
 
 #include "metrics/cpu_counter.h"
-#include "metrics/processor_times.h"
 #include "hosts/win32/win32_perf_counter.h"
+#include "metrics/processor_times.h"
 #include "wine_dial_fixture.h"
 
 namespace dorv {

@@ -7,7 +7,6 @@
 #include <memory>
 #include <type_traits>
 
-#include "app/meter_events.h"
 #include "win32_dialog_record.h"
 #include "win32_dialogs.h"
 #include "win32_events.h"
@@ -122,12 +121,8 @@ INT_PTR CALLBACK Win32Dialogs::DialogProc(HWND hwnd, UINT message, WPARAM wParam
     try {
         return self->HandleMessage(*found->second, message, wParam, lParam);
     } catch (...) {
-        // The core's state is unknown after a throw: the host ends the run.
-        self->app_ = nullptr;
-        if (self->onFault_)
-            self->onFault_();
-        else
-            PostQuitMessage(1);
+        // The core's state is unknown after a throw: end the run rather than keep ticking on it.
+        self->events_.End(1);
         return FALSE;
     }
 }
@@ -202,7 +197,8 @@ INT_PTR Win32Dialogs::HandleMessage(DialogRecord& dialog, UINT message, WPARAM w
         case WM_SETCURSOR:
             return OnSetCursor(dialog, reinterpret_cast<HWND>(wParam), lParam) ? TRUE : FALSE;
         case WM_TIMER:
-            RouteTimer(quiet_ == 0 ? app_ : nullptr, wParam);
+            if (quiet_ == 0)
+                events_.Timer(wParam);
             return TRUE;
         case WM_CLOSE:
             Report(dialog, 0, DialogEvent::Close);
@@ -317,8 +313,8 @@ bool Win32Dialogs::OnSetCursor(DialogRecord& dialog, HWND under, LPARAM lParam) 
 }
 
 void Win32Dialogs::Report(const DialogRecord& dialog, int id, DialogEvent event) {
-    if (app_ && quiet_ == 0)
-        OnDialogEvent(*app_, dialog.Handle(), id, event);
+    if (quiet_ == 0)
+        events_.Dialog(dialog.Handle(), id, event);
 }
 
 }  // namespace dorv

@@ -207,23 +207,17 @@ SIZE FittedSize(const DialogRecord& dialog, int dpi, SIZE proposed) {
     return size;
 }
 
-Win32Dialogs::Win32Dialogs(HINSTANCE instance) : instance_(instance) {
+Win32Dialogs::Win32Dialogs(HINSTANCE instance, Win32Events& events) : instance_(instance), events_(events) {
     customColours_.fill(RGB(255, 255, 255));
 }
 
 Win32Dialogs::~Win32Dialogs() {
-    app_ = nullptr;
     while (!open_.empty()) {
         HWND dialog = open_.begin()->first;
         DestroyWindow(dialog);
         // A window the system already took has left its record behind.
         open_.erase(dialog);
     }
-}
-
-void Win32Dialogs::Attach(MeterApp* app, std::function<void()> onFault) {
-    app_ = app;
-    onFault_ = std::move(onFault);
 }
 
 // Tab strip, track bars, time pickers and the standard controls, from the version-6 library the program's

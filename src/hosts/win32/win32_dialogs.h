@@ -6,30 +6,26 @@
 #include <windows.h>
 
 #include <array>
-#include <functional>
 #include <map>
 #include <memory>
 
 #include "platform/dialogs.h"
+#include "win32_events.h"
 #include "win32_handles.h"
 
 namespace dorv {
 
-struct MeterApp;
 struct DialogRecord;
 struct ControlRecord;
 
 class Win32Dialogs : public Dialogs {
 public:
-    explicit Win32Dialogs(HINSTANCE instance);
+    // Their events go where the windows' go; a handler that throws ends the run.
+    Win32Dialogs(HINSTANCE instance, Win32Events& events);
     ~Win32Dialogs() override;
     Win32Dialogs(const Win32Dialogs&) = delete;
     Win32Dialogs& operator=(const Win32Dialogs&) = delete;
 
-    // Events go to this app's handlers; onFault runs when a handler throws (the host ends the run).
-    void Attach(MeterApp* app, std::function<void()> onFault);
-    // No more events reach the core (the program is ending).
-    void Detach() { app_ = nullptr; }
     // The hidden window that owns the dialogs, so they never get taskbar buttons of their own.
     void SetOwner(HWND owner) { owner_ = owner; }
     // Gives a message to the open dialog it belongs to (Tab, Enter, Esc, access keys, Ctrl+Tab between pages);
@@ -85,8 +81,7 @@ private:
     void ApplyStates(DialogRecord& dialog, int index);
 
     HINSTANCE instance_;
-    MeterApp* app_ = nullptr;
-    std::function<void()> onFault_;
+    Win32Events& events_;
     HWND owner_ = nullptr;
     std::map<HWND, std::unique_ptr<DialogRecord>> open_;
     int quiet_ = 0;                             // the core is setting controls: their notifications are not the user's

@@ -1,7 +1,5 @@
 #include "win32_events.h"
 
-#include "app/meter_events.h"
-
 namespace dorv {
 
 void Win32Events::End(int exitCode) {
@@ -11,14 +9,16 @@ void Win32Events::End(int exitCode) {
     PostQuitMessage(exitCode);
 }
 
+// Timer ids are the core's own and unique across windows, so the id alone says whose tick it is.
 void Win32Events::Timer(UINT_PTR id) const {
-    RouteTimer(App(), id);
+    if (MeterApp* app = App();
+        app && id >= static_cast<UINT_PTR>(TimerId::Timer1) && id <= static_cast<UINT_PTR>(TimerId::AboutRefresh))
+        OnTimer(*app, static_cast<TimerId>(id));
 }
 
-// Timer ids are the core's own and unique across windows, so the id alone says whose tick it is.
-void RouteTimer(MeterApp* app, UINT_PTR id) {
-    if (app && id >= static_cast<UINT_PTR>(TimerId::Timer1) && id <= static_cast<UINT_PTR>(TimerId::AboutRefresh))
-        OnTimer(*app, static_cast<TimerId>(id));
+void Win32Events::Dialog(WindowHandle dialog, int controlId, DialogEvent event) const {
+    if (MeterApp* app = App())
+        OnDialogEvent(*app, dialog, controlId, event);
 }
 
 }  // namespace dorv

@@ -1,12 +1,12 @@
 #pragma once
-// Where the host's windows send their events: the app's handlers while the program runs, nowhere once it ends.
+// Where the host's windows and dialogs send their events: the core's handlers while the program runs, nowhere once
+// it ends. The program's record is opaque here.
 #include <windows.h>
 
 #include <functional>
 #include <utility>
 
-#include "platform/timers.h"
-#include "state/meter_app.h"
+#include "app/meter_events.h"
 
 namespace dorv {
 
@@ -24,16 +24,15 @@ public:
     // Ends the message loop with this exit code; no more events reach the core.
     void End(int exitCode);
 
-    // Every WM_TIMER of every window of the host: the id is the core's timer.
+    // Every WM_TIMER of every window of the host, the dialogs' included: the id is the core's timer.
     void Timer(UINT_PTR id) const;
+    // A user action in an open dialog, or its close box.
+    void Dialog(WindowHandle dialog, int controlId, DialogEvent event) const;
 
 private:
     MeterApp* app_ = nullptr;
     bool ending_ = false;
     std::function<void()> onEnd_;
 };
-
-// The timer route for windows whose events are not Win32Events' (the dialogs keep their own app pointer).
-void RouteTimer(MeterApp* app, UINT_PTR id);
 
 }  // namespace dorv

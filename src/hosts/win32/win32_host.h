@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include "platform/platform.h"
-#include "state/meter_app.h"
 #include "win32_dial_drawing.h"
 #include "win32_dialogs.h"
 #include "win32_events.h"
@@ -32,7 +31,7 @@ public:
         return Platform{windows_,  drawing_, timers_, ini_,  system_,  system_, perf_,
                         registry_, tray_,    menu_,   help_, dialogs_, shell_};
     }
-    // Events of the host's windows go to this app's handlers.
+    // Events of the host's windows and dialogs go to this program's handlers (the record is opaque here).
     void Attach(MeterApp& app);
     // The message loop; returns the program's exit code once it ends.
     int RunMessageLoop() { return timers_.RunMessageLoop(); }

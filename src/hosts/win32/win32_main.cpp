@@ -1,7 +1,6 @@
 #include <windows.h>
 
-#include "app/meter_lifecycle.h"
-#include "state/meter_app.h"
+#include "app/meter_program.h"
 #include "win32_host.h"
 #include "win32_system_library.h"
 
@@ -21,8 +20,8 @@ void RestrictDllSearch() {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     RestrictDllSearch();
     dorv::Win32Host host(instance);
-    dorv::MeterApp app(host.platform());
-    host.Attach(app);
-    dorv::RunEntryProcedure(app);
+    dorv::MeterProgram program(host.platform());
+    host.Attach(program.App());
+    program.Start();
     return host.RunMessageLoop();
 }
