@@ -26,12 +26,18 @@ void ReadValue(Registry& registry, RegistryKey key, std::uint32_t size, std::int
 void OpenCpuCounter(Platform& platform, CpuCounter& counter) {
     platform.perf.OpenProcessorQuery(kProcessorTimeCounter);
     counter.open = true;
+    counter.times.Reset();
 }
 
 double ReadCpuCounter(Platform& platform, CpuCounter& counter) {
+    return ReadCpuCounter(platform.perf, counter);
+}
+
+double ReadCpuCounter(PerfCounter& perf, CpuCounter& counter) {
     if (!counter.open)
         return 0.0;
-    return platform.perf.CollectProcessorBusy();
+    const std::optional<ProcessorTimes> times = perf.CollectProcessorTimes();
+    return times ? counter.times.Next(*times) : 0.0;
 }
 
 void CloseCpuCounter(Platform& platform, CpuCounter& counter) {
@@ -39,6 +45,7 @@ void CloseCpuCounter(Platform& platform, CpuCounter& counter) {
         return;
     platform.perf.CloseProcessorQuery();
     counter.open = false;
+    counter.times.Reset();
 }
 
 void StartCpuStatistic(Platform& platform, CpuCounter& counter, std::int32_t& value) {

@@ -14,9 +14,8 @@ double BusyPercent(const ProcessorTimes& previous, const ProcessorTimes& current
 }
 
 double ProcessorTimesSeries::Next(const ProcessorTimes& current) {
-    double busy = hasPrevious_ ? BusyPercent(previous_, current) : 0.0;
-    previous_ = current;
-    hasPrevious_ = true;
+    const double busy = previous ? BusyPercent(*previous, current) : 0.0;
+    previous = current;
     return busy;
 }
 

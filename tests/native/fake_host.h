@@ -3,6 +3,7 @@
 // the whole program logic natively and deterministically. Its dialogs keep real per-control state and feed
 // the user's actions through the same handler as the real host's.
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -366,11 +367,16 @@ public:
 
     OsVersionInfo QueryVersion() override { return version; }
 
-    // PerfCounter: `cpuReadings` one a collection (0 when they run out).
+    // PerfCounter: `cpuReadings` one a collection (0 when they run out), each the busy share of one more interval.
     void OpenProcessorQuery(const char* counterPath) override {
         log.push_back(std::string("open query ") + counterPath);
     }
-    double CollectProcessorBusy() override { return Next(cpuReadings, 0.0); }
+    std::optional<ProcessorTimes> CollectProcessorTimes() override {
+        const double busy = std::clamp(Next(cpuReadings, 0.0), 0.0, 100.0);
+        cpuTimes.kernel += 1000000;
+        cpuTimes.idle += 1000000 - static_cast<std::uint64_t>(std::llround(busy * 10000));
+        return cpuTimes;
+    }
     void CloseProcessorQuery() override { log.push_back("close query"); }
 
     // Registry: key handles are 1-based indexes into `openKeys`, a closed key's entry emptied.
@@ -462,6 +468,7 @@ public:
     std::uint64_t tickMs = 0;
     OsVersionInfo version{true, 2, 10, 0};
     std::deque<double> cpuReadings;
+    ProcessorTimes cpuTimes;  // processor 0's, from zero
     std::map<std::string, std::string> files;
     // Paths this process may not write (a read-only file, a folder of that name), with the system's reason.
     std::map<std::string, std::string> unwritable;

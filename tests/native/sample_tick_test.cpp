@@ -29,7 +29,7 @@ TEST(SampleTick, SamplesTheQuantityOfTheMode) {
         {MeterMode::VMem, {0, 0, 1, ~0ull}, 0, 0},
         {MeterMode::Cpu, {}, 12.5, 12},
         {MeterMode::Cpu, {}, 13.5, 14},
-        {MeterMode::Cpu, {}, 150.2, 150},
+        {MeterMode::Cpu, {}, 99.5, 100},
         {7, {}, 50, 12},
         {MeterMode::Clock, {}, 50, 12},
     };
@@ -39,7 +39,7 @@ TEST(SampleTick, SamplesTheQuantityOfTheMode) {
         m.host.memory = c.memory;
         m.host.cpuReadings.push_back(c.cpuReading);
         m.host.time = {23, 59, 59};
-        m.app.cpu.open = true;
+        m.app.cpu = {.open = true, .times = {ProcessorTimes{}}};  // opened, the fake's times at zero read
         m.app.settings.Move_quantity = 1;
         m.app.settings.Needle = c.mode;
         m.app.CurrentValue = 12;

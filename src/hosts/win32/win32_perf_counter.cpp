@@ -13,7 +13,7 @@ namespace {
 using PdhOpenQueryAFn = PDH_STATUS(WINAPI*)(LPCSTR, DWORD_PTR, PDH_HQUERY*);
 using PdhAddCounterAFn = PDH_STATUS(WINAPI*)(PDH_HQUERY, LPCSTR, DWORD_PTR, PDH_HCOUNTER*);
 using PdhCollectQueryDataFn = PDH_STATUS(WINAPI*)(PDH_HQUERY);
-using PdhGetFormattedCounterValueFn = PDH_STATUS(WINAPI*)(PDH_HCOUNTER, DWORD, LPDWORD, PPDH_FMT_COUNTERVALUE);
+using PdhGetRawCounterValueFn = PDH_STATUS(WINAPI*)(PDH_HCOUNTER, LPDWORD, PPDH_RAW_COUNTER);
 using PdhCloseQueryFn = PDH_STATUS(WINAPI*)(PDH_HQUERY);
 using NtQuerySystemInformationFn = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
 
@@ -72,23 +72,28 @@ void Win32PerfCounter::OpenProcessorQuery(const char* counterPath) {
     readsTimes_ = counter_ == nullptr;
 }
 
-double Win32PerfCounter::CollectProcessorBusy() {
-    if (readsTimes_) {
-        std::optional<ProcessorTimes> times = ReadProcessorZeroTimes();
-        return times ? times_.Next(*times) : 0.0;
-    }
+std::optional<ProcessorTimes> Win32PerfCounter::CollectProcessorTimes() {
+    if (readsTimes_)
+        return ReadProcessorZeroTimes();
     auto collect = Proc<PdhCollectQueryDataFn>(pdh_.get(), "PdhCollectQueryData");
-    auto format = Proc<PdhGetFormattedCounterValueFn>(pdh_.get(), "PdhGetFormattedCounterValue");
-    if (!query_ || !counter_ || !collect || !format)
-        return 0.0;
+    auto raw = Proc<PdhGetRawCounterValueFn>(pdh_.get(), "PdhGetRawCounterValue");
+    if (!query_ || !counter_ || !collect || !raw)
+        return std::nullopt;
     collect(query_);
-    PDH_FMT_COUNTERVALUE value{};
-    // The first collection has no predecessor and gives no valid value: that reads as 0.
-    if (format(counter_, PDH_FMT_DOUBLE, nullptr, &value) != ERROR_SUCCESS)
-        return 0.0;
+    DWORD type = 0;
+    PDH_RAW_COUNTER value{};
+    if (raw(counter_, &type, &value) != ERROR_SUCCESS)
+        return std::nullopt;
     if (value.CStatus != PDH_CSTATUS_VALID_DATA && value.CStatus != PDH_CSTATUS_NEW_DATA)
-        return 0.0;
-    return value.doubleValue;
+        return std::nullopt;
+    // The counter is processor 0's idle time against the 100 ns clock: as times whose kernel share is the whole
+    // clock, the core's busy share is the counter's own. Another type is not that counter: read the times instead.
+    if (type != PERF_100NSEC_TIMER_INV) {
+        readsTimes_ = true;
+        return ReadProcessorZeroTimes();
+    }
+    return ProcessorTimes{static_cast<std::uint64_t>(value.FirstValue), static_cast<std::uint64_t>(value.SecondValue),
+                          0};
 }
 
 void Win32PerfCounter::CloseProcessorQuery() {
@@ -98,7 +103,6 @@ void Win32PerfCounter::CloseProcessorQuery() {
     query_ = nullptr;
     counter_ = nullptr;
     readsTimes_ = false;
-    times_.Reset();
 }
 
 }  // namespace dorv

@@ -1,8 +1,8 @@
 #pragma once
-// Processor 0's busy share: a PDH query where the system has the counter, processor 0's times otherwise.
+// Processor 0's times: the raw values of a PDH query where the system has the counter, the system's own record of
+// them otherwise.
 #include <windows.h>
 
-#include "metrics/processor_times.h"
 #include "platform/perf_counter.h"
 #include "win32_handles.h"
 
@@ -16,7 +16,7 @@ public:
     Win32PerfCounter& operator=(const Win32PerfCounter&) = delete;
 
     void OpenProcessorQuery(const char* counterPath) override;
-    double CollectProcessorBusy() override;
+    std::optional<ProcessorTimes> CollectProcessorTimes() override;
     void CloseProcessorQuery() override;
     // True while the open query reads processor 0's times because PDH has no counter for it (as under Wine).
     bool ReadsProcessorTimes() const { return readsTimes_; }
@@ -29,7 +29,6 @@ private:
     void* counter_ = nullptr;
     // Without the counter: processor 0's times from ntdll, which every process has mapped (nothing to free).
     bool readsTimes_ = false;
-    ProcessorTimesSeries times_;
 };
 
 }  // namespace dorv
