@@ -34,7 +34,7 @@ fuzz: build-fuzz
 	    tools/run_fuzz.sh "$$target" $(FUZZ_SECONDS) || rc=1; \
 	done; exit $$rc
 
-# The core's folders must form layers (no include cycle); then every suite always runs (the fuzz smoke, 20 s a
+# The core's folders must form layers (no include cycle) and the hosts see only its entry points; then every suite always runs (the fuzz smoke, 20 s a
 # target, when clang is there) and the closing line counts them all.
 test: build build-fuzz
 	tools/include_graph.py
