@@ -24,13 +24,13 @@ void CancelTranslucency(MeterApp& app) {
     ApplyTransparency(app, app.meter.window);
     app.settings.Transparency = kept;
     // Setting the interval again restarts the countdown.
-    SetMeterTimerInterval(app, TimerId::Timer3, kOpaqueHoldMs);
+    SetMeterTimerInterval(app, TimerId::OpaqueHold, kOpaqueHoldMs);
 }
 
 }  // namespace
 
 bool IsOnLabel(const MeterApp& app, int x, int y) {
-    return Contains(app.meter.Label1, x, y) || Contains(app.meter.Label2, x, y);
+    return Contains(app.meter.readoutLabel, x, y) || Contains(app.meter.modeLabel, x, y);
 }
 
 void DialMouseDown(MeterApp& app, int button, int modifiers, int x, int y) {
@@ -84,7 +84,7 @@ void AvoidPointer(MeterApp& app, int x, int y) {
 
 void RestoreTranslucency(MeterApp& app) {
     ApplyTransparency(app, app.meter.window);
-    SetMeterTimerInterval(app, TimerId::Timer3, 0);
+    SetMeterTimerInterval(app, TimerId::OpaqueHold, 0);
 }
 
 }  // namespace dorv

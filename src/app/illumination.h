@@ -11,7 +11,7 @@ void SetIllumination(MeterApp& app);
 // The menu command; with a schedule set it first asks whether to cancel the schedule.
 void IlluminationCommand(MeterApp& app);
 
-// Timer2's tick: lights the dial from the on-time (inclusive) to the off-time (exclusive).
+// The schedule timer's tick: lights the dial from the on-time (inclusive) to the off-time (exclusive).
 void ScheduleCheck(MeterApp& app);
 
 }  // namespace dorv

@@ -19,13 +19,13 @@ void OnMeterTimer(MeterApp& app, TimerId timer) {
     if (app.unloading)
         return;
     switch (timer) {
-        case TimerId::Timer1:
+        case TimerId::Sample:
             SampleTick(app);
             break;
-        case TimerId::Timer2:
+        case TimerId::Schedule:
             ScheduleCheck(app);
             break;
-        case TimerId::Timer3:
+        case TimerId::OpaqueHold:
             RestoreTranslucency(app);
             break;
         case TimerId::TrayRetry:  // not the dial's
@@ -38,9 +38,9 @@ void OnTimer(MeterApp& app, TimerId timer) {
     if (app.unloading)
         return;
     switch (timer) {
-        case TimerId::Timer1:
-        case TimerId::Timer2:
-        case TimerId::Timer3:
+        case TimerId::Sample:
+        case TimerId::Schedule:
+        case TimerId::OpaqueHold:
             OnMeterTimer(app, timer);
             break;
         case TimerId::TrayRetry:

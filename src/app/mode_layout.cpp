@@ -14,7 +14,7 @@ struct ModeProfile {
     bool clearsDrawing;  // Cpu draws straight to the screen: start from the bare face
     bool hidesLamp;      // the clock has no warning lamp
     DialFace face, litFace;
-    bool clockTick;  // Timer1 at kClockTickMs instead of Watch_time
+    bool clockTick;  // the sample timer at kClockTickMs instead of Watch_time
 };
 
 constexpr int kClockTickMs = 200;
@@ -39,11 +39,11 @@ void ApplyModeLayout(MeterApp& app, int mode) {
     const ModeProfile* p = Profile(mode);
     if (!p)
         return;
-    app.meter.Label1.left = p->label1Left;
-    app.meter.Label1.top = p->label1Top;
-    app.meter.Label2.left = p->label2Left;
-    app.meter.Label2.top = p->label2Top;
-    app.meter.Label2.text = p->caption;
+    app.meter.readoutLabel.left = p->label1Left;
+    app.meter.readoutLabel.top = p->label1Top;
+    app.meter.modeLabel.left = p->label2Left;
+    app.meter.modeLabel.top = p->label2Top;
+    app.meter.modeLabel.text = p->caption;
     RefreshLabels(Surface(app));
     SetPersistentDrawing(Surface(app), p->persistentDrawing);
 }
@@ -76,7 +76,7 @@ int ModeTimerInterval(const MeterSettings& settings, int mode) {
 }
 
 void SetModeTimer(MeterApp& app, int mode) {
-    SetMeterTimerInterval(app, TimerId::Timer1, ModeTimerInterval(app.settings, mode));
+    SetMeterTimerInterval(app, TimerId::Sample, ModeTimerInterval(app.settings, mode));
 }
 
 }  // namespace dorv
