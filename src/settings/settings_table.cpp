@@ -26,8 +26,7 @@ constexpr const char* kMovement = "Movement";
 constexpr const char* kColor = "Color";
 constexpr const char* kEtc = "Etc";
 
-// In SettingKey order, so a key indexes its row.
-const std::array<SettingDef, 37> kSettings = {{
+constexpr std::array<SettingDef, static_cast<std::size_t>(SettingKey::Center) + 1> kSettings = {{
     {SettingKey::English, kView, "English", Guard::LeadingNumber, &S::English, nullptr},
     {SettingKey::adjusted_flg, kEtc, "adjusted_flg", Guard::NonEmpty, &S::adjusted_flg, nullptr},
     {SettingKey::Left, kCoordinates, "Left", Guard::Numeric, std::monostate{}, nullptr},
@@ -70,8 +69,15 @@ const std::array<SettingDef, 37> kSettings = {{
     {SettingKey::illumi_off_time, kColor, "illumi_off_time", Guard::Always, &S::illumi_off_time, nullptr},
     {SettingKey::Center, kCoordinates, "Center", Guard::Numeric, &S::Center, nullptr},
 }};
+// A key indexes its row.
+static_assert([] {
+    for (std::size_t i = 0; i < kSettings.size(); ++i)
+        if (kSettings[i].key != static_cast<SettingKey>(i))
+            return false;
+    return true;
+}());
 
-const std::array<SettingKey, 37> kWriteOrder = {
+const std::array<SettingKey, kSettings.size()> kWriteOrder = {
     SettingKey::Left,
     SettingKey::Top,
     SettingKey::Center,

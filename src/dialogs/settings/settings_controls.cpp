@@ -10,53 +10,52 @@ using K = ControlKind;
 constexpr int kDialogWidth = 4550;
 constexpr int kDialogHeight = 3700;
 
-SettingControlRow Row(SettingControl id,
-                      const char* formName,
-                      int parent,
-                      K kind,
-                      const char* japanese,
-                      const char* english,
-                      int x,
-                      int y,
-                      int width,
-                      int height) {
-    return SettingControlRow{id, formName, parent, kind, japanese, english,          x,
-                             y,  width,    height, {},   {},       ButtonRole::None, 0};
+constexpr SettingControlRow Row(SettingControl id,
+                                const char* formName,
+                                int parent,
+                                K kind,
+                                const char* japanese,
+                                const char* english,
+                                int x,
+                                int y,
+                                int width,
+                                int height) {
+    return {id, formName, parent, kind, japanese, english, x, y, width, height, {}, nullptr, ButtonRole::None, 0};
 }
 
-SettingControlRow
+constexpr SettingControlRow
 Slider(SettingControl id, const char* formName, int x, int y, int width, int height, SliderRange range) {
     SettingControlRow row = Row(id, formName, 0, K::Slider, nullptr, nullptr, x, y, width, height);
     row.slider = range;
     return row;
 }
 
-SettingControlRow Option(SettingControl id,
-                         const char* formName,
-                         int parent,
-                         int group,
-                         const char* japanese,
-                         const char* english,
-                         int x,
-                         int y,
-                         int width,
-                         int height) {
+constexpr SettingControlRow Option(SettingControl id,
+                                   const char* formName,
+                                   int parent,
+                                   int group,
+                                   const char* japanese,
+                                   const char* english,
+                                   int x,
+                                   int y,
+                                   int width,
+                                   int height) {
     SettingControlRow row = Row(id, formName, parent, K::OptionButton, japanese, english, x, y, width, height);
     row.group = group;
     return row;
 }
 
-SettingControlRow WithFont(SettingControlRow row, FontStyle font) {
-    row.font = font;
+constexpr SettingControlRow WithFont(SettingControlRow row, const FontStyle& font) {
+    row.font = &font;
     return row;
 }
 
-SettingControlRow WithRole(SettingControlRow row, ButtonRole role) {
+constexpr SettingControlRow WithRole(SettingControlRow row, ButtonRole role) {
     row.role = role;
     return row;
 }
 
-SettingControlRow OnPage(SettingControlRow row, SettingControl page) {
+constexpr SettingControlRow OnPage(SettingControlRow row, SettingControl page) {
     row.parent = page;
     return row;
 }
@@ -66,7 +65,7 @@ const FontStyle kReadoutFont{"Comic Sans MS", 8.25, 1, false};
 constexpr const char* kU = kUnchanged;
 
 // Places in twips: page controls from their page's corner, frame children from their frame's.
-const std::array<SettingControlRow, kSettingControlEnd - 1> kRows = {{
+constexpr std::array<SettingControlRow, kSettingControlEnd - 1> kRows = {{
     Row(PageTabs,
         "TabStrip1",
         0,
@@ -273,6 +272,13 @@ const std::array<SettingControlRow, kSettingControlEnd - 1> kRows = {{
              ButtonRole::Cancel),
     Row(HelpButton, "Command1(3)", 0, K::Button, "ヘルプ", "&Help", 3360, 2900, 1000, 300),
 }};
+// A control's id indexes its row.
+static_assert([] {
+    for (std::size_t i = 0; i < kRows.size(); ++i)
+        if (kRows[i].id != static_cast<int>(i) + 1)
+            return false;
+    return true;
+}());
 
 const char* const kTabCaptions[2][kSettingPageCount] = {
     {"モード", "表示", "動作", "カラー", "その他"},
@@ -298,7 +304,8 @@ DialogLayout SettingsDialogLayout(int english) {
         if (en && row.english != kUnchanged)
             caption = row.english;
         layout.controls.push_back(ControlLayout{row.id, row.parent, row.kind, caption ? caption : "", row.x, row.y,
-                                                row.width, row.height, row.font, row.slider, row.role, row.group});
+                                                row.width, row.height, row.font ? *row.font : FontStyle{}, row.slider,
+                                                row.role, row.group});
     }
     return layout;
 }

@@ -6,7 +6,7 @@
 
 namespace dorv {
 
-// Control ids, in creation order (parents first); Tab order follows it.
+// Control ids, in creation order (parents first); Tab order follows it. The row table follows it too.
 enum SettingControl : int {
     PageTabs = 1,
     PageMode,
@@ -103,7 +103,7 @@ struct SettingControlRow {
     const char* english;   // null: no caption; kUnchanged: the Japanese one
     int x, y, width, height;
     SliderRange slider;
-    FontStyle font;
+    const FontStyle* font;  // null: the dialog's own
     ButtonRole role;
     int group;
 };
