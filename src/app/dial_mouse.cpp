@@ -59,27 +59,23 @@ void DialMouseMove(MeterApp& app, int buttons, int modifiers, int x, int y) {
 }
 
 void AvoidPointer(MeterApp& app, int x, int y) {
-    const double width = kDialSizePixels;
-    const double height = kDialSizePixels;
+    const double size = kDialSizePixels;
     // The monitor the dial is on before the step: it wraps around that one, not the primary.
     const TwipsRect monitor = DialMonitorTwips(app);
-    if (x < width / 3)
-        SetWindowLeftTwips(app, WindowLeftTwips(app) + kAvoidStepTwips);
-    else if (x > width - width / 3)
-        SetWindowLeftTwips(app, WindowLeftTwips(app) - kAvoidStepTwips);
-    if (y < height / 3)
-        SetWindowTopTwips(app, WindowTopTwips(app) + kAvoidStepTwips);
-    else if (y > height - height / 3)
-        SetWindowTopTwips(app, WindowTopTwips(app) - kAvoidStepTwips);
+    for (Axis axis : kAxes) {
+        const int at = axis == Axis::Horizontal ? x : y;
+        if (at < size / 3)
+            SetWindowEdgeTwips(app, axis, WindowEdgeTwips(app, axis) + kAvoidStepTwips);
+        else if (at > size - size / 3)
+            SetWindowEdgeTwips(app, axis, WindowEdgeTwips(app, axis) - kAvoidStepTwips);
+    }
     // Off one edge, the dial comes back at the other.
-    if (WindowLeftTwips(app) < monitor.left)
-        SetWindowLeftTwips(app, monitor.right - WindowWidthTwips(app));
-    if (monitor.right - WindowWidthTwips(app) < WindowLeftTwips(app))
-        SetWindowLeftTwips(app, monitor.left);
-    if (WindowTopTwips(app) < monitor.top)
-        SetWindowTopTwips(app, monitor.bottom - WindowHeightTwips(app));
-    if (monitor.bottom - WindowHeightTwips(app) < WindowTopTwips(app))
-        SetWindowTopTwips(app, monitor.top);
+    for (Axis axis : kAxes) {
+        if (WindowEdgeTwips(app, axis) < monitor.Low(axis))
+            SetWindowEdgeTwips(app, axis, monitor.High(axis) - WindowExtentTwips(app, axis));
+        if (monitor.High(axis) - WindowExtentTwips(app, axis) < WindowEdgeTwips(app, axis))
+            SetWindowEdgeTwips(app, axis, monitor.Low(axis));
+    }
 }
 
 void RestoreTranslucency(MeterApp& app) {

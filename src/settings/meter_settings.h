@@ -1,5 +1,6 @@
 #pragma once
 // The program-wide settings record; fields carry the names of their keys in meter.ini.
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -59,5 +60,16 @@ struct MeterSettings {
 
     bool operator==(const MeterSettings&) const = default;
 };
+
+// One colour set's fields, in swatch order.
+enum ColourPart { CentreLinePart, OutlinePart, HubCentrePart, HubOutlinePart, SecondHandPart, TextPart };
+using ColourSetFields = std::array<Colour MeterSettings::*, 6>;
+inline constexpr ColourSetFields kNormalColourFields = {
+    &MeterSettings::Needle_color,         &MeterSettings::Needle_shadow_color, &MeterSettings::Needle_color2,
+    &MeterSettings::Needle_shadow_color2, &MeterSettings::Second_color,        &MeterSettings::Font_color};
+inline constexpr ColourSetFields kLitColourFields = {
+    &MeterSettings::Illumi_needle_color,  &MeterSettings::Illumi_needle_shadow_color,
+    &MeterSettings::Illumi_needle_color2, &MeterSettings::Illumi_needle_shadow_color2,
+    &MeterSettings::Illumi_second_color,  &MeterSettings::Illumi_font_color};
 
 }  // namespace dorv

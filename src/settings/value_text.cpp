@@ -122,20 +122,6 @@ double RoundHalfEven(double value) {
     return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
 }
 
-std::optional<std::int16_t> ToInt16(double value) {
-    double rounded = RoundHalfEven(value);
-    if (!std::isfinite(rounded) || rounded < -32768.0 || rounded > 32767.0)
-        return std::nullopt;
-    return static_cast<std::int16_t>(rounded);
-}
-
-std::optional<std::int32_t> ToInt32(double value) {
-    double rounded = RoundHalfEven(value);
-    if (!std::isfinite(rounded) || rounded < -2147483648.0 || rounded > 2147483647.0)
-        return std::nullopt;
-    return static_cast<std::int32_t>(rounded);
-}
-
 std::optional<bool> ParseBoolean(std::string_view text, std::string_view decimalSymbol) {
     std::string_view word = TrimBlanks(text);
     auto equalsIgnoringCase = [](std::string_view a, std::string_view b) {
