@@ -17,10 +17,10 @@ bool Contains(const LabelView& label, int x, int y) {
 
 // While the pointer moves over a translucent dial it is shown opaque; the setting itself never changes.
 void CancelTranslucency(MeterApp& app) {
-    if (app.settings.Mouse_Cancel != 1 || app.settings.Transparency == 255)
+    if (app.settings.Mouse_Cancel != 1 || app.settings.Transparency == kOpaque)
         return;
     const std::int32_t kept = app.settings.Transparency;
-    app.settings.Transparency = 255;
+    app.settings.Transparency = kOpaque;
     ApplyTransparency(app, app.meter.window);
     app.settings.Transparency = kept;
     // Setting the interval again restarts the countdown.

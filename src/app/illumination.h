@@ -5,6 +5,9 @@ namespace dorv {
 
 struct MeterApp;
 
+// The schedule timer's interval while both times are set.
+inline constexpr int kScheduleCheckMs = 5000;
+
 // Makes the tray, menu mark, face, colours and labels follow Illumination, then redraws the needle.
 void SetIllumination(MeterApp& app);
 

@@ -15,7 +15,7 @@
 
 namespace dorv {
 
-void OnMeterTimer(MeterApp& app, TimerId timer) {
+void OnTimer(MeterApp& app, TimerId timer) {
     if (app.unloading)
         return;
     switch (timer) {
@@ -27,21 +27,6 @@ void OnMeterTimer(MeterApp& app, TimerId timer) {
             break;
         case TimerId::OpaqueHold:
             RestoreTranslucency(app);
-            break;
-        case TimerId::TrayRetry:  // not the dial's
-        case TimerId::AboutRefresh:
-            break;
-    }
-}
-
-void OnTimer(MeterApp& app, TimerId timer) {
-    if (app.unloading)
-        return;
-    switch (timer) {
-        case TimerId::Sample:
-        case TimerId::Schedule:
-        case TimerId::OpaqueHold:
-            OnMeterTimer(app, timer);
             break;
         case TimerId::TrayRetry:
             RetryTrayIcon(app);
@@ -111,11 +96,6 @@ void OnTrayCallback(MeterApp& app, TrayMouseEvent event) {
 void OnTaskbarCreated(MeterApp& app) {
     if (!app.unloading)
         RestoreTrayIcon(app);
-}
-
-void OnMenuTimer(MeterApp& app, TimerId timer) {
-    if (!app.unloading && timer == TimerId::TrayRetry)
-        RetryTrayIcon(app);
 }
 
 }  // namespace dorv

@@ -16,11 +16,6 @@
 #include "window/window_shape.h"
 
 namespace dorv {
-namespace {
-
-constexpr int kScheduleCheckMs = 5000;
-
-}  // namespace
 
 // The whole load, in its fixed order: settings are read key by key with the actions between reads.
 void LoadMeterFrm(MeterApp& app) {

@@ -1,5 +1,6 @@
 #include "app/settings_apply.h"
 
+#include "app/illumination.h"
 #include "app/meter_timers.h"
 #include "app/mode_layout.h"
 #include "app/move_needle.h"
@@ -14,10 +15,6 @@
 
 namespace dorv {
 namespace {
-
-constexpr int kOpaque = 255;
-constexpr int kNoWarning = 101;
-constexpr int kScheduleCheckMs = 5000;
 
 std::int16_t Short(int value) {
     return static_cast<std::int16_t>(value);

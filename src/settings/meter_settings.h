@@ -16,6 +16,10 @@ constexpr Colour Rgb(int r, int g, int b) {
     return static_cast<Colour>(r + 256 * g + 65536 * b);
 }
 
+// Warning with the lamp off, and Transparency of an opaque dial.
+inline constexpr std::int16_t kNoWarning = 101;
+inline constexpr std::int32_t kOpaque = 255;
+
 struct MeterSettings {
     // "View"
     std::int16_t English = 0;
@@ -28,7 +32,7 @@ struct MeterSettings {
     std::int16_t Hide_Meter = 0;
     std::int16_t Zanzo_view = 0;
     std::int16_t Zanzo_max = 2;
-    std::int32_t Transparency = 255;
+    std::int32_t Transparency = kOpaque;
     std::int16_t Mouse_Cancel = 0;
     // "Movement"
     std::int16_t Move_quantity = 5;

@@ -17,8 +17,8 @@ void ClampZanzoMax(S& s) {
 }
 
 void ClampTransparency(S& s) {
-    if (s.Transparency < 1 || s.Transparency > 255)
-        s.Transparency = 255;
+    if (s.Transparency < 1 || s.Transparency > kOpaque)
+        s.Transparency = kOpaque;
 }
 
 constexpr const char* kCoordinates = "Coordinates";

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "settings/ascii_text.h"
+
 namespace dorv {
 namespace {
 
@@ -124,19 +126,9 @@ double RoundHalfEven(double value) {
 
 std::optional<bool> ParseBoolean(std::string_view text, std::string_view decimalSymbol) {
     std::string_view word = TrimBlanks(text);
-    auto equalsIgnoringCase = [](std::string_view a, std::string_view b) {
-        if (a.size() != b.size())
-            return false;
-        for (std::size_t i = 0; i < a.size(); ++i) {
-            char x = a[i] >= 'A' && a[i] <= 'Z' ? static_cast<char>(a[i] - 'A' + 'a') : a[i];
-            if (x != b[i])
-                return false;
-        }
+    if (EqualNoCase(word, "true"))
         return true;
-    };
-    if (equalsIgnoringCase(word, "true"))
-        return true;
-    if (equalsIgnoringCase(word, "false"))
+    if (EqualNoCase(word, "false"))
         return false;
     if (std::optional<double> number = ParseDecimal(text, decimalSymbol))
         return *number != 0.0;
@@ -162,10 +154,9 @@ std::string FormatSingle(float value, std::string_view decimalSymbol) {
 // The profile reader trims blanks around a value and strips one pair of matching outer quotes, so a text that
 // has either would come back changed; one more pair of quotes protects it (a stored """" reads back as "").
 std::string FormatText(std::string_view text) {
-    auto isBlank = [](char c) { return (c >= '\t' && c <= '\r') || c == ' ' || c == '\x1a'; };
     const bool quoted =
         text.size() >= 2 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front();
-    const bool padded = !text.empty() && (isBlank(text.front()) || isBlank(text.back()));
+    const bool padded = !text.empty() && (IsProfileBlank(text.front()) || IsProfileBlank(text.back()));
     if (quoted || padded)
         return "\"" + std::string(text) + "\"";
     return std::string(text);

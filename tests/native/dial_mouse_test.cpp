@@ -65,7 +65,7 @@ TEST(DialMouse, DragsAndTranslucencyCancel) {
     m.host.log.clear();
     OnDialMouseMove(m.app, 0, 0, 50, 50);  // every movement restarts the countdown
     EXPECT_EQ(std::count(m.host.log.begin(), m.host.log.end(), "timer3 3000"), 1);
-    OnMeterTimer(m.app, TimerId::OpaqueHold);
+    OnTimer(m.app, TimerId::OpaqueHold);
     EXPECT_EQ(m.host.TimerInterval(TimerId::OpaqueHold), 0);
     m.app.settings.Mouse_Cancel = 0;  // nothing happens with the switch off, or on an opaque dial
     OnDialMouseMove(m.app, 0, 0, 50, 50);

@@ -91,7 +91,7 @@ TEST(MeterLifecycle, OddTopViewHidesAndACloseDuringTheUnloadSavesOnce) {
     EXPECT_FALSE(m.host.Dial().visible);
     m.host.onPump = [&m] {
         OnMeterCloseRequest(m.app);
-        OnMeterTimer(m.app, TimerId::Sample);
+        OnTimer(m.app, TimerId::Sample);
     };
     OnMeterCloseRequest(m.app);
     EXPECT_EQ(std::count(m.host.log.begin(), m.host.log.end(), "write Coordinates/Left"), 1);

@@ -91,7 +91,7 @@ TEST(SampleTick, IdleTickDrawsNothingAndRestingTrailShrinksIntoTheNeedle) {
     int redrawingTicks = 0;
     for (int tick = 0; tick < 10; ++tick) {
         const int before = m.host.DrawCalls();
-        OnMeterTimer(m.app, TimerId::Sample);
+        OnTimer(m.app, TimerId::Sample);
         redrawingTicks += m.host.DrawCalls() != before ? 1 : 0;
     }
     EXPECT_EQ(redrawingTicks, 4);

@@ -221,7 +221,7 @@ TEST(SettingsApply, PushesEachChangeIntoTheMeter) {
     s.m.host.memory = {100, 40, 100, 100};
     s.m.host.version = {true, 2, 5, 1};  // translucency is for 2000 and XP
     s.m.app.settings.Needle = MeterMode::Mem;
-    OnMeterTimer(s.m.app, TimerId::Sample);  // the needle shows 12
+    OnTimer(s.m.app, TimerId::Sample);  // the needle shows 12
     s.m.app.settings.Needle = MeterMode::Cpu;
     s.Click({ModeMemory, WarningEnabled, ShowReadout, ScheduleEnabled, TrayIcon, DialOff, Translucency});
     s.Change(IntervalSlider, 300);

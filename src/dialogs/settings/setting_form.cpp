@@ -13,7 +13,6 @@ constexpr int kOpacityAtRest = 128;
 constexpr int kWarningAtRest = 85;
 constexpr int kOnTimeAtRest = 17 * 60;
 constexpr int kOffTimeAtRest = 18 * 60;
-constexpr int kNoWarning = 101;
 
 // A flag counts as on only when it is 1, as everywhere in the program.
 int Flag(int stored) {
