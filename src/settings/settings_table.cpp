@@ -33,7 +33,7 @@ constexpr SettingDef ColourRow(SettingKey key, const char* name, Colour S::*fiel
 
 constexpr std::array<SettingDef, static_cast<std::size_t>(SettingKey::Center) + 1> kSettings = {{
     {SettingKey::English, kView, "English", Guard::LeadingNumber, &S::English, nullptr},
-    {SettingKey::adjusted_flg, kEtc, "adjusted_flg", Guard::NonEmpty, &S::adjusted_flg, nullptr},
+    {SettingKey::adjusted_flg, kEtc, "adjusted_flg", Guard::Numeric, &S::adjusted_flg, nullptr},
     {SettingKey::Left, kCoordinates, "Left", Guard::Numeric, std::monostate{}, nullptr},
     {SettingKey::Top, kCoordinates, "Top", Guard::Numeric, std::monostate{}, nullptr},
     {SettingKey::Top_view, kView, "Top_view", Guard::Numeric, &S::Top_view, nullptr},
@@ -62,12 +62,12 @@ constexpr std::array<SettingDef, static_cast<std::size_t>(SettingKey::Center) + 
     ColourRow(SettingKey::Illumi_second_color, "Illumi_second_color", &S::Illumi_second_color),
     ColourRow(SettingKey::Font_color, "Font_color", &S::Font_color),
     ColourRow(SettingKey::Illumi_font_color, "Illumi_font_color", &S::Illumi_font_color),
-    {SettingKey::Illumination, kColor, "Illumination", Guard::NonEmpty, &S::Illumination, nullptr},
-    {SettingKey::max_beep_flg, kEtc, "max_beep_flg", Guard::NonEmpty, &S::max_beep_flg, nullptr},
-    {SettingKey::down_beep_flg, kEtc, "down_beep_flg", Guard::NonEmpty, &S::down_beep_flg, nullptr},
-    {SettingKey::meter_move_flg, kEtc, "meter_move_flg", Guard::NonEmpty, &S::meter_move_flg, nullptr},
-    {SettingKey::illumi_on_time, kColor, "illumi_on_time", Guard::Always, &S::illumi_on_time, nullptr},
-    {SettingKey::illumi_off_time, kColor, "illumi_off_time", Guard::Always, &S::illumi_off_time, nullptr},
+    {SettingKey::Illumination, kColor, "Illumination", Guard::Numeric, &S::Illumination, nullptr},
+    {SettingKey::max_beep_flg, kEtc, "max_beep_flg", Guard::Numeric, &S::max_beep_flg, nullptr},
+    {SettingKey::down_beep_flg, kEtc, "down_beep_flg", Guard::Numeric, &S::down_beep_flg, nullptr},
+    {SettingKey::meter_move_flg, kEtc, "meter_move_flg", Guard::Numeric, &S::meter_move_flg, nullptr},
+    {SettingKey::illumi_on_time, kColor, "illumi_on_time", Guard::Numeric, &S::illumi_on_time, nullptr},
+    {SettingKey::illumi_off_time, kColor, "illumi_off_time", Guard::Numeric, &S::illumi_off_time, nullptr},
     {SettingKey::Center, kCoordinates, "Center", Guard::Numeric, &S::Center, nullptr},
 }};
 // A key indexes its row.
