@@ -34,17 +34,11 @@ struct Document {
 };
 
 std::string_view TrimLeft(std::string_view s) {
-    while (!s.empty() && IsProfileBlank(s.front())) {
-        s.remove_prefix(1);
-    }
-    return s;
+    return TrimStart(s, IsProfileBlank);
 }
 
 std::string_view TrimRight(std::string_view s) {
-    while (!s.empty() && IsProfileBlank(s.back())) {
-        s.remove_suffix(1);
-    }
-    return s;
+    return TrimEnd(s, IsProfileBlank);
 }
 
 std::string_view Trim(std::string_view s) {

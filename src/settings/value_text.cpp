@@ -9,20 +9,8 @@
 namespace dorv {
 namespace {
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
 }
 
 // Converts a canonical "[-]digits[.digits][e[-]digits]" text; the caller has checked its shape.
@@ -98,7 +86,7 @@ ScannedNumber ScanNumber(std::string_view text, std::string_view decimalSymbol) 
 }  // namespace
 
 std::optional<double> ParseDecimal(std::string_view text, std::string_view decimalSymbol) {
-    text = TrimBlanks(text);
+    text = Trim(text, IsSpaceOrTab);
     ScannedNumber number = ScanNumber(text, decimalSymbol);
     if (!number.hasDigits || number.length != text.size())
         return std::nullopt;
@@ -106,9 +94,7 @@ std::optional<double> ParseDecimal(std::string_view text, std::string_view decim
 }
 
 double LeadingNumber(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    ScannedNumber number = ScanNumber(text, ".");
+    ScannedNumber number = ScanNumber(TrimStart(text, IsSpaceOrTab), ".");
     return number.hasDigits ? ConvertCanonical(number.canonical) : 0.0;
 }
 
@@ -125,7 +111,7 @@ double RoundHalfEven(double value) {
 }
 
 std::optional<bool> ParseBoolean(std::string_view text, std::string_view decimalSymbol) {
-    std::string_view word = TrimBlanks(text);
+    std::string_view word = Trim(text, IsSpaceOrTab);
     if (EqualNoCase(word, "true"))
         return true;
     if (EqualNoCase(word, "false"))
