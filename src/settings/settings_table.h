@@ -50,8 +50,8 @@ enum class SettingKey {
     Center,
 };
 
-// How a number field reads its stored text; a text that is not a valid number keeps the default. (A Boolean
-// also takes True and False, a text field takes the text as it is, empty included.)
+// How a number field reads its stored text; a text that gives no number in the field's range keeps the
+// default. (A Boolean also takes True and False; a text field takes the text as it is, empty included.)
 enum class Guard {
     Numeric,        // the number the whole text stands for
     LeadingNumber,  // a valid number, of which the leading number is taken
