@@ -25,7 +25,7 @@ void ApplyScale(MeterApp& app, int dpi) {
 void RedrawDial(MeterApp& app) {
     const int mode = app.settings.Needle;
     if (mode == MeterMode::Clock) {
-        app.meter.Label1.text.clear();  // the clock draws only a second it has not drawn yet
+        app.meter.readoutLabel.text.clear();  // the clock draws only a second it has not drawn yet
         ShowClock(app);
         return;
     }

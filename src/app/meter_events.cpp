@@ -15,33 +15,18 @@
 
 namespace dorv {
 
-void OnMeterTimer(MeterApp& app, TimerId timer) {
-    if (app.unloading)
-        return;
-    switch (timer) {
-        case TimerId::Timer1:
-            SampleTick(app);
-            break;
-        case TimerId::Timer2:
-            ScheduleCheck(app);
-            break;
-        case TimerId::Timer3:
-            RestoreTranslucency(app);
-            break;
-        case TimerId::TrayRetry:  // not the dial's
-        case TimerId::AboutRefresh:
-            break;
-    }
-}
-
 void OnTimer(MeterApp& app, TimerId timer) {
     if (app.unloading)
         return;
     switch (timer) {
-        case TimerId::Timer1:
-        case TimerId::Timer2:
-        case TimerId::Timer3:
-            OnMeterTimer(app, timer);
+        case TimerId::Sample:
+            SampleTick(app);
+            break;
+        case TimerId::Schedule:
+            ScheduleCheck(app);
+            break;
+        case TimerId::OpaqueHold:
+            RestoreTranslucency(app);
             break;
         case TimerId::TrayRetry:
             RetryTrayIcon(app);
@@ -111,11 +96,6 @@ void OnTrayCallback(MeterApp& app, TrayMouseEvent event) {
 void OnTaskbarCreated(MeterApp& app) {
     if (!app.unloading)
         RestoreTrayIcon(app);
-}
-
-void OnMenuTimer(MeterApp& app, TimerId timer) {
-    if (!app.unloading && timer == TimerId::TrayRetry)
-        RetryTrayIcon(app);
 }
 
 }  // namespace dorv

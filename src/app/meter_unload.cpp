@@ -29,8 +29,8 @@ void UnloadMeterFrm(MeterApp& app, QuitCause cause) {
         CloseCpuCounter(app.platform, app.cpu);
     else
         StopCpuStatistic(app.platform, app.cpu);
-    const FileResult saved =
-        SaveSettings(app.settingsFile, app.settings, WindowLeftTwips(app), WindowTopTwips(app));  // 3
+    const FileResult saved = SaveSettings(app.settingsFile, app.settings, WindowEdgeTwips(app, Axis::Horizontal),
+                                          WindowEdgeTwips(app, Axis::Vertical));  // 3
     // No window may appear while the session ends.
     if (!saved.ok && cause == QuitCause::Request)
         ReportFailedSave(app, saved.reason);

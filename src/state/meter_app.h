@@ -37,9 +37,9 @@ struct TwipsEdge {
 // The dial window and what it owns.
 struct MeterFrm : DialState {
     WindowHandle window = nullptr;
-    TimerState Timer1{100, true};
-    TimerState Timer2{0, true};
-    TimerState Timer3{0, true};
+    TimerState sampleTimer{100, true};
+    TimerState scheduleTimer{0, true};
+    TimerState opaqueHoldTimer{0, true};
     TwipsEdge leftEdge;
     TwipsEdge topEdge;
 };

@@ -8,27 +8,27 @@ namespace {
 
 struct MenuRow {
     MenuItemId id;
+    const char* formName;  // the item on the documented menu
     const char* japanese;
     const char* english;
     bool separatorAfter;
 };
 
 constexpr MenuRow kMenuRows[kMenuItemCount] = {
-    {MenuItemId::MNU_M_P, "物理メモリ(&P)", "&Physical Memory", false},
-    {MenuItemId::MNU_M_V, "仮想メモリ(&V)", "&Virtual Memory", false},
-    {MenuItemId::MNU_M_C, "CPU使用率(&C)", "&CPU Usage", false},
-    {MenuItemId::MNU_M_L, "時計(&L)", "C&lock", true},
-    {MenuItemId::MNU_M_T, "常に手前に表示(&T)", "Always on &top", false},
-    {MenuItemId::MNU_M_S, "一時停止(&S)", "H&alt", true},
-    {MenuItemId::MNU_M_I, "イルミネーション(&I)", "&Illumination", true},
-    {MenuItemId::MNU_M_O, "オプション設定(&O)...", "&Options", true},
-    {MenuItemId::MNU_M_H, "ヘルプ(&H)...", "&Help...", false},
-    {MenuItemId::MNU_M_A, "バージョン情報(&A)...", "V&ersion Info...", true},
-    {MenuItemId::MNU_M_X, "終了(&X)", "&Quit", false},
+    {MenuItemId::Mem, "MNU_M_P", "物理メモリ(&P)", "&Physical Memory", false},
+    {MenuItemId::VMem, "MNU_M_V", "仮想メモリ(&V)", "&Virtual Memory", false},
+    {MenuItemId::Cpu, "MNU_M_C", "CPU使用率(&C)", "&CPU Usage", false},
+    {MenuItemId::Clock, "MNU_M_L", "時計(&L)", "C&lock", true},
+    {MenuItemId::AlwaysOnTop, "MNU_M_T", "常に手前に表示(&T)", "Always on &top", false},
+    {MenuItemId::Pause, "MNU_M_S", "一時停止(&S)", "H&alt", true},
+    {MenuItemId::Illumination, "MNU_M_I", "イルミネーション(&I)", "&Illumination", true},
+    {MenuItemId::Options, "MNU_M_O", "オプション設定(&O)...", "&Options", true},
+    {MenuItemId::Help, "MNU_M_H", "ヘルプ(&H)...", "&Help...", false},
+    {MenuItemId::About, "MNU_M_A", "バージョン情報(&A)...", "V&ersion Info...", true},
+    {MenuItemId::Quit, "MNU_M_X", "終了(&X)", "&Quit", false},
 };
 
-constexpr MenuItemId kModeItems[] = {MenuItemId::MNU_M_P, MenuItemId::MNU_M_V, MenuItemId::MNU_M_C,
-                                     MenuItemId::MNU_M_L};
+constexpr MenuItemId kModeItems[] = {MenuItemId::Mem, MenuItemId::VMem, MenuItemId::Cpu, MenuItemId::Clock};
 
 void LoadMenuFrm(MeterApp& app) {
     app.menu.loaded = true;
@@ -61,7 +61,7 @@ void SetMenuLanguage(MeterApp& app) {
     if (app.settings.English != 1)
         return;
     app.menu.language = MenuLanguage::English;
-    app.menu.Item(MenuItemId::MNU_M_H).enabled = false;
+    app.menu.Item(MenuItemId::Help).enabled = false;
 }
 
 void CheckModeItem(MeterApp& app, int mode) {
@@ -74,8 +74,8 @@ void CheckModeItem(MeterApp& app, int mode) {
 void RefreshMenuChecks(MeterApp& app) {
     SetMenuLanguage(app);
     CheckModeItem(app, app.settings.Needle);
-    SetMenuChecked(app, MenuItemId::MNU_M_I, app.settings.Illumination);
-    SetMenuChecked(app, MenuItemId::MNU_M_T, app.settings.Top_view != 0);
+    SetMenuChecked(app, MenuItemId::Illumination, app.settings.Illumination);
+    SetMenuChecked(app, MenuItemId::AlwaysOnTop, app.settings.Top_view != 0);
 }
 
 std::string MenuCaption(MenuItemId id, MenuLanguage language) {
@@ -92,7 +92,7 @@ std::vector<MenuItemView> MenuRows(const MenuFrm& menu) {
     for (const MenuRow& row : kMenuRows) {
         const MenuItemState& state = menu.Item(row.id);
         rows.push_back({MenuCommandId(row.id), MenuCaption(row.id, menu.language), state.checked, state.enabled,
-                        row.id == MenuItemId::MNU_M_O});
+                        row.id == MenuItemId::Options});
         if (row.separatorAfter)
             rows.push_back(MenuItemView{});
     }

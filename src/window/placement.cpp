@@ -37,8 +37,12 @@ double TwipsPerPixel(const MeterApp& app) {
     return app.meter.desktopScale.TwipsPerPixel();
 }
 
-void RememberEdge(TwipsEdge& edge, float twips, int pixels) {
-    edge = TwipsEdge{true, twips, pixels};
+TwipsEdge& RememberedEdge(MeterApp& app, Axis axis) {
+    return axis == Axis::Horizontal ? app.meter.leftEdge : app.meter.topEdge;
+}
+
+int& Along(PixelPoint& point, Axis axis) {
+    return axis == Axis::Horizontal ? point.x : point.y;
 }
 
 // The dial's rectangle in pixels, with its top edge at `top` when given.
@@ -59,20 +63,13 @@ bool Overlap(const PixelRect& a, const PixelRect& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
-// A left edge within the margin of the monitor's right edge, or beyond it, goes flush right; one more than the
-// margin past its left edge goes to that edge. The same below for the top.
-void PullLeftOnto(MeterApp& app, const TwipsRect& monitor) {
-    if (WindowLeftTwips(app) + kScreenEdgeMarginTwips > monitor.right)
-        SetWindowLeftTwips(app, monitor.right - WindowWidthTwips(app));
-    if (WindowLeftTwips(app) < monitor.left - kScreenEdgeMarginTwips)
-        SetWindowLeftTwips(app, monitor.left);
-}
-
-void PullTopOnto(MeterApp& app, const TwipsRect& monitor) {
-    if (WindowTopTwips(app) + kScreenEdgeMarginTwips > monitor.bottom)
-        SetWindowTopTwips(app, monitor.bottom - WindowHeightTwips(app));
-    if (WindowTopTwips(app) < monitor.top - kScreenEdgeMarginTwips)
-        SetWindowTopTwips(app, monitor.top);
+// An edge within the margin of the monitor's far edge (right or bottom), or beyond it, goes flush with that edge;
+// one more than the margin past its near edge goes to that edge.
+void PullOnto(MeterApp& app, const TwipsRect& monitor, Axis axis) {
+    if (WindowEdgeTwips(app, axis) + kScreenEdgeMarginTwips > monitor.High(axis))
+        SetWindowEdgeTwips(app, axis, monitor.High(axis) - WindowExtentTwips(app, axis));
+    if (WindowEdgeTwips(app, axis) < monitor.Low(axis) - kScreenEdgeMarginTwips)
+        SetWindowEdgeTwips(app, axis, monitor.Low(axis));
 }
 
 TwipsRect NearestMonitorTwips(MeterApp& app, const PixelRect& window) {
@@ -81,55 +78,35 @@ TwipsRect NearestMonitorTwips(MeterApp& app, const PixelRect& window) {
 
 }  // namespace
 
-float WindowLeftTwips(MeterApp& app) {
-    return EdgeTwips(app.meter.leftEdge, app.platform.window.WindowPosition(app.meter.window).x, TwipsPerPixel(app));
+float WindowEdgeTwips(MeterApp& app, Axis axis) {
+    PixelPoint at = app.platform.window.WindowPosition(app.meter.window);
+    return EdgeTwips(RememberedEdge(app, axis), Along(at, axis), TwipsPerPixel(app));
 }
 
-float WindowTopTwips(MeterApp& app) {
-    return EdgeTwips(app.meter.topEdge, app.platform.window.WindowPosition(app.meter.window).y, TwipsPerPixel(app));
-}
-
-float WindowWidthTwips(MeterApp& app) {
-    WindowSystem& w = app.platform.window;
-    return PixelsToTwips(w.WindowSize(app.meter.window).width, TwipsPerPixel(app));
-}
-
-float WindowHeightTwips(MeterApp& app) {
-    WindowSystem& w = app.platform.window;
-    return PixelsToTwips(w.WindowSize(app.meter.window).height, TwipsPerPixel(app));
+float WindowExtentTwips(MeterApp& app, Axis axis) {
+    const PixelSize size = app.platform.window.WindowSize(app.meter.window);
+    return PixelsToTwips(axis == Axis::Horizontal ? size.width : size.height, TwipsPerPixel(app));
 }
 
 TwipsRect DialMonitorTwips(MeterApp& app) {
     return NearestMonitorTwips(app, WindowRect(app, std::nullopt));
 }
 
-bool SetWindowLeftTwips(MeterApp& app, float left) {
+bool SetWindowEdgeTwips(MeterApp& app, Axis axis, float twips) {
     WindowSystem& w = app.platform.window;
-    const std::optional<int> x = TwipsToPixels(left, TwipsPerPixel(app));
-    if (!x)
+    const std::optional<int> pixels = TwipsToPixels(twips, TwipsPerPixel(app));
+    if (!pixels)
         return false;
     PixelPoint at = w.WindowPosition(app.meter.window);
-    at.x = *x;
+    Along(at, axis) = *pixels;
     w.MoveWindow(app.meter.window, at);
-    RememberEdge(app.meter.leftEdge, left, at.x);
-    return true;
-}
-
-bool SetWindowTopTwips(MeterApp& app, float top) {
-    WindowSystem& w = app.platform.window;
-    const std::optional<int> y = TwipsToPixels(top, TwipsPerPixel(app));
-    if (!y)
-        return false;
-    PixelPoint at = w.WindowPosition(app.meter.window);
-    at.y = *y;
-    w.MoveWindow(app.meter.window, at);
-    RememberEdge(app.meter.topEdge, top, at.y);
+    RememberedEdge(app, axis) = TwipsEdge{true, twips, *pixels};
     return true;
 }
 
 // An edge no window can take is out of range like any other such number: the design position stands.
 void PlaceLeftAtStartup(MeterApp& app, float left, std::optional<float> storedTop) {
-    if (!SetWindowLeftTwips(app, left))
+    if (!SetWindowEdgeTwips(app, Axis::Horizontal, left))
         return;
     if (app.settings.adjusted_flg != 1)
         return;
@@ -137,13 +114,13 @@ void PlaceLeftAtStartup(MeterApp& app, float left, std::optional<float> storedTo
     // below or above the primary would be measured against the wrong monitor, so the monitor is the one at
     // the stored Top (the design top when Top will not move the window). With one monitor it is that one.
     const std::optional<int> top = storedTop ? TwipsToPixels(*storedTop, TwipsPerPixel(app)) : std::nullopt;
-    PullLeftOnto(app, NearestMonitorTwips(app, WindowRect(app, top)));
+    PullOnto(app, NearestMonitorTwips(app, WindowRect(app, top)), Axis::Horizontal);
 }
 
 void PlaceTopAtStartup(MeterApp& app, float top) {
-    if (!SetWindowTopTwips(app, top))
+    if (!SetWindowEdgeTwips(app, Axis::Vertical, top))
         return;
-    PullTopOnto(app, NearestMonitorTwips(app, WindowRect(app, std::nullopt)));
+    PullOnto(app, NearestMonitorTwips(app, WindowRect(app, std::nullopt)), Axis::Vertical);
 }
 
 // Both axes, whatever adjusted_flg holds: a dial on no monitor could not be reached even by dragging.
@@ -153,8 +130,8 @@ void KeepOnAMonitor(MeterApp& app) {
     if (Overlap(window, monitor))
         return;
     const TwipsRect onto = ToTwips(monitor, TwipsPerPixel(app));
-    PullLeftOnto(app, onto);
-    PullTopOnto(app, onto);
+    for (Axis axis : kAxes)
+        PullOnto(app, onto, axis);
 }
 
 }  // namespace dorv

@@ -9,20 +9,24 @@ struct MeterApp;
 
 inline constexpr float kScreenEdgeMarginTwips = 1000.0f;
 
-float WindowLeftTwips(MeterApp& app);
-float WindowTopTwips(MeterApp& app);
-float WindowWidthTwips(MeterApp& app);
-float WindowHeightTwips(MeterApp& app);
+// Horizontal: the left edge and the width; Vertical: the top edge and the height.
+enum class Axis { Horizontal, Vertical };
+inline constexpr Axis kAxes[] = {Axis::Horizontal, Axis::Vertical};
+
+float WindowEdgeTwips(MeterApp& app, Axis axis);
+float WindowExtentTwips(MeterApp& app, Axis axis);
 
 struct TwipsRect {
     float left, top, right, bottom;
+
+    float Low(Axis axis) const { return axis == Axis::Horizontal ? left : top; }
+    float High(Axis axis) const { return axis == Axis::Horizontal ? right : bottom; }
 };
 
 // The whole monitor the dial is on (the nearest one when it is on none).
 TwipsRect DialMonitorTwips(MeterApp& app);
 // Moves an edge there; false, and the window stays, when no window can sit at that pixel.
-bool SetWindowLeftTwips(MeterApp& app, float left);
-bool SetWindowTopTwips(MeterApp& app, float top);
+bool SetWindowEdgeTwips(MeterApp& app, Axis axis, float twips);
 
 // Moves the left edge there (nothing when out of range); with adjusted_flg = 1 a window (nearly) off either side of
 // the monitor nearest the stored position (`storedTop`, the Top about to be placed, if any) is pulled back.

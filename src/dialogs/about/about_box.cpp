@@ -18,11 +18,11 @@ constexpr int kRefreshMs = 200;
 
 // The link labels by index (one today), and back.
 int LinkControl(int index) {
-    return Label1_0 + index;
+    return WebLink + index;
 }
 
 int LinkIndex(int controlId) {
-    return controlId == Label1_0 ? 0 : -1;
+    return controlId == WebLink ? 0 : -1;
 }
 
 void CloseAboutBox(MeterApp& app) {
@@ -47,7 +47,7 @@ void OnMouseMove(MeterApp& app, int controlId) {
         ClearHighlight(app);
         app.aboutFrm.HoverIndex = static_cast<std::int16_t>(link);
         app.platform.dialogs.SetHighlighted(app.aboutFrm.window, LinkControl(link), true);
-    } else if (controlId == 0 || controlId == Text1) {
+    } else if (controlId == 0 || controlId == ReportBox) {
         ClearHighlight(app);
         app.aboutFrm.HoverIndex = -1;
     }
@@ -68,7 +68,7 @@ void OnLinkClick(MeterApp& app, int link) {
 // The report stays in the box, so the user can try again once whatever held the clipboard lets go.
 void CopyReport(MeterApp& app) {
     const WindowHandle box = app.aboutFrm.window;
-    if (app.platform.shell.CopyTextToClipboard(box, app.platform.dialogs.Text(box, Text1)))
+    if (app.platform.shell.CopyTextToClipboard(box, app.platform.dialogs.Text(box, ReportBox)))
         return;
     const bool english = app.settings.English == 1;
     app.platform.window.ShowMessage(
@@ -78,13 +78,13 @@ void CopyReport(MeterApp& app) {
 
 void OnClick(MeterApp& app, int controlId) {
     switch (controlId) {
-        case cmdOK:
+        case CloseButton:
             CloseAboutBox(app);
             break;
-        case cmdClipboard:
+        case CopyButton:
             CopyReport(app);
             break;
-        case cmdSysInfo:
+        case SysInfoButton:
             StartSysInfo(app);
             break;
         default:
@@ -142,7 +142,7 @@ void RefreshAboutReport(MeterApp& app) {
     if (!figures.english)
         figures.time = system.CurrentLocalTime();
     figures.symbols = NumberSymbols{system.ThousandsSeparator(), system.DecimalSymbol()};
-    app.platform.dialogs.SetText(app.aboutFrm.window, Text1, BuildMemoryReport(figures));
+    app.platform.dialogs.SetText(app.aboutFrm.window, ReportBox, BuildMemoryReport(figures));
 }
 
 }  // namespace dorv

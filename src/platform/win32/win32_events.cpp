@@ -17,7 +17,7 @@ void Win32Events::Timer(UINT_PTR id) const {
 
 // Timer ids are the core's own and unique across windows, so the id alone says whose tick it is.
 void RouteTimer(MeterApp* app, UINT_PTR id) {
-    if (app && id >= static_cast<UINT_PTR>(TimerId::Timer1) && id <= static_cast<UINT_PTR>(TimerId::AboutRefresh))
+    if (app && id >= static_cast<UINT_PTR>(TimerId::Sample) && id <= static_cast<UINT_PTR>(TimerId::AboutRefresh))
         OnTimer(*app, static_cast<TimerId>(id));
 }
 
