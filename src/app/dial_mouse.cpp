@@ -1,9 +1,9 @@
 #include "app/dial_mouse.h"
 
 #include "app/menu_commands.h"
+#include "app/meter_app.h"
 #include "app/meter_events.h"
 #include "app/meter_timers.h"
-#include "state/meter_app.h"
 #include "window/placement.h"
 #include "window/window_shape.h"
 
@@ -19,10 +19,7 @@ bool Contains(const LabelView& label, int x, int y) {
 void CancelTranslucency(MeterApp& app) {
     if (app.settings.Mouse_Cancel != 1 || app.settings.Transparency == kOpaque)
         return;
-    const std::int32_t kept = app.settings.Transparency;
-    app.settings.Transparency = kOpaque;
-    ApplyTransparency(app, app.meter.window);
-    app.settings.Transparency = kept;
+    ApplyTransparency(app.platform.window, app.platform.os, app.meter.window, kOpaque);
     // Setting the interval again restarts the countdown.
     SetMeterTimerInterval(app, TimerId::OpaqueHold, kOpaqueHoldMs);
 }
@@ -61,25 +58,26 @@ void DialMouseMove(MeterApp& app, int buttons, int modifiers, int x, int y) {
 void AvoidPointer(MeterApp& app, int x, int y) {
     const double size = kDialSizePixels;
     // The monitor the dial is on before the step: it wraps around that one, not the primary.
-    const TwipsRect monitor = DialMonitorTwips(app);
+    const DialPlacement dial = Placement(app);
+    const TwipsRect monitor = DialMonitorTwips(dial);
     for (Axis axis : kAxes) {
         const int at = axis == Axis::Horizontal ? x : y;
         if (at < size / 3)
-            SetWindowEdgeTwips(app, axis, WindowEdgeTwips(app, axis) + kAvoidStepTwips);
+            SetWindowEdgeTwips(dial, axis, WindowEdgeTwips(dial, axis) + kAvoidStepTwips);
         else if (at > size - size / 3)
-            SetWindowEdgeTwips(app, axis, WindowEdgeTwips(app, axis) - kAvoidStepTwips);
+            SetWindowEdgeTwips(dial, axis, WindowEdgeTwips(dial, axis) - kAvoidStepTwips);
     }
     // Off one edge, the dial comes back at the other.
     for (Axis axis : kAxes) {
-        if (WindowEdgeTwips(app, axis) < monitor.Low(axis))
-            SetWindowEdgeTwips(app, axis, monitor.High(axis) - WindowExtentTwips(app, axis));
-        if (monitor.High(axis) - WindowExtentTwips(app, axis) < WindowEdgeTwips(app, axis))
-            SetWindowEdgeTwips(app, axis, monitor.Low(axis));
+        if (WindowEdgeTwips(dial, axis) < monitor.Low(axis))
+            SetWindowEdgeTwips(dial, axis, monitor.High(axis) - WindowExtentTwips(dial, axis));
+        if (monitor.High(axis) - WindowExtentTwips(dial, axis) < WindowEdgeTwips(dial, axis))
+            SetWindowEdgeTwips(dial, axis, monitor.Low(axis));
     }
 }
 
 void RestoreTranslucency(MeterApp& app) {
-    ApplyTransparency(app, app.meter.window);
+    ApplyTransparency(app.platform.window, app.platform.os, app.meter.window, app.settings.Transparency);
     SetMeterTimerInterval(app, TimerId::OpaqueHold, 0);
 }
 

@@ -2,11 +2,11 @@
 
 #include <string>
 
+#include "app/menu_window.h"
+#include "app/meter_app.h"
 #include "app/move_needle.h"
 #include "render/dial_surface.h"
 #include "settings/schedule_time.h"
-#include "state/meter_app.h"
-#include "tray_menu/menu_frm.h"
 #include "tray_menu/tray_icon.h"
 
 namespace dorv {
@@ -24,7 +24,7 @@ std::string Now(MeterApp& app) {
 void SetIllumination(MeterApp& app) {
     bool lit = app.settings.Illumination;
     if (app.settings.Icon_view == 1)
-        ResetTrayIcon(app);
+        ResetTrayIcon(Tray(app));
     SetMenuChecked(app, MenuItemId::Illumination, lit);
     // The clock item's mark, not the mode field, picks the face.
     bool clock = IsMenuChecked(app, MenuItemId::Clock);

@@ -1,14 +1,15 @@
 #include "app/menu_commands.h"
 
+#include "app/about_box.h"
 #include "app/illumination.h"
+#include "app/menu_window.h"
+#include "app/meter_app.h"
 #include "app/meter_lifecycle.h"
 #include "app/meter_timers.h"
 #include "app/mode_layout.h"
 #include "app/move_needle.h"
 #include "app/settings_dialog.h"
-#include "dialogs/about/about_box.h"
 #include "render/dial_surface.h"
-#include "state/meter_app.h"
 #include "tray_menu/tray_icon.h"
 #include "window/window_shape.h"
 
@@ -39,7 +40,7 @@ void SelectMode(MeterApp& app, int mode) {
     SetModeTimer(app, mode);
     ShowModeFace(app, mode);
     if (mode == MeterMode::Clock && app.settings.Icon_view == 1)
-        ResetTrayIcon(app);
+        ResetTrayIcon(Tray(app));
 }
 
 void ToggleAlwaysOnTop(MeterApp& app) {
@@ -47,7 +48,7 @@ void ToggleAlwaysOnTop(MeterApp& app) {
     SetMenuChecked(app, MenuItemId::AlwaysOnTop, on);
     app.settings.Top_view = on ? 1 : 0;
     // Also shows a dial that Hide_Meter kept hidden.
-    SetStacking(app, app.meter.window, app.settings.Top_view);
+    SetStacking(app.platform.window, app.meter.window, app.settings.Top_view);
 }
 
 void TogglePause(MeterApp& app) {

@@ -1,14 +1,14 @@
 #include "app/meter_events.h"
 
+#include "app/about_box.h"
 #include "app/dial_dpi.h"
 #include "app/dial_mouse.h"
 #include "app/illumination.h"
 #include "app/menu_commands.h"
+#include "app/meter_app.h"
 #include "app/meter_lifecycle.h"
 #include "app/sample_tick.h"
 #include "app/settings_dialog.h"
-#include "dialogs/about/about_box.h"
-#include "state/meter_app.h"
 #include "tray_menu/menu_frm.h"
 #include "tray_menu/tray_icon.h"
 #include "window/placement.h"
@@ -29,7 +29,7 @@ void OnTimer(MeterApp& app, TimerId timer) {
             RestoreTranslucency(app);
             break;
         case TimerId::TrayRetry:
-            RetryTrayIcon(app);
+            RetryTrayIcon(Tray(app));
             break;
         case TimerId::AboutRefresh:
             RefreshAboutReport(app);
@@ -76,7 +76,7 @@ void OnDialDpiChanged(MeterApp& app, int dpi) {
 
 void OnDisplayChanged(MeterApp& app) {
     if (!app.unloading && app.meter.window != nullptr)
-        KeepOnAMonitor(app);
+        KeepOnAMonitor(Placement(app));
 }
 
 void OnTrayCallback(MeterApp& app, TrayMouseEvent event) {
@@ -95,7 +95,7 @@ void OnTrayCallback(MeterApp& app, TrayMouseEvent event) {
 
 void OnTaskbarCreated(MeterApp& app) {
     if (!app.unloading)
-        RestoreTrayIcon(app);
+        RestoreTrayIcon(Tray(app));
 }
 
 }  // namespace dorv

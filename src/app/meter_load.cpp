@@ -1,5 +1,7 @@
 #include "app/dial_dpi.h"
 #include "app/illumination.h"
+#include "app/menu_window.h"
+#include "app/meter_app.h"
 #include "app/meter_lifecycle.h"
 #include "app/meter_timers.h"
 #include "app/mode_layout.h"
@@ -9,8 +11,6 @@
 #include "render/dial_surface.h"
 #include "render/readout.h"
 #include "settings/settings_file.h"
-#include "state/meter_app.h"
-#include "tray_menu/menu_frm.h"
 #include "tray_menu/tray_icon.h"
 #include "window/placement.h"
 #include "window/window_shape.h"
@@ -31,9 +31,9 @@ void LoadMeterFrm(MeterApp& app) {
     const std::optional<float> left = LoadPosition(file, SettingKey::Left);
     const std::optional<float> top = LoadPosition(file, SettingKey::Top);
     if (left)
-        PlaceLeftAtStartup(app, *left, top);
+        PlaceLeftAtStartup(Placement(app), *left, top, s.adjusted_flg == 1);
     if (top)
-        PlaceTopAtStartup(app, *top);
+        PlaceTopAtStartup(Placement(app), *top);
     // 5-6. Menu marks for always-on-top and the mode.
     LoadSetting(file, SettingKey::Top_view, s);
     if (s.Top_view == 1)
@@ -45,7 +45,7 @@ void LoadMeterFrm(MeterApp& app) {
          {SettingKey::Needle_type, SettingKey::Label_view, SettingKey::Mode_view, SettingKey::Icon_view,
           SettingKey::Hide_Meter, SettingKey::Zanzo_view, SettingKey::Zanzo_max, SettingKey::Transparency})
         LoadSetting(file, key, s);
-    ApplyTransparency(app, app.meter.window);
+    ApplyTransparency(app.platform.window, app.platform.os, app.meter.window, s.Transparency);
     // 9. Motion settings; the sampling timer runs at Watch_time in every mode, Clock included.
     LoadSetting(file, SettingKey::Mouse_Cancel, s);
     LoadSetting(file, SettingKey::Move_quantity, s);
@@ -80,7 +80,7 @@ void LoadMeterFrm(MeterApp& app) {
     RefreshLabels(Surface(app));
     // 17-18. The dial's centre, then the round shape.
     LoadSetting(file, SettingKey::Center, s);
-    AttachDialRegion(app);
+    AttachDialRegion(app.platform.window, app.meter.window, app.meter.scale);
     // 19. The needle starts at zero with a blank readout.
     app.ShownValue = 0.0;
     app.meter.readoutLabel.text.clear();
@@ -88,7 +88,7 @@ void LoadMeterFrm(MeterApp& app) {
     // 20-22. The menu window (long since created), the tray icon, the afterimage shades.
     TouchMenuFrm(app);
     if (s.Icon_view == 1)
-        AddTrayIcon(app);
+        AddTrayIcon(Tray(app));
     app.afterimageColours = ComputeAfterimageColours(s);
     // 23. The CPU counter opens in every mode: the query on NT, the kernel statistic on the older family.
     if (IsWinNT(app.platform.os))

@@ -2,9 +2,9 @@
 
 #include <iterator>
 
+#include "app/meter_app.h"
 #include "app/meter_timers.h"
 #include "render/dial_surface.h"
-#include "state/meter_app.h"
 
 namespace dorv {
 namespace {

@@ -1,6 +1,8 @@
 #include "app/settings_apply.h"
 
 #include "app/illumination.h"
+#include "app/menu_window.h"
+#include "app/meter_app.h"
 #include "app/meter_timers.h"
 #include "app/mode_layout.h"
 #include "app/move_needle.h"
@@ -8,8 +10,6 @@
 #include "dialogs/settings/setting_form.h"
 #include "render/colours.h"
 #include "render/dial_surface.h"
-#include "state/meter_app.h"
-#include "tray_menu/menu_frm.h"
 #include "tray_menu/tray_icon.h"
 #include "window/window_shape.h"
 
@@ -47,7 +47,7 @@ void ApplySettingForm(MeterApp& app, SettingForm& form) {
     RefreshLabel(Surface(app), DialLabelId::Readout);
     // 6-8.
     s.Transparency = form[Translucency] == 1 ? form[Alpha] : kOpaque;
-    ApplyTransparency(app, app.meter.window);
+    ApplyTransparency(app.platform.window, app.platform.os, app.meter.window, app.settings.Transparency);
     s.Mouse_Cancel = Checked(form, MouseCancel);
     s.Top_view = Checked(form, AlwaysOnTop);
     // 9. No threshold: the lamp goes out now.
@@ -63,7 +63,7 @@ void ApplySettingForm(MeterApp& app, SettingForm& form) {
     RefreshLabel(Surface(app), DialLabelId::Mode);
     s.Hide_Meter = Checked(form, DialOff);
     if (s.Hide_Meter != 1)
-        SetStacking(app, app.meter.window, s.Top_view);
+        SetStacking(app.platform.window, app.meter.window, s.Top_view);
     else
         app.platform.window.HideWindow(app.meter.window);
     // 12-13. Sliders whether enabled or not; the clock still ticks at its own pace.
@@ -89,12 +89,12 @@ void ApplySettingForm(MeterApp& app, SettingForm& form) {
     // refusal would pass for a missing shell and start the retries.
     s.Icon_view = Checked(form, TrayIcon);
     if (s.Icon_view != 1) {
-        RemoveTrayIcon(app);
+        RemoveTrayIcon(Tray(app));
     } else {
         if (s.Needle == MeterMode::Clock)
-            ResetTrayIcon(app);
+            ResetTrayIcon(Tray(app));
         if (!app.tray.added)
-            AddTrayIcon(app);
+            AddTrayIcon(Tray(app));
     }
     // 17. Colours: the shown swatches into their set, the table into the settings, then the colours in effect.
     const int set = s.Illumination ? kLitSet : kNormalSet;

@@ -1,9 +1,9 @@
 #include "app/settings_dialog.h"
 
 #include "app/menu_commands.h"
+#include "app/meter_app.h"
 #include "app/settings_apply.h"
 #include "metrics/os_checks.h"
-#include "state/meter_app.h"
 
 namespace dorv {
 namespace {

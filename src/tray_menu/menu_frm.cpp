@@ -1,8 +1,5 @@
 #include "tray_menu/menu_frm.h"
 
-#include "state/meter_app.h"
-#include "tray_menu/tray_icon.h"
-
 namespace dorv {
 namespace {
 
@@ -28,54 +25,13 @@ constexpr MenuRow kMenuRows[kMenuItemCount] = {
     {MenuItemId::Quit, "MNU_M_X", "終了(&X)", "&Quit", false},
 };
 
-constexpr MenuItemId kModeItems[] = {MenuItemId::Mem, MenuItemId::VMem, MenuItemId::Cpu, MenuItemId::Clock};
-
-void LoadMenuFrm(MeterApp& app) {
-    app.menu.loaded = true;
-    app.menu.window = app.platform.window.CreateMenuWindow();
-    SetMenuLanguage(app);
-    PrepareTrayIcon(app);
-}
-
 }  // namespace
 
-MenuFrm& TouchMenuFrm(MeterApp& app) {
-    if (!app.menu.loaded)
-        LoadMenuFrm(app);
-    return app.menu;
-}
-
-void SetMenuChecked(MeterApp& app, MenuItemId id, bool checked) {
-    TouchMenuFrm(app).Item(id).checked = checked;
-}
-
-void SetMenuEnabled(MeterApp& app, MenuItemId id, bool enabled) {
-    TouchMenuFrm(app).Item(id).enabled = enabled;
-}
-
-bool IsMenuChecked(MeterApp& app, MenuItemId id) {
-    return TouchMenuFrm(app).Item(id).checked;
-}
-
-void SetMenuLanguage(MeterApp& app) {
-    if (app.settings.English != 1)
+void SetMenuLanguage(MenuFrm& menu, bool english) {
+    if (!english)
         return;
-    app.menu.language = MenuLanguage::English;
-    app.menu.Item(MenuItemId::Help).enabled = false;
-}
-
-void CheckModeItem(MeterApp& app, int mode) {
-    if (mode < MeterMode::Mem || mode > MeterMode::Clock)
-        return;
-    for (int i = 0; i < 4; ++i)
-        SetMenuChecked(app, kModeItems[i], i == mode);
-}
-
-void RefreshMenuChecks(MeterApp& app) {
-    SetMenuLanguage(app);
-    CheckModeItem(app, app.settings.Needle);
-    SetMenuChecked(app, MenuItemId::Illumination, app.settings.Illumination);
-    SetMenuChecked(app, MenuItemId::AlwaysOnTop, app.settings.Top_view != 0);
+    menu.language = MenuLanguage::English;
+    menu.Item(MenuItemId::Help).enabled = false;
 }
 
 std::string MenuCaption(MenuItemId id, MenuLanguage language) {
@@ -97,13 +53,6 @@ std::vector<MenuItemView> MenuRows(const MenuFrm& menu) {
             rows.push_back(MenuItemView{});
     }
     return rows;
-}
-
-void UnloadMenuFrm(MeterApp& app) {
-    if (!app.menu.loaded)
-        return;
-    RemoveTrayIcon(app);
-    app.menu.loaded = false;
 }
 
 }  // namespace dorv

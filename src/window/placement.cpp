@@ -3,8 +3,6 @@
 #include <cmath>
 #include <optional>
 
-#include "state/meter_app.h"
-
 namespace dorv {
 namespace {
 
@@ -33,12 +31,12 @@ float EdgeTwips(TwipsEdge& edge, int pixels, double twipsPerPixel) {
     return PixelsToTwips(pixels, twipsPerPixel);
 }
 
-double TwipsPerPixel(const MeterApp& app) {
-    return app.meter.desktopScale.TwipsPerPixel();
+double TwipsPerPixel(const DialPlacement& dial) {
+    return dial.desktopScale.TwipsPerPixel();
 }
 
-TwipsEdge& RememberedEdge(MeterApp& app, Axis axis) {
-    return axis == Axis::Horizontal ? app.meter.leftEdge : app.meter.topEdge;
+TwipsEdge& RememberedEdge(const DialPlacement& dial, Axis axis) {
+    return axis == Axis::Horizontal ? dial.leftEdge : dial.topEdge;
 }
 
 int& Along(PixelPoint& point, Axis axis) {
@@ -46,10 +44,9 @@ int& Along(PixelPoint& point, Axis axis) {
 }
 
 // The dial's rectangle in pixels, with its top edge at `top` when given.
-PixelRect WindowRect(MeterApp& app, std::optional<int> top) {
-    WindowSystem& w = app.platform.window;
-    const PixelPoint at = w.WindowPosition(app.meter.window);
-    const PixelSize size = w.WindowSize(app.meter.window);
+PixelRect WindowRect(const DialPlacement& dial, std::optional<int> top) {
+    const PixelPoint at = dial.windows.WindowPosition(dial.window);
+    const PixelSize size = dial.windows.WindowSize(dial.window);
     const int y = top.value_or(at.y);
     return PixelRect{at.x, y, at.x + size.width, y + size.height};
 }
@@ -65,73 +62,72 @@ bool Overlap(const PixelRect& a, const PixelRect& b) {
 
 // An edge within the margin of the monitor's far edge (right or bottom), or beyond it, goes flush with that edge;
 // one more than the margin past its near edge goes to that edge.
-void PullOnto(MeterApp& app, const TwipsRect& monitor, Axis axis) {
-    if (WindowEdgeTwips(app, axis) + kScreenEdgeMarginTwips > monitor.High(axis))
-        SetWindowEdgeTwips(app, axis, monitor.High(axis) - WindowExtentTwips(app, axis));
-    if (WindowEdgeTwips(app, axis) < monitor.Low(axis) - kScreenEdgeMarginTwips)
-        SetWindowEdgeTwips(app, axis, monitor.Low(axis));
+void PullOnto(const DialPlacement& dial, const TwipsRect& monitor, Axis axis) {
+    if (WindowEdgeTwips(dial, axis) + kScreenEdgeMarginTwips > monitor.High(axis))
+        SetWindowEdgeTwips(dial, axis, monitor.High(axis) - WindowExtentTwips(dial, axis));
+    if (WindowEdgeTwips(dial, axis) < monitor.Low(axis) - kScreenEdgeMarginTwips)
+        SetWindowEdgeTwips(dial, axis, monitor.Low(axis));
 }
 
-TwipsRect NearestMonitorTwips(MeterApp& app, const PixelRect& window) {
-    return ToTwips(app.platform.window.NearestMonitor(window), TwipsPerPixel(app));
+TwipsRect NearestMonitorTwips(const DialPlacement& dial, const PixelRect& window) {
+    return ToTwips(dial.windows.NearestMonitor(window), TwipsPerPixel(dial));
 }
 
 }  // namespace
 
-float WindowEdgeTwips(MeterApp& app, Axis axis) {
-    PixelPoint at = app.platform.window.WindowPosition(app.meter.window);
-    return EdgeTwips(RememberedEdge(app, axis), Along(at, axis), TwipsPerPixel(app));
+float WindowEdgeTwips(const DialPlacement& dial, Axis axis) {
+    PixelPoint at = dial.windows.WindowPosition(dial.window);
+    return EdgeTwips(RememberedEdge(dial, axis), Along(at, axis), TwipsPerPixel(dial));
 }
 
-float WindowExtentTwips(MeterApp& app, Axis axis) {
-    const PixelSize size = app.platform.window.WindowSize(app.meter.window);
-    return PixelsToTwips(axis == Axis::Horizontal ? size.width : size.height, TwipsPerPixel(app));
+float WindowExtentTwips(const DialPlacement& dial, Axis axis) {
+    const PixelSize size = dial.windows.WindowSize(dial.window);
+    return PixelsToTwips(axis == Axis::Horizontal ? size.width : size.height, TwipsPerPixel(dial));
 }
 
-TwipsRect DialMonitorTwips(MeterApp& app) {
-    return NearestMonitorTwips(app, WindowRect(app, std::nullopt));
+TwipsRect DialMonitorTwips(const DialPlacement& dial) {
+    return NearestMonitorTwips(dial, WindowRect(dial, std::nullopt));
 }
 
-bool SetWindowEdgeTwips(MeterApp& app, Axis axis, float twips) {
-    WindowSystem& w = app.platform.window;
-    const std::optional<int> pixels = TwipsToPixels(twips, TwipsPerPixel(app));
+bool SetWindowEdgeTwips(const DialPlacement& dial, Axis axis, float twips) {
+    const std::optional<int> pixels = TwipsToPixels(twips, TwipsPerPixel(dial));
     if (!pixels)
         return false;
-    PixelPoint at = w.WindowPosition(app.meter.window);
+    PixelPoint at = dial.windows.WindowPosition(dial.window);
     Along(at, axis) = *pixels;
-    w.MoveWindow(app.meter.window, at);
-    RememberedEdge(app, axis) = TwipsEdge{true, twips, *pixels};
+    dial.windows.MoveWindow(dial.window, at);
+    RememberedEdge(dial, axis) = TwipsEdge{true, twips, *pixels};
     return true;
 }
 
 // An edge no window can take is out of range like any other such number: the design position stands.
-void PlaceLeftAtStartup(MeterApp& app, float left, std::optional<float> storedTop) {
-    if (!SetWindowEdgeTwips(app, Axis::Horizontal, left))
+void PlaceLeftAtStartup(const DialPlacement& dial, float left, std::optional<float> storedTop, bool pullBack) {
+    if (!SetWindowEdgeTwips(dial, Axis::Horizontal, left))
         return;
-    if (app.settings.adjusted_flg != 1)
+    if (!pullBack)
         return;
     // The top edge is not placed yet. Judged at the design top, a dial saved on a monitor beside another one
     // below or above the primary would be measured against the wrong monitor, so the monitor is the one at
     // the stored Top (the design top when Top will not move the window). With one monitor it is that one.
-    const std::optional<int> top = storedTop ? TwipsToPixels(*storedTop, TwipsPerPixel(app)) : std::nullopt;
-    PullOnto(app, NearestMonitorTwips(app, WindowRect(app, top)), Axis::Horizontal);
+    const std::optional<int> top = storedTop ? TwipsToPixels(*storedTop, TwipsPerPixel(dial)) : std::nullopt;
+    PullOnto(dial, NearestMonitorTwips(dial, WindowRect(dial, top)), Axis::Horizontal);
 }
 
-void PlaceTopAtStartup(MeterApp& app, float top) {
-    if (!SetWindowEdgeTwips(app, Axis::Vertical, top))
+void PlaceTopAtStartup(const DialPlacement& dial, float top) {
+    if (!SetWindowEdgeTwips(dial, Axis::Vertical, top))
         return;
-    PullOnto(app, NearestMonitorTwips(app, WindowRect(app, std::nullopt)), Axis::Vertical);
+    PullOnto(dial, NearestMonitorTwips(dial, WindowRect(dial, std::nullopt)), Axis::Vertical);
 }
 
 // Both axes, whatever adjusted_flg holds: a dial on no monitor could not be reached even by dragging.
-void KeepOnAMonitor(MeterApp& app) {
-    const PixelRect window = WindowRect(app, std::nullopt);
-    const PixelRect monitor = app.platform.window.NearestMonitor(window);
+void KeepOnAMonitor(const DialPlacement& dial) {
+    const PixelRect window = WindowRect(dial, std::nullopt);
+    const PixelRect monitor = dial.windows.NearestMonitor(window);
     if (Overlap(window, monitor))
         return;
-    const TwipsRect onto = ToTwips(monitor, TwipsPerPixel(app));
+    const TwipsRect onto = ToTwips(monitor, TwipsPerPixel(dial));
     for (Axis axis : kAxes)
-        PullOnto(app, onto, axis);
+        PullOnto(dial, onto, axis);
 }
 
 }  // namespace dorv

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "dialogs/about/about_box.h"
+#include "app/about_box.h"
 #include "dialogs/about/about_layout.h"
 #include "fake_host.h"
 

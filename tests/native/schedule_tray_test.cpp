@@ -138,8 +138,8 @@ TEST(TrayIcon, OffStillPreparesAndDeletesButNeverAddsOrUpdates) {
     FakeMeter m;
     StartMeter(m, {"[View]", "Icon_view=0", "Needle=2"});
     m.app.ShownValue = 40;
-    UpdateTrayIcon(m.app, 40);
-    UpdateClockTip(m.app);
+    UpdateTrayIcon(Tray(m.app), 40);
+    UpdateClockTip(Tray(m.app));
     OnTaskbarCreated(m.app);
     EXPECT_EQ(std::tuple(m.host.trayLog.size(), m.app.tray.view.tip), std::tuple(0u, "Dorvanix"));
     OnMeterCloseRequest(m.app);

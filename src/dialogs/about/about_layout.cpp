@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "dialogs/about/web_link.h"
-#include "state/meter_app.h"
+#include "state/meter_frm.h"
 
 namespace dorv {
 namespace {

@@ -5,8 +5,8 @@
 #include <functional>
 #include <utility>
 
+#include "app/meter_app.h"
 #include "platform/timers.h"
-#include "state/meter_app.h"
 
 namespace dorv {
 

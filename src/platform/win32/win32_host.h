@@ -3,8 +3,8 @@
 // only builds them, wires their events to the app and hands them out as the core's Platform.
 #include <windows.h>
 
+#include "app/meter_app.h"
 #include "platform/platform.h"
-#include "state/meter_app.h"
 #include "win32_dial_drawing.h"
 #include "win32_dialogs.h"
 #include "win32_events.h"

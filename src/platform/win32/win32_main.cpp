@@ -1,7 +1,7 @@
 #include <windows.h>
 
+#include "app/meter_app.h"
 #include "app/meter_lifecycle.h"
-#include "state/meter_app.h"
 #include "win32_host.h"
 #include "win32_system_library.h"
 

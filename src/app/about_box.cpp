@@ -1,14 +1,14 @@
-#include "dialogs/about/about_box.h"
+#include "app/about_box.h"
 
 #include <cstdint>
 
+#include "app/meter_app.h"
 #include "dialogs/about/about_layout.h"
 #include "dialogs/about/memory_report.h"
 #include "dialogs/about/system_info.h"
 #include "dialogs/about/version_text.h"
 #include "dialogs/about/web_link.h"
 #include "metrics/os_checks.h"
-#include "state/meter_app.h"
 #include "window/window_shape.h"
 
 namespace dorv {
@@ -61,7 +61,7 @@ void OnLinkClick(MeterApp& app, int link) {
     if (app.unloading || app.aboutFrm.window != box)
         return;  // the program is ending, or the box closed meanwhile
     if (link == 0)
-        OpenWebLink(app, kHomePageAddress);
+        OpenWebLink(app.platform.shell, app.platform.window, kHomePageAddress);
     CloseAboutBox(app);
 }
 
@@ -85,7 +85,7 @@ void OnClick(MeterApp& app, int controlId) {
             CopyReport(app);
             break;
         case SysInfoButton:
-            StartSysInfo(app);
+            StartSysInfo(app.platform.registry, app.platform.shell, app.platform.window, app.aboutFrm.window);
             break;
         default:
             if (LinkIndex(controlId) != -1)
@@ -109,7 +109,7 @@ void OpenAboutBox(MeterApp& app) {
         app.platform.timers.SetTimerInterval(box, TimerId::AboutRefresh, kRefreshMs);
     }
     dialogs.ShowDialog(app.aboutFrm.window);
-    SetStacking(app, app.aboutFrm.window, app.settings.Top_view);
+    SetStacking(app.platform.window, app.aboutFrm.window, app.settings.Top_view);
 }
 
 void OnAboutBoxEvent(MeterApp& app, int controlId, DialogEvent event) {
