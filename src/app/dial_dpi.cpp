@@ -1,9 +1,9 @@
 #include "app/dial_dpi.h"
 
+#include "app/meter_app.h"
 #include "app/move_needle.h"
 #include "app/sample_tick.h"
 #include "render/dial_surface.h"
-#include "state/meter_app.h"
 #include "window/window_shape.h"
 
 namespace dorv {
@@ -25,7 +25,7 @@ void ApplyScale(MeterApp& app, int dpi) {
 void RedrawDial(MeterApp& app) {
     const int mode = app.settings.Needle;
     if (mode == MeterMode::Clock) {
-        app.meter.Label1.text.clear();  // the clock draws only a second it has not drawn yet
+        app.meter.readoutLabel.text.clear();  // the clock draws only a second it has not drawn yet
         ShowClock(app);
         return;
     }
@@ -55,7 +55,7 @@ void ChangeDialDpi(MeterApp& app, int dpi) {
     if (UsableDpi(dpi) == app.meter.scale.dpi)
         return;
     ApplyScale(app, dpi);
-    AttachDialRegion(app);
+    AttachDialRegion(app.platform.window, app.meter.window, app.meter.scale);
     RefreshLabels(Surface(app));
     RedrawDial(app);
 }

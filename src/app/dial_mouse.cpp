@@ -1,9 +1,9 @@
 #include "app/dial_mouse.h"
 
 #include "app/menu_commands.h"
+#include "app/meter_app.h"
 #include "app/meter_events.h"
 #include "app/meter_timers.h"
-#include "state/meter_app.h"
 #include "window/placement.h"
 #include "window/window_shape.h"
 
@@ -17,20 +17,17 @@ bool Contains(const LabelView& label, int x, int y) {
 
 // While the pointer moves over a translucent dial it is shown opaque; the setting itself never changes.
 void CancelTranslucency(MeterApp& app) {
-    if (app.settings.Mouse_Cancel != 1 || app.settings.Transparency == 255)
+    if (app.settings.Mouse_Cancel != 1 || app.settings.Transparency == kOpaque)
         return;
-    const std::int32_t kept = app.settings.Transparency;
-    app.settings.Transparency = 255;
-    ApplyTransparency(app, app.meter.window);
-    app.settings.Transparency = kept;
+    ApplyTransparency(app.platform.window, app.platform.os, app.meter.window, kOpaque);
     // Setting the interval again restarts the countdown.
-    SetMeterTimerInterval(app, TimerId::Timer3, kOpaqueHoldMs);
+    SetMeterTimerInterval(app, TimerId::OpaqueHold, kOpaqueHoldMs);
 }
 
 }  // namespace
 
 bool IsOnLabel(const MeterApp& app, int x, int y) {
-    return Contains(app.meter.Label1, x, y) || Contains(app.meter.Label2, x, y);
+    return Contains(app.meter.readoutLabel, x, y) || Contains(app.meter.modeLabel, x, y);
 }
 
 void DialMouseDown(MeterApp& app, int button, int modifiers, int x, int y) {
@@ -59,32 +56,29 @@ void DialMouseMove(MeterApp& app, int buttons, int modifiers, int x, int y) {
 }
 
 void AvoidPointer(MeterApp& app, int x, int y) {
-    const double width = kDialSizePixels;
-    const double height = kDialSizePixels;
+    const double size = kDialSizePixels;
     // The monitor the dial is on before the step: it wraps around that one, not the primary.
-    const TwipsRect monitor = DialMonitorTwips(app);
-    if (x < width / 3)
-        SetWindowLeftTwips(app, WindowLeftTwips(app) + kAvoidStepTwips);
-    else if (x > width - width / 3)
-        SetWindowLeftTwips(app, WindowLeftTwips(app) - kAvoidStepTwips);
-    if (y < height / 3)
-        SetWindowTopTwips(app, WindowTopTwips(app) + kAvoidStepTwips);
-    else if (y > height - height / 3)
-        SetWindowTopTwips(app, WindowTopTwips(app) - kAvoidStepTwips);
+    const DialPlacement dial = Placement(app);
+    const TwipsRect monitor = DialMonitorTwips(dial);
+    for (Axis axis : kAxes) {
+        const int at = axis == Axis::Horizontal ? x : y;
+        if (at < size / 3)
+            SetWindowEdgeTwips(dial, axis, WindowEdgeTwips(dial, axis) + kAvoidStepTwips);
+        else if (at > size - size / 3)
+            SetWindowEdgeTwips(dial, axis, WindowEdgeTwips(dial, axis) - kAvoidStepTwips);
+    }
     // Off one edge, the dial comes back at the other.
-    if (WindowLeftTwips(app) < monitor.left)
-        SetWindowLeftTwips(app, monitor.right - WindowWidthTwips(app));
-    if (monitor.right - WindowWidthTwips(app) < WindowLeftTwips(app))
-        SetWindowLeftTwips(app, monitor.left);
-    if (WindowTopTwips(app) < monitor.top)
-        SetWindowTopTwips(app, monitor.bottom - WindowHeightTwips(app));
-    if (monitor.bottom - WindowHeightTwips(app) < WindowTopTwips(app))
-        SetWindowTopTwips(app, monitor.top);
+    for (Axis axis : kAxes) {
+        if (WindowEdgeTwips(dial, axis) < monitor.Low(axis))
+            SetWindowEdgeTwips(dial, axis, monitor.High(axis) - WindowExtentTwips(dial, axis));
+        if (monitor.High(axis) - WindowExtentTwips(dial, axis) < WindowEdgeTwips(dial, axis))
+            SetWindowEdgeTwips(dial, axis, monitor.Low(axis));
+    }
 }
 
 void RestoreTranslucency(MeterApp& app) {
-    ApplyTransparency(app, app.meter.window);
-    SetMeterTimerInterval(app, TimerId::Timer3, 0);
+    ApplyTransparency(app.platform.window, app.platform.os, app.meter.window, app.settings.Transparency);
+    SetMeterTimerInterval(app, TimerId::OpaqueHold, 0);
 }
 
 }  // namespace dorv

@@ -18,7 +18,7 @@ void DialMouseMove(MeterApp& app, int buttons, int modifiers, int x, int y);
 
 // Moves the dial a step away from a pointer in an outer third, wrapping around the screen.
 void AvoidPointer(MeterApp& app, int x, int y);
-// Timer3: translucent again after the pointer has left it alone for a while.
+// The opaque-hold timer: translucent again after the pointer has left it alone for a while.
 void RestoreTranslucency(MeterApp& app);
 
 }  // namespace dorv

@@ -1,8 +1,8 @@
+#include "app/menu_window.h"
+#include "app/meter_app.h"
 #include "app/meter_lifecycle.h"
 #include "app/meter_program.h"
 #include "settings/settings_file.h"
-#include "state/meter_app.h"
-#include "tray_menu/menu_frm.h"
 #include "window/window_shape.h"
 
 namespace dorv {
@@ -20,7 +20,7 @@ void RunEntryProcedure(MeterApp& app) {
     LoadMeterFrm(app);
     if (app.settings.Hide_Meter != 0)
         return;
-    SetStacking(app, app.meter.window, app.settings.Top_view);
+    SetStacking(app.platform.window, app.meter.window, app.settings.Top_view);
 }
 
 void Quit(MeterApp& app, QuitCause cause) {

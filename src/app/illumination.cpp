@@ -2,11 +2,11 @@
 
 #include <string>
 
+#include "app/menu_window.h"
+#include "app/meter_app.h"
 #include "app/move_needle.h"
 #include "render/dial_surface.h"
 #include "settings/schedule_time.h"
-#include "state/meter_app.h"
-#include "tray_menu/menu_frm.h"
 #include "tray_menu/tray_icon.h"
 
 namespace dorv {
@@ -24,17 +24,17 @@ std::string Now(MeterApp& app) {
 void SetIllumination(MeterApp& app) {
     bool lit = app.settings.Illumination;
     if (app.settings.Icon_view == 1)
-        ResetTrayIcon(app);
-    SetMenuChecked(app, MenuItemId::MNU_M_I, lit);
+        ResetTrayIcon(Tray(app));
+    SetMenuChecked(app, MenuItemId::Illumination, lit);
     // The clock item's mark, not the mode field, picks the face.
-    bool clock = IsMenuChecked(app, MenuItemId::MNU_M_L);
+    bool clock = IsMenuChecked(app, MenuItemId::Clock);
     if (lit)
         ShowFace(Surface(app), clock ? DialFace::ClockLit : DialFace::MeterLit);
     else
         ShowFace(Surface(app), clock ? DialFace::Clock : DialFace::Meter);
     app.activeColours = SelectActiveColours(app.settings);
-    app.meter.Label1.colour = SelectTextColour(app.settings);
-    app.meter.Label2.colour = SelectTextColour(app.settings);
+    app.meter.readoutLabel.colour = SelectTextColour(app.settings);
+    app.meter.modeLabel.colour = SelectTextColour(app.settings);
     RefreshLabels(Surface(app));
     MoveNeedle(app, app.ShownValue);
 }
@@ -47,7 +47,7 @@ void IlluminationCommand(MeterApp& app) {
         app.settings.illumi_on_time.clear();
         app.settings.illumi_off_time.clear();
     }
-    app.settings.Illumination = !IsMenuChecked(app, MenuItemId::MNU_M_I);
+    app.settings.Illumination = !IsMenuChecked(app, MenuItemId::Illumination);
     SetIllumination(app);
 }
 

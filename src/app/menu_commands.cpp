@@ -1,14 +1,15 @@
 #include "app/menu_commands.h"
 
+#include "app/about_box.h"
 #include "app/illumination.h"
+#include "app/menu_window.h"
+#include "app/meter_app.h"
 #include "app/meter_lifecycle.h"
 #include "app/meter_timers.h"
 #include "app/mode_layout.h"
 #include "app/move_needle.h"
 #include "app/settings_dialog.h"
-#include "dialogs/about/about_box.h"
 #include "render/dial_surface.h"
-#include "state/meter_app.h"
 #include "tray_menu/tray_icon.h"
 #include "window/window_shape.h"
 
@@ -17,7 +18,7 @@ namespace dorv {
 void SelectMode(MeterApp& app, int mode) {
     if (mode < MeterMode::Mem || mode > MeterMode::Clock)
         return;
-    const bool fromClock = IsMenuChecked(app, MenuItemId::MNU_M_L);
+    const bool fromClock = IsMenuChecked(app, MenuItemId::Clock);
     if (mode == MeterMode::Mem || mode == MeterMode::VMem) {
         // From the clock the needle starts at zero; otherwise one point lower, so the next tick redraws.
         if (fromClock) {
@@ -39,30 +40,30 @@ void SelectMode(MeterApp& app, int mode) {
     SetModeTimer(app, mode);
     ShowModeFace(app, mode);
     if (mode == MeterMode::Clock && app.settings.Icon_view == 1)
-        ResetTrayIcon(app);
+        ResetTrayIcon(Tray(app));
 }
 
 void ToggleAlwaysOnTop(MeterApp& app) {
-    bool on = !IsMenuChecked(app, MenuItemId::MNU_M_T);
-    SetMenuChecked(app, MenuItemId::MNU_M_T, on);
+    bool on = !IsMenuChecked(app, MenuItemId::AlwaysOnTop);
+    SetMenuChecked(app, MenuItemId::AlwaysOnTop, on);
     app.settings.Top_view = on ? 1 : 0;
     // Also shows a dial that Hide_Meter kept hidden.
-    SetStacking(app, app.meter.window, app.settings.Top_view);
+    SetStacking(app.platform.window, app.meter.window, app.settings.Top_view);
 }
 
 void TogglePause(MeterApp& app) {
     const bool cpu = app.settings.Needle == MeterMode::Cpu;
-    if (IsMenuChecked(app, MenuItemId::MNU_M_S)) {
-        SetMenuChecked(app, MenuItemId::MNU_M_S, false);
-        SetMeterTimerEnabled(app, TimerId::Timer1, true);
+    if (IsMenuChecked(app, MenuItemId::Pause)) {
+        SetMenuChecked(app, MenuItemId::Pause, false);
+        SetMeterTimerEnabled(app, TimerId::Sample, true);
         if (cpu) {
             ClearDrawing(Surface(app));
             SetPersistentDrawing(Surface(app), false);
         }
         return;
     }
-    SetMenuChecked(app, MenuItemId::MNU_M_S, true);
-    SetMeterTimerEnabled(app, TimerId::Timer1, false);
+    SetMenuChecked(app, MenuItemId::Pause, true);
+    SetMeterTimerEnabled(app, TimerId::Sample, false);
     // Kept while paused, so the sunk needle survives repaints.
     if (cpu)
         SetPersistentDrawing(Surface(app), true);
@@ -76,37 +77,37 @@ void TogglePause(MeterApp& app) {
 
 void RunMenuCommand(MeterApp& app, MenuItemId id) {
     switch (id) {
-        case MenuItemId::MNU_M_P:
+        case MenuItemId::Mem:
             SelectMode(app, MeterMode::Mem);
             break;
-        case MenuItemId::MNU_M_V:
+        case MenuItemId::VMem:
             SelectMode(app, MeterMode::VMem);
             break;
-        case MenuItemId::MNU_M_C:
+        case MenuItemId::Cpu:
             SelectMode(app, MeterMode::Cpu);
             break;
-        case MenuItemId::MNU_M_L:
+        case MenuItemId::Clock:
             SelectMode(app, MeterMode::Clock);
             break;
-        case MenuItemId::MNU_M_T:
+        case MenuItemId::AlwaysOnTop:
             ToggleAlwaysOnTop(app);
             break;
-        case MenuItemId::MNU_M_S:
+        case MenuItemId::Pause:
             TogglePause(app);
             break;
-        case MenuItemId::MNU_M_I:
+        case MenuItemId::Illumination:
             IlluminationCommand(app);
             break;
-        case MenuItemId::MNU_M_O:
+        case MenuItemId::Options:
             OpenSettingsDialog(app);
             break;
-        case MenuItemId::MNU_M_H:
+        case MenuItemId::Help:
             app.platform.help.ShowHelp(app.menu.window, kHelpFile, "");
             break;
-        case MenuItemId::MNU_M_A:
+        case MenuItemId::About:
             OpenAboutBox(app);
             break;
-        case MenuItemId::MNU_M_X:
+        case MenuItemId::Quit:
             Quit(app);
             break;
     }

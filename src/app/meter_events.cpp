@@ -1,50 +1,35 @@
 #include "app/meter_events.h"
 
+#include "app/about_box.h"
 #include "app/dial_dpi.h"
 #include "app/dial_mouse.h"
 #include "app/illumination.h"
 #include "app/menu_commands.h"
+#include "app/meter_app.h"
 #include "app/meter_lifecycle.h"
 #include "app/sample_tick.h"
 #include "app/settings_dialog.h"
-#include "dialogs/about/about_box.h"
-#include "state/meter_app.h"
 #include "tray_menu/menu_frm.h"
 #include "tray_menu/tray_icon.h"
 #include "window/placement.h"
 
 namespace dorv {
 
-void OnMeterTimer(MeterApp& app, TimerId timer) {
-    if (app.unloading)
-        return;
-    switch (timer) {
-        case TimerId::Timer1:
-            SampleTick(app);
-            break;
-        case TimerId::Timer2:
-            ScheduleCheck(app);
-            break;
-        case TimerId::Timer3:
-            RestoreTranslucency(app);
-            break;
-        case TimerId::TrayRetry:  // not the dial's
-        case TimerId::AboutRefresh:
-            break;
-    }
-}
-
 void OnTimer(MeterApp& app, TimerId timer) {
     if (app.unloading)
         return;
     switch (timer) {
-        case TimerId::Timer1:
-        case TimerId::Timer2:
-        case TimerId::Timer3:
-            OnMeterTimer(app, timer);
+        case TimerId::Sample:
+            SampleTick(app);
+            break;
+        case TimerId::Schedule:
+            ScheduleCheck(app);
+            break;
+        case TimerId::OpaqueHold:
+            RestoreTranslucency(app);
             break;
         case TimerId::TrayRetry:
-            RetryTrayIcon(app);
+            RetryTrayIcon(Tray(app));
             break;
         case TimerId::AboutRefresh:
             RefreshAboutReport(app);
@@ -91,7 +76,7 @@ void OnDialDpiChanged(MeterApp& app, int dpi) {
 
 void OnDisplayChanged(MeterApp& app) {
     if (!app.unloading && app.meter.window != nullptr)
-        KeepOnAMonitor(app);
+        KeepOnAMonitor(Placement(app));
 }
 
 void OnTrayCallback(MeterApp& app, TrayMouseEvent event) {
@@ -110,12 +95,7 @@ void OnTrayCallback(MeterApp& app, TrayMouseEvent event) {
 
 void OnTaskbarCreated(MeterApp& app) {
     if (!app.unloading)
-        RestoreTrayIcon(app);
-}
-
-void OnMenuTimer(MeterApp& app, TimerId timer) {
-    if (!app.unloading && timer == TimerId::TrayRetry)
-        RetryTrayIcon(app);
+        RestoreTrayIcon(Tray(app));
 }
 
 }  // namespace dorv

@@ -10,8 +10,6 @@ struct MeterApp;
 enum MouseButton { LeftButton = 1, RightButton = 2, MiddleButton = 4 };
 enum ModifierKey { ShiftKey = 1, CtrlKey = 2, AltKey = 4 };
 
-// The dial window's timers.
-void OnMeterTimer(MeterApp& app, TimerId timer);
 // The dial window was asked to close (taskkill, Alt+F4): the same Quit as the menu.
 void OnMeterCloseRequest(MeterApp& app);
 // The Windows session ends: the same Quit, with no window shown on the way out.
@@ -31,10 +29,9 @@ void OnDisplayChanged(MeterApp& app);
 // The tray icon's mouse events that mean something to the program; the host reports the rest as Other.
 enum class TrayMouseEvent { Other, LeftDoubleClick, RightButtonUp };
 
-// The menu window: the tray icon's callback, the shell's "TaskbarCreated" broadcast, and its own timers.
+// The menu window: the tray icon's callback and the shell's "TaskbarCreated" broadcast.
 void OnTrayCallback(MeterApp& app, TrayMouseEvent event);
 void OnTaskbarCreated(MeterApp& app);
-void OnMenuTimer(MeterApp& app, TimerId timer);
 
 // Any window's timer, routed by its id.
 void OnTimer(MeterApp& app, TimerId timer);

@@ -1,5 +1,7 @@
 #include "app/dial_dpi.h"
 #include "app/illumination.h"
+#include "app/menu_window.h"
+#include "app/meter_app.h"
 #include "app/meter_lifecycle.h"
 #include "app/meter_timers.h"
 #include "app/mode_layout.h"
@@ -9,18 +11,11 @@
 #include "render/dial_surface.h"
 #include "render/readout.h"
 #include "settings/settings_file.h"
-#include "state/meter_app.h"
-#include "tray_menu/menu_frm.h"
 #include "tray_menu/tray_icon.h"
 #include "window/placement.h"
 #include "window/window_shape.h"
 
 namespace dorv {
-namespace {
-
-constexpr int kScheduleCheckMs = 5000;
-
-}  // namespace
 
 // The whole load, in its fixed order: settings are read key by key with the actions between reads.
 void LoadMeterFrm(MeterApp& app) {
@@ -36,13 +31,13 @@ void LoadMeterFrm(MeterApp& app) {
     const std::optional<float> left = LoadPosition(file, SettingKey::Left);
     const std::optional<float> top = LoadPosition(file, SettingKey::Top);
     if (left)
-        PlaceLeftAtStartup(app, *left, top);
+        PlaceLeftAtStartup(Placement(app), *left, top, s.adjusted_flg == 1);
     if (top)
-        PlaceTopAtStartup(app, *top);
+        PlaceTopAtStartup(Placement(app), *top);
     // 5-6. Menu marks for always-on-top and the mode.
     LoadSetting(file, SettingKey::Top_view, s);
     if (s.Top_view == 1)
-        SetMenuChecked(app, MenuItemId::MNU_M_T, true);
+        SetMenuChecked(app, MenuItemId::AlwaysOnTop, true);
     LoadSetting(file, SettingKey::Needle, s);
     CheckModeItem(app, s.Needle);
     // 7-8. View settings, then translucency while the window is still hidden.
@@ -50,12 +45,12 @@ void LoadMeterFrm(MeterApp& app) {
          {SettingKey::Needle_type, SettingKey::Label_view, SettingKey::Mode_view, SettingKey::Icon_view,
           SettingKey::Hide_Meter, SettingKey::Zanzo_view, SettingKey::Zanzo_max, SettingKey::Transparency})
         LoadSetting(file, key, s);
-    ApplyTransparency(app, app.meter.window);
+    ApplyTransparency(app.platform.window, app.platform.os, app.meter.window, s.Transparency);
     // 9. Motion settings; the sampling timer runs at Watch_time in every mode, Clock included.
     LoadSetting(file, SettingKey::Mouse_Cancel, s);
     LoadSetting(file, SettingKey::Move_quantity, s);
     LoadSetting(file, SettingKey::Watch_time, s);
-    SetMeterTimerInterval(app, TimerId::Timer1, s.Watch_time);
+    SetMeterTimerInterval(app, TimerId::Sample, s.Watch_time);
     // 10. Warning threshold and the twelve colours.
     for (SettingKey key :
          {SettingKey::Warning, SettingKey::Needle_color, SettingKey::Illumi_needle_color,
@@ -72,28 +67,28 @@ void LoadMeterFrm(MeterApp& app) {
                            SettingKey::illumi_on_time, SettingKey::illumi_off_time})
         LoadSetting(file, key, s);
     bool scheduled = !s.illumi_on_time.empty() && !s.illumi_off_time.empty();
-    SetMeterTimerInterval(app, TimerId::Timer2, scheduled ? kScheduleCheckMs : 0);
+    SetMeterTimerInterval(app, TimerId::Schedule, scheduled ? kScheduleCheckMs : 0);
     // 14-16. Labels laid out for the mode and shown as asked.
     ApplyModeLayout(app, s.Needle);
     if (s.Label_view == 1) {
         UpdateReadout(Surface(app), app.ShownValue, app.settingsFile.decimalSymbol);
-        app.meter.Label1.visible = true;
+        app.meter.readoutLabel.visible = true;
     } else {
-        app.meter.Label1.visible = false;
+        app.meter.readoutLabel.visible = false;
     }
-    app.meter.Label2.visible = s.Mode_view == 1;
+    app.meter.modeLabel.visible = s.Mode_view == 1;
     RefreshLabels(Surface(app));
     // 17-18. The dial's centre, then the round shape.
     LoadSetting(file, SettingKey::Center, s);
-    AttachDialRegion(app);
+    AttachDialRegion(app.platform.window, app.meter.window, app.meter.scale);
     // 19. The needle starts at zero with a blank readout.
     app.ShownValue = 0.0;
-    app.meter.Label1.text.clear();
+    app.meter.readoutLabel.text.clear();
     RefreshLabel(Surface(app), DialLabelId::Readout);
     // 20-22. The menu window (long since created), the tray icon, the afterimage shades.
     TouchMenuFrm(app);
     if (s.Icon_view == 1)
-        AddTrayIcon(app);
+        AddTrayIcon(Tray(app));
     app.afterimageColours = ComputeAfterimageColours(s);
     // 23. The CPU counter opens in every mode: the query on NT, the kernel statistic on the older family.
     if (IsWinNT(app.platform.os))
@@ -102,7 +97,7 @@ void LoadMeterFrm(MeterApp& app) {
         StartCpuStatistic(app.platform, app.cpu, app.CurrentValue);
     // 24. The virtual-memory mode is offered only before version 6; a stored one still runs.
     if (IsVistaOrLater(app.platform.os))
-        SetMenuEnabled(app, MenuItemId::MNU_M_V, false);
+        SetMenuEnabled(app, MenuItemId::VMem, false);
 }
 
 }  // namespace dorv

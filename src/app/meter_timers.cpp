@@ -12,16 +12,16 @@ void Apply(MeterApp& app, TimerId timer) {
 
 TimerState& MeterTimer(MeterApp& app, TimerId timer) {
     switch (timer) {
-        case TimerId::Timer1:
-            return app.meter.Timer1;
-        case TimerId::Timer2:
-            return app.meter.Timer2;
-        case TimerId::Timer3:
+        case TimerId::Sample:
+            return app.meter.sampleTimer;
+        case TimerId::Schedule:
+            return app.meter.scheduleTimer;
+        case TimerId::OpaqueHold:
         case TimerId::TrayRetry:  // the menu window's and the about box's, never the dial's
         case TimerId::AboutRefresh:
             break;
     }
-    return app.meter.Timer3;
+    return app.meter.opaqueHoldTimer;
 }
 
 void SetMeterTimerInterval(MeterApp& app, TimerId timer, int intervalMs) {

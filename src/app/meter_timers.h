@@ -1,6 +1,6 @@
 #pragma once
 // The dial window's three timers: an interval and an enabled switch, as the host should run them.
-#include "state/meter_app.h"
+#include "app/meter_app.h"
 
 namespace dorv {
 

@@ -1,10 +1,10 @@
 #include <string>
 
+#include "app/meter_app.h"
 #include "app/meter_lifecycle.h"
 #include "metrics/cpu_counter.h"
 #include "metrics/os_checks.h"
 #include "settings/settings_file.h"
-#include "state/meter_app.h"
 #include "window/placement.h"
 
 namespace dorv {
@@ -30,7 +30,8 @@ void UnloadMeterFrm(MeterApp& app, QuitCause cause) {
     else
         StopCpuStatistic(app.platform, app.cpu);
     const FileResult saved =
-        SaveSettings(app.settingsFile, app.settings, WindowLeftTwips(app), WindowTopTwips(app));  // 3
+        SaveSettings(app.settingsFile, app.settings, WindowEdgeTwips(Placement(app), Axis::Horizontal),
+                     WindowEdgeTwips(Placement(app), Axis::Vertical));  // 3
     // No window may appear while the session ends.
     if (!saved.ok && cause == QuitCause::Request)
         ReportFailedSave(app, saved.reason);

@@ -1,31 +1,40 @@
 #include "app/mode_layout.h"
 
+#include <iterator>
+
+#include "app/meter_app.h"
 #include "app/meter_timers.h"
 #include "render/dial_surface.h"
-#include "state/meter_app.h"
 
 namespace dorv {
 namespace {
 
 struct ModeProfile {
-    int label1Left, label1Top, label2Left, label2Top;
+    int mode;
+    int readoutLeft, readoutTop, modeLeft, modeTop;
     const char* caption;
     bool persistentDrawing;
     bool clearsDrawing;  // Cpu draws straight to the screen: start from the bare face
     bool hidesLamp;      // the clock has no warning lamp
     DialFace face, litFace;
-    bool clockTick;  // Timer1 at kClockTickMs instead of Watch_time
+    bool clockTick;  // the sample timer at kClockTickMs instead of Watch_time
 };
 
 constexpr int kClockTickMs = 200;
 
-// Indexed by MeterMode.
 constexpr ModeProfile kModes[] = {
-    {56, 69, 56, 75, "Mem.", true, false, false, DialFace::Meter, DialFace::MeterLit, false},
-    {56, 69, 56, 75, "VMem.", true, false, false, DialFace::Meter, DialFace::MeterLit, false},
-    {56, 69, 56, 75, "CPU", false, true, false, DialFace::Meter, DialFace::MeterLit, false},
-    {30, 60, 40, 65, "Clock", true, false, true, DialFace::Clock, DialFace::ClockLit, true},
+    {MeterMode::Mem, 56, 69, 56, 75, "Mem.", true, false, false, DialFace::Meter, DialFace::MeterLit, false},
+    {MeterMode::VMem, 56, 69, 56, 75, "VMem.", true, false, false, DialFace::Meter, DialFace::MeterLit, false},
+    {MeterMode::Cpu, 56, 69, 56, 75, "CPU", false, true, false, DialFace::Meter, DialFace::MeterLit, false},
+    {MeterMode::Clock, 30, 60, 40, 65, "Clock", true, false, true, DialFace::Clock, DialFace::ClockLit, true},
 };
+// A mode indexes its row.
+static_assert([] {
+    for (int i = 0; i < static_cast<int>(std::size(kModes)); ++i)
+        if (kModes[i].mode != i)
+            return false;
+    return std::size(kModes) == MeterMode::Clock + 1;
+}());
 
 const ModeProfile* Profile(int mode) {
     if (mode < MeterMode::Mem || mode > MeterMode::Clock)
@@ -39,11 +48,11 @@ void ApplyModeLayout(MeterApp& app, int mode) {
     const ModeProfile* p = Profile(mode);
     if (!p)
         return;
-    app.meter.Label1.left = p->label1Left;
-    app.meter.Label1.top = p->label1Top;
-    app.meter.Label2.left = p->label2Left;
-    app.meter.Label2.top = p->label2Top;
-    app.meter.Label2.text = p->caption;
+    app.meter.readoutLabel.left = p->readoutLeft;
+    app.meter.readoutLabel.top = p->readoutTop;
+    app.meter.modeLabel.left = p->modeLeft;
+    app.meter.modeLabel.top = p->modeTop;
+    app.meter.modeLabel.text = p->caption;
     RefreshLabels(Surface(app));
     SetPersistentDrawing(Surface(app), p->persistentDrawing);
 }
@@ -76,7 +85,7 @@ int ModeTimerInterval(const MeterSettings& settings, int mode) {
 }
 
 void SetModeTimer(MeterApp& app, int mode) {
-    SetMeterTimerInterval(app, TimerId::Timer1, ModeTimerInterval(app.settings, mode));
+    SetMeterTimerInterval(app, TimerId::Sample, ModeTimerInterval(app.settings, mode));
 }
 
 }  // namespace dorv

@@ -16,7 +16,7 @@ void EnterModeLayout(MeterApp& app, int mode);
 // The face of a mode, normal or lit (the meter face for a mode outside 0..3).
 DialFace ModeFace(int mode, bool lit);
 void ShowModeFace(MeterApp& app, int mode);
-// Timer1's interval for a mode: 200 ms for Clock, else Watch_time.
+// The sample timer's interval for a mode: 200 ms for Clock, else Watch_time.
 int ModeTimerInterval(const MeterSettings& settings, int mode);
 void SetModeTimer(MeterApp& app, int mode);
 

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "app/meter_app.h"
 #include "render/dial_surface.h"
 #include "render/needle.h"
 #include "render/readout.h"
-#include "state/meter_app.h"
 #include "tray_menu/tray_icon.h"
 
 namespace dorv {
@@ -27,7 +27,7 @@ void ShowNeedle(MeterApp& app, double value, NeedleKind kind) {
     const MeterSettings& s = app.settings;
     DrawNeedle(Surface(app), s, app.activeColours, app.afterimageColours, value, kind);
     ShowWarningLamp(Surface(app), value >= s.Warning);
-    UpdateTrayIcon(app, value);
+    UpdateTrayIcon(Tray(app), value);
 }
 
 int TrailLength(const MeterApp& app) {

@@ -1,5 +1,6 @@
 #include "app/sample_tick.h"
 
+#include "app/meter_app.h"
 #include "app/move_needle.h"
 #include "metrics/cpu_counter.h"
 #include "metrics/memory_load.h"
@@ -7,7 +8,6 @@
 #include "render/clock.h"
 #include "render/readout.h"
 #include "settings/value_text.h"
-#include "state/meter_app.h"
 #include "tray_menu/tray_icon.h"
 
 namespace dorv {
@@ -54,7 +54,7 @@ void SampleTick(MeterApp& app) {
 void ShowClock(MeterApp& app) {
     const LocalTime now = app.platform.system.CurrentLocalTime();
     if (DrawClock(Surface(app), now, app.settings.Center, app.settings.Needle_type, app.activeColours))
-        UpdateClockTip(app);
+        UpdateClockTip(Tray(app));
 }
 
 }  // namespace dorv

@@ -1,5 +1,5 @@
 #pragma once
-// The sampling tick: Timer1's handler and the program's main loop.
+// The sampling tick: the sample timer's handler and the program's main loop.
 
 namespace dorv {
 

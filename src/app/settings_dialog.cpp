@@ -1,9 +1,9 @@
 #include "app/settings_dialog.h"
 
 #include "app/menu_commands.h"
+#include "app/meter_app.h"
 #include "app/settings_apply.h"
 #include "metrics/os_checks.h"
-#include "state/meter_app.h"
 
 namespace dorv {
 namespace {
@@ -57,7 +57,7 @@ void WriteForm(Dialogs& dialogs, WindowHandle window, const SettingForm& form, c
             dialogs.SetEnabled(window, id, form.Enabled(id));
     }
     if (!shown || shown->readout != form.readout)
-        dialogs.SetText(window, Label8, form.readout);
+        dialogs.SetText(window, WarningRpmLabel, form.readout);
 }
 
 void ShowPage(MeterApp& app, int page) {
@@ -72,7 +72,7 @@ void CloseSettingsDialog(MeterApp& app) {
 }
 
 void ShowHelpTopic(MeterApp& app) {
-    const int tab = app.platform.dialogs.Value(app.settingFrm.window, TabStrip1);
+    const int tab = app.platform.dialogs.Value(app.settingFrm.window, PageTabs);
     if (tab < 0 || tab >= kSettingPageCount)
         return;
     const std::string caption = TabCaption(tab, app.settingFrm.english);
@@ -92,32 +92,32 @@ int SwatchIndex(int controlId) {
 bool OnClicked(MeterApp& app, SettingForm& form, int id) {
     const WindowHandle window = app.settingFrm.window;
     switch (id) {
-        case Command1_0:
+        case OkButton:
             ApplySettingForm(app, form);
             CloseSettingsDialog(app);
             return false;
-        case Command1_1:
+        case ApplyButton:
             ApplySettingForm(app, form);
             return true;
-        case Command1_2:
+        case CancelButton:
             CloseSettingsDialog(app);
             return false;
-        case Command1_3:
+        case HelpButton:
             ShowHelpTopic(app);
             return true;
-        case Command2:
+        case MotionDefaults:
             RestoreMotionDefaults(form);
             return true;
-        case Command4:
+        case ColourDefaults:
             RestoreColourDefaults(form);
             return true;
-        case Option3_0:
-        case Option3_1:
-            ShowColourSet(form, id == Option3_0 ? kLitSet : kNormalSet, true);
+        case LightsOn:
+        case LightsOff:
+            ShowColourSet(form, id == LightsOn ? kLitSet : kNormalSet, true);
             return true;
-        case Check10:
+        case AvoidMouse:
             // Told once, when the user switches avoidance on; the box stays checked.
-            if (form[Check10] == 1)
+            if (form[AvoidMouse] == 1)
                 app.platform.window.ShowMessage(window, kSettingsTitleJapanese, kNoticeText, MessageIcon::Information);
             return !app.unloading && app.settingFrm.window == window;
         default:
@@ -152,7 +152,7 @@ void OpenSettingsDialog(MeterApp& app) {
     app.settingFrm.english = app.settings.English == 1;
     app.settingFrm.form = BuildSettingForm(app.settings, IsVistaOrLater(app.platform.os));
     WriteForm(dialogs, window, app.settingFrm.form, nullptr);
-    dialogs.SetValue(window, TabStrip1, 0);
+    dialogs.SetValue(window, PageTabs, 0);
     ShowPage(app, 0);
     dialogs.ShowDialog(window);
 }
@@ -167,8 +167,8 @@ void OnSettingsDialogEvent(MeterApp& app, int controlId, DialogEvent event) {
     }
     if (event == DialogEvent::MouseMove)
         return;
-    if (event == DialogEvent::Changed && controlId == TabStrip1) {
-        const int tab = app.platform.dialogs.Value(window, TabStrip1);
+    if (event == DialogEvent::Changed && controlId == PageTabs) {
+        const int tab = app.platform.dialogs.Value(window, PageTabs);
         if (tab >= 0 && tab < kSettingPageCount)
             ShowPage(app, tab);
         return;
@@ -178,8 +178,8 @@ void OnSettingsDialogEvent(MeterApp& app, int controlId, DialogEvent event) {
     ReadForm(dialogs, window, form);
     const SettingForm shown = form;
     if (event == DialogEvent::Changed) {
-        if (controlId == Slider3)
-            SetWarningSlider(form, form[Slider3]);
+        if (controlId == WarningLevel)
+            SetWarningSlider(form, form[WarningLevel]);
     } else if (!OnClicked(app, form, controlId)) {
         return;
     }

@@ -11,6 +11,8 @@ namespace dorv {
 enum class DialFace { Meter = 0, MeterLit = 1, Clock = 2, ClockLit = 3 };
 
 enum class DialLabelId { Readout = 1, Mode = 2 };
+// The two labels' names on the documented dial form, by id.
+inline constexpr const char* kDialLabelFormNames[] = {"", "Label1", "Label2"};
 
 // A text label painted over the face and the drawing, with a transparent background.
 struct LabelView {

@@ -4,8 +4,18 @@
 
 namespace dorv {
 
-// Timer1..Timer3 belong to the dial window, TrayRetry to the menu window, AboutRefresh to the about box.
-enum class TimerId { Timer1 = 1, Timer2 = 2, Timer3 = 3, TrayRetry = 4, AboutRefresh = 5 };
+// The first three belong to the dial window, TrayRetry to the menu window, AboutRefresh to the about box.
+enum class TimerId { Sample = 1, Schedule = 2, OpaqueHold = 3, TrayRetry = 4, AboutRefresh = 5 };
+
+// Each timer's name on the documented forms (the tray retry has none).
+struct TimerFormName {
+    TimerId id;
+    const char* formName;
+};
+inline constexpr TimerFormName kTimerFormNames[] = {{TimerId::Sample, "Timer1 (MeterFrm)"},
+                                                    {TimerId::Schedule, "Timer2 (MeterFrm)"},
+                                                    {TimerId::OpaqueHold, "Timer3 (MeterFrm)"},
+                                                    {TimerId::AboutRefresh, "Timer1 (frmAbout)"}};
 
 class TimerSystem {
 public:

@@ -59,7 +59,7 @@ bool DrawClock(const DialSurface& dial,
                const ActiveColours& colours) {
     const std::string text = FormatClockText(now);
     // The readout's text is the memory of the last second drawn, shown or not.
-    if (text == dial.state.Label1.text)
+    if (text == dial.state.readoutLabel.text)
         return false;
     ClearDrawing(dial);
     const ClockHands hands = ClockHandLines(now, centre, needleType);
@@ -69,7 +69,7 @@ bool DrawClock(const DialSurface& dial,
     SetPenWidth(dial, 2);
     DrawLines(dial, hands.hour, colours);
     DrawLines(dial, hands.minute, colours);
-    dial.state.Label1.text = text;
+    dial.state.readoutLabel.text = text;
     RefreshLabel(dial, DialLabelId::Readout);
     return true;
 }

@@ -22,7 +22,7 @@ struct ClockHands {
 // The hands at a time of day around (centre, centre); angles run clockwise from three o'clock.
 ClockHands ClockHandLines(const LocalTime& time, int centre, int needleType);
 
-// Redraws only when the displayed second changes; Label1's text remembers the last one drawn. True when it drew.
+// Redraws only when the displayed second changes; the readout's text remembers the last one drawn. True when it drew.
 bool DrawClock(const DialSurface& dial, const LocalTime& now, int centre, int needleType, const ActiveColours& colours);
 
 }  // namespace dorv

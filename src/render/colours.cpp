@@ -10,15 +10,21 @@ Colour DarkenColour(Colour colour) {
     return Rgb(r, g, b);
 }
 
+namespace {
+
+Colour Selected(const MeterSettings& s, ColourPart part) {
+    return s.*(s.Illumination ? kLitColourFields : kNormalColourFields)[part];
+}
+
+}  // namespace
+
 ActiveColours SelectActiveColours(const MeterSettings& s) {
-    if (s.Illumination)
-        return {s.Illumi_needle_color, s.Illumi_needle_shadow_color, s.Illumi_needle_color2,
-                s.Illumi_needle_shadow_color2, s.Illumi_second_color};
-    return {s.Needle_color, s.Needle_shadow_color, s.Needle_color2, s.Needle_shadow_color2, s.Second_color};
+    return {Selected(s, CentreLinePart), Selected(s, OutlinePart), Selected(s, HubCentrePart),
+            Selected(s, HubOutlinePart), Selected(s, SecondHandPart)};
 }
 
 Colour SelectTextColour(const MeterSettings& s) {
-    return s.Illumination ? s.Illumi_font_color : s.Font_color;
+    return Selected(s, TextPart);
 }
 
 AfterimageColours ComputeAfterimageColours(const MeterSettings& settings) {
@@ -44,19 +50,8 @@ Colour LineColour(LineRole role, const ActiveColours& colours) {
 }
 
 Colour AfterimageLineColour(LineRole role, const ActiveColours& colours, const AfterimageColours& shades) {
-    switch (role) {
-        case LineRole::Outline:
-            return shades.outline;
-        case LineRole::HubCentre:
-            return shades.hubCentre;
-        case LineRole::HubOutline:
-            return shades.hubOutline;
-        case LineRole::SecondHand:
-            return colours.secondHand;
-        case LineRole::CentreLine:
-            break;
-    }
-    return shades.centreLine;
+    return LineColour(role,
+                      {shades.centreLine, shades.outline, shades.hubCentre, shades.hubOutline, colours.secondHand});
 }
 
 }  // namespace dorv

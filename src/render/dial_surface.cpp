@@ -18,7 +18,7 @@ void ShowWarningLamp(const DialSurface& dial, bool visible) {
 }
 
 void RefreshLabel(const DialSurface& dial, DialLabelId label) {
-    LabelView view = label == DialLabelId::Readout ? dial.state.Label1 : dial.state.Label2;
+    LabelView view = label == DialLabelId::Readout ? dial.state.readoutLabel : dial.state.modeLabel;
     const DialScale& scale = dial.state.scale;
     view.left = scale.Pixels(view.left);
     view.top = scale.Pixels(view.top);

@@ -9,8 +9,8 @@ namespace dorv {
 
 // The core's copy of what the dial shows besides the lines.
 struct DialState {
-    LabelView Label1{56, 69, 45, 8, "%", true, 0};     // the readout (the time in Clock mode)
-    LabelView Label2{56, 75, 25, 10, "CPU", true, 0};  // the mode label
+    LabelView readoutLabel{56, 69, 45, 8, "%", true, 0};  // the time in Clock mode
+    LabelView modeLabel{56, 75, 25, 10, "CPU", true, 0};
     DialFace face = DialFace::Meter;
     bool persistentDrawing = true;
     bool warningLampVisible = false;

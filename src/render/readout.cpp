@@ -35,7 +35,7 @@ std::string FormatOneDecimal(double value, std::string_view decimalSymbol) {
 }
 
 void UpdateReadout(const DialSurface& dial, double shownValue, std::string_view decimalSymbol) {
-    dial.state.Label1.text = FormatOneDecimal(shownValue, decimalSymbol) + "%";
+    dial.state.readoutLabel.text = FormatOneDecimal(shownValue, decimalSymbol) + "%";
     RefreshLabel(dial, DialLabelId::Readout);
 }
 

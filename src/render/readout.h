@@ -10,7 +10,7 @@ namespace dorv {
 // At least one integer digit and exactly one decimal, rounded half away from zero on the exact value.
 std::string FormatOneDecimal(double value, std::string_view decimalSymbol);
 
-// Label1 := the shown value as "#0.0" followed by "%".
+// The readout := the shown value as "#0.0" followed by "%".
 void UpdateReadout(const DialSurface& dial, double shownValue, std::string_view decimalSymbol);
 
 }  // namespace dorv

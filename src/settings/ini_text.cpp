@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "settings/ascii_text.h"
+
 // The text is parsed into sections and entries, changed, and written out whole, as the system does: blank
 // lines go, the remaining lines are trimmed and every line ends in CR LF. Bytes are never transcoded.
 
@@ -31,44 +33,16 @@ struct Document {
     std::vector<Section> sections;
 };
 
-// The blanks of the system's parser: tab to CR, space, and Ctrl-Z (an old end-of-file mark).
-bool IsBlank(char c) {
-    return (c >= '\t' && c <= '\r') || c == ' ' || c == '\x1a';
-}
-
 std::string_view TrimLeft(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front())) {
-        s.remove_prefix(1);
-    }
-    return s;
+    return TrimStart(s, IsProfileBlank);
 }
 
 std::string_view TrimRight(std::string_view s) {
-    while (!s.empty() && IsBlank(s.back())) {
-        s.remove_suffix(1);
-    }
-    return s;
+    return TrimEnd(s, IsProfileBlank);
 }
 
 std::string_view Trim(std::string_view s) {
     return TrimRight(TrimLeft(s));
-}
-
-// Names are compared with ASCII case folding only; other bytes must match exactly.
-char FoldAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (FoldAscii(a[i]) != FoldAscii(b[i])) {
-            return false;
-        }
-    }
-    return true;
 }
 
 // The system handles names and values as C strings: whatever follows an embedded zero, in an argument or in

@@ -1,5 +1,6 @@
 #pragma once
 // The program-wide settings record; fields carry the names of their keys in meter.ini.
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -15,6 +16,10 @@ constexpr Colour Rgb(int r, int g, int b) {
     return static_cast<Colour>(r + 256 * g + 65536 * b);
 }
 
+// Warning with the lamp off, and Transparency of an opaque dial.
+inline constexpr std::int16_t kNoWarning = 101;
+inline constexpr std::int32_t kOpaque = 255;
+
 struct MeterSettings {
     // "View"
     std::int16_t English = 0;
@@ -27,7 +32,7 @@ struct MeterSettings {
     std::int16_t Hide_Meter = 0;
     std::int16_t Zanzo_view = 0;
     std::int16_t Zanzo_max = 2;
-    std::int32_t Transparency = 255;
+    std::int32_t Transparency = kOpaque;
     std::int16_t Mouse_Cancel = 0;
     // "Movement"
     std::int16_t Move_quantity = 5;
@@ -59,5 +64,16 @@ struct MeterSettings {
 
     bool operator==(const MeterSettings&) const = default;
 };
+
+// One colour set's fields, in swatch order.
+enum ColourPart { CentreLinePart, OutlinePart, HubCentrePart, HubOutlinePart, SecondHandPart, TextPart };
+using ColourSetFields = std::array<Colour MeterSettings::*, 6>;
+inline constexpr ColourSetFields kNormalColourFields = {
+    &MeterSettings::Needle_color,         &MeterSettings::Needle_shadow_color, &MeterSettings::Needle_color2,
+    &MeterSettings::Needle_shadow_color2, &MeterSettings::Second_color,        &MeterSettings::Font_color};
+inline constexpr ColourSetFields kLitColourFields = {
+    &MeterSettings::Illumi_needle_color,  &MeterSettings::Illumi_needle_shadow_color,
+    &MeterSettings::Illumi_needle_color2, &MeterSettings::Illumi_needle_shadow_color2,
+    &MeterSettings::Illumi_second_color,  &MeterSettings::Illumi_font_color};
 
 }  // namespace dorv

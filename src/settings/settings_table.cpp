@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <type_traits>
 
 #include "settings/value_text.h"
 
@@ -16,8 +17,8 @@ void ClampZanzoMax(S& s) {
 }
 
 void ClampTransparency(S& s) {
-    if (s.Transparency < 1 || s.Transparency > 255)
-        s.Transparency = 255;
+    if (s.Transparency < 1 || s.Transparency > kOpaque)
+        s.Transparency = kOpaque;
 }
 
 constexpr const char* kCoordinates = "Coordinates";
@@ -26,10 +27,13 @@ constexpr const char* kMovement = "Movement";
 constexpr const char* kColor = "Color";
 constexpr const char* kEtc = "Etc";
 
-// In SettingKey order, so a key indexes its row.
-const std::array<SettingDef, 37> kSettings = {{
+constexpr SettingDef ColourRow(SettingKey key, const char* name, Colour S::*field) {
+    return {key, kColor, name, Guard::Numeric, field, nullptr};
+}
+
+constexpr std::array<SettingDef, static_cast<std::size_t>(SettingKey::Center) + 1> kSettings = {{
     {SettingKey::English, kView, "English", Guard::LeadingNumber, &S::English, nullptr},
-    {SettingKey::adjusted_flg, kEtc, "adjusted_flg", Guard::NonEmpty, &S::adjusted_flg, nullptr},
+    {SettingKey::adjusted_flg, kEtc, "adjusted_flg", Guard::Numeric, &S::adjusted_flg, nullptr},
     {SettingKey::Left, kCoordinates, "Left", Guard::Numeric, std::monostate{}, nullptr},
     {SettingKey::Top, kCoordinates, "Top", Guard::Numeric, std::monostate{}, nullptr},
     {SettingKey::Top_view, kView, "Top_view", Guard::Numeric, &S::Top_view, nullptr},
@@ -46,32 +50,35 @@ const std::array<SettingDef, 37> kSettings = {{
     {SettingKey::Move_quantity, kMovement, "Move_quantity", Guard::Numeric, &S::Move_quantity, nullptr},
     {SettingKey::Watch_time, kMovement, "Watch_time", Guard::Numeric, &S::Watch_time, nullptr},
     {SettingKey::Warning, kMovement, "Warning", Guard::Numeric, &S::Warning, nullptr},
-    {SettingKey::Needle_color, kColor, "Needle_color", Guard::Numeric, &S::Needle_color, nullptr},
-    {SettingKey::Illumi_needle_color, kColor, "Illumi_needle_color", Guard::Numeric, &S::Illumi_needle_color, nullptr},
-    {SettingKey::Needle_shadow_color, kColor, "Needle_shadow_color", Guard::Numeric, &S::Needle_shadow_color, nullptr},
-    {SettingKey::Illumi_needle_shadow_color, kColor, "Illumi_needle_shadow_color", Guard::Numeric,
-     &S::Illumi_needle_shadow_color, nullptr},
-    {SettingKey::Needle_color2, kColor, "Needle_color2", Guard::Numeric, &S::Needle_color2, nullptr},
-    {SettingKey::Illumi_needle_color2, kColor, "Illumi_needle_color2", Guard::Numeric, &S::Illumi_needle_color2,
-     nullptr},
-    {SettingKey::Needle_shadow_color2, kColor, "Needle_shadow_color2", Guard::Numeric, &S::Needle_shadow_color2,
-     nullptr},
-    {SettingKey::Illumi_needle_shadow_color2, kColor, "Illumi_needle_shadow_color2", Guard::Numeric,
-     &S::Illumi_needle_shadow_color2, nullptr},
-    {SettingKey::Second_color, kColor, "Second_color", Guard::Numeric, &S::Second_color, nullptr},
-    {SettingKey::Illumi_second_color, kColor, "Illumi_second_color", Guard::Numeric, &S::Illumi_second_color, nullptr},
-    {SettingKey::Font_color, kColor, "Font_color", Guard::Numeric, &S::Font_color, nullptr},
-    {SettingKey::Illumi_font_color, kColor, "Illumi_font_color", Guard::Numeric, &S::Illumi_font_color, nullptr},
-    {SettingKey::Illumination, kColor, "Illumination", Guard::NonEmpty, &S::Illumination, nullptr},
-    {SettingKey::max_beep_flg, kEtc, "max_beep_flg", Guard::NonEmpty, &S::max_beep_flg, nullptr},
-    {SettingKey::down_beep_flg, kEtc, "down_beep_flg", Guard::NonEmpty, &S::down_beep_flg, nullptr},
-    {SettingKey::meter_move_flg, kEtc, "meter_move_flg", Guard::NonEmpty, &S::meter_move_flg, nullptr},
-    {SettingKey::illumi_on_time, kColor, "illumi_on_time", Guard::Always, &S::illumi_on_time, nullptr},
-    {SettingKey::illumi_off_time, kColor, "illumi_off_time", Guard::Always, &S::illumi_off_time, nullptr},
+    ColourRow(SettingKey::Needle_color, "Needle_color", &S::Needle_color),
+    ColourRow(SettingKey::Illumi_needle_color, "Illumi_needle_color", &S::Illumi_needle_color),
+    ColourRow(SettingKey::Needle_shadow_color, "Needle_shadow_color", &S::Needle_shadow_color),
+    ColourRow(SettingKey::Illumi_needle_shadow_color, "Illumi_needle_shadow_color", &S::Illumi_needle_shadow_color),
+    ColourRow(SettingKey::Needle_color2, "Needle_color2", &S::Needle_color2),
+    ColourRow(SettingKey::Illumi_needle_color2, "Illumi_needle_color2", &S::Illumi_needle_color2),
+    ColourRow(SettingKey::Needle_shadow_color2, "Needle_shadow_color2", &S::Needle_shadow_color2),
+    ColourRow(SettingKey::Illumi_needle_shadow_color2, "Illumi_needle_shadow_color2", &S::Illumi_needle_shadow_color2),
+    ColourRow(SettingKey::Second_color, "Second_color", &S::Second_color),
+    ColourRow(SettingKey::Illumi_second_color, "Illumi_second_color", &S::Illumi_second_color),
+    ColourRow(SettingKey::Font_color, "Font_color", &S::Font_color),
+    ColourRow(SettingKey::Illumi_font_color, "Illumi_font_color", &S::Illumi_font_color),
+    {SettingKey::Illumination, kColor, "Illumination", Guard::Numeric, &S::Illumination, nullptr},
+    {SettingKey::max_beep_flg, kEtc, "max_beep_flg", Guard::Numeric, &S::max_beep_flg, nullptr},
+    {SettingKey::down_beep_flg, kEtc, "down_beep_flg", Guard::Numeric, &S::down_beep_flg, nullptr},
+    {SettingKey::meter_move_flg, kEtc, "meter_move_flg", Guard::Numeric, &S::meter_move_flg, nullptr},
+    {SettingKey::illumi_on_time, kColor, "illumi_on_time", Guard::Numeric, &S::illumi_on_time, nullptr},
+    {SettingKey::illumi_off_time, kColor, "illumi_off_time", Guard::Numeric, &S::illumi_off_time, nullptr},
     {SettingKey::Center, kCoordinates, "Center", Guard::Numeric, &S::Center, nullptr},
 }};
+// A key indexes its row.
+static_assert([] {
+    for (std::size_t i = 0; i < kSettings.size(); ++i)
+        if (kSettings[i].key != static_cast<SettingKey>(i))
+            return false;
+    return true;
+}());
 
-const std::array<SettingKey, 37> kWriteOrder = {
+const std::array<SettingKey, kSettings.size()> kWriteOrder = {
     SettingKey::Left,
     SettingKey::Top,
     SettingKey::Center,
@@ -123,6 +130,27 @@ std::optional<double> GuardedNumber(Guard guard, std::string_view text, std::str
     return number;
 }
 
+// A stored text as a field's value, or nothing when the default stays.
+template <typename Value>
+std::optional<Value> ParseValue(Guard guard, std::string_view text, std::string_view decimalSymbol) {
+    if constexpr (std::is_same_v<Value, bool>) {
+        return ParseBoolean(text, decimalSymbol);
+    } else {
+        std::optional<double> number = GuardedNumber(guard, text, decimalSymbol);
+        return number ? ToInteger<Value>(*number) : std::nullopt;
+    }
+}
+
+template <typename Value>
+std::string FormatValue(const Value& value) {
+    if constexpr (std::is_same_v<Value, bool>)
+        return FormatBoolean(value);
+    else if constexpr (std::is_same_v<Value, std::string>)
+        return FormatText(value);
+    else
+        return FormatInteger(value);
+}
+
 }  // namespace
 
 const SettingDef& SettingDefinition(SettingKey key) {
@@ -135,39 +163,33 @@ std::span<const SettingKey> SettingsWriteOrder() {
 
 void ApplySettingText(SettingKey key, std::string_view text, std::string_view decimalSymbol, MeterSettings& settings) {
     const SettingDef& def = SettingDefinition(key);
-    const MeterSettings defaults;
-    if (auto* field16 = std::get_if<std::int16_t S::*>(&def.field)) {
-        settings.*(*field16) = defaults.*(*field16);
-        if (std::optional<double> number = GuardedNumber(def.guard, text, decimalSymbol))
-            if (std::optional<std::int16_t> value = ToInt16(*number))
-                settings.*(*field16) = *value;
-    } else if (auto* field32 = std::get_if<std::int32_t S::*>(&def.field)) {
-        settings.*(*field32) = defaults.*(*field32);
-        if (std::optional<double> number = GuardedNumber(def.guard, text, decimalSymbol))
-            if (std::optional<std::int32_t> value = ToInt32(*number))
-                settings.*(*field32) = *value;
-    } else if (auto* fieldBool = std::get_if<bool S::*>(&def.field)) {
-        settings.*(*fieldBool) = defaults.*(*fieldBool);
-        if (std::optional<bool> value = ParseBoolean(text, decimalSymbol))
-            settings.*(*fieldBool) = *value;
-    } else if (auto* fieldText = std::get_if<std::string S::*>(&def.field)) {
-        settings.*(*fieldText) = std::string(text);
-    }
+    std::visit(
+        [&](auto field) {
+            if constexpr (!std::is_same_v<decltype(field), std::monostate>) {
+                using Value = std::remove_reference_t<decltype(settings.*field)>;
+                if constexpr (std::is_same_v<Value, std::string>) {
+                    settings.*field = std::string(text);
+                } else {
+                    settings.*field = MeterSettings{}.*field;
+                    if (std::optional<Value> value = ParseValue<Value>(def.guard, text, decimalSymbol))
+                        settings.*field = *value;
+                }
+            }
+        },
+        def.field);
     if (def.clamp)
         def.clamp(settings);
 }
 
 std::string FormatSetting(SettingKey key, const MeterSettings& settings) {
-    const SettingDef& def = SettingDefinition(key);
-    if (auto* field16 = std::get_if<std::int16_t S::*>(&def.field))
-        return FormatInteger(settings.*(*field16));
-    if (auto* field32 = std::get_if<std::int32_t S::*>(&def.field))
-        return FormatInteger(settings.*(*field32));
-    if (auto* fieldBool = std::get_if<bool S::*>(&def.field))
-        return FormatBoolean(settings.*(*fieldBool));
-    if (auto* fieldText = std::get_if<std::string S::*>(&def.field))
-        return FormatText(settings.*(*fieldText));
-    return std::string();
+    return std::visit(
+        [&](auto field) -> std::string {
+            if constexpr (std::is_same_v<decltype(field), std::monostate>)
+                return std::string();
+            else
+                return FormatValue(settings.*field);
+        },
+        SettingDefinition(key).field);
 }
 
 }  // namespace dorv

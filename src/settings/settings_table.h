@@ -50,12 +50,11 @@ enum class SettingKey {
     Center,
 };
 
-// When the stored text replaces the default.
+// How a number field reads its stored text; a text that gives no number in the field's range keeps the
+// default. (A Boolean also takes True and False; a text field takes the text as it is, empty included.)
 enum class Guard {
-    Numeric,        // only a valid number
+    Numeric,        // the number the whole text stands for
     LeadingNumber,  // a valid number, of which the leading number is taken
-    NonEmpty,       // any non-empty text that converts to the field's type
-    Always,         // the text as it is, empty included
 };
 
 using SettingField = std::variant<std::monostate,  // Left and Top belong to the window

@@ -4,23 +4,13 @@
 #include <cmath>
 #include <limits>
 
+#include "settings/ascii_text.h"
+
 namespace dorv {
 namespace {
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
 }
 
 // Converts a canonical "[-]digits[.digits][e[-]digits]" text; the caller has checked its shape.
@@ -96,7 +86,7 @@ ScannedNumber ScanNumber(std::string_view text, std::string_view decimalSymbol) 
 }  // namespace
 
 std::optional<double> ParseDecimal(std::string_view text, std::string_view decimalSymbol) {
-    text = TrimBlanks(text);
+    text = Trim(text, IsSpaceOrTab);
     ScannedNumber number = ScanNumber(text, decimalSymbol);
     if (!number.hasDigits || number.length != text.size())
         return std::nullopt;
@@ -104,9 +94,7 @@ std::optional<double> ParseDecimal(std::string_view text, std::string_view decim
 }
 
 double LeadingNumber(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    ScannedNumber number = ScanNumber(text, ".");
+    ScannedNumber number = ScanNumber(TrimStart(text, IsSpaceOrTab), ".");
     return number.hasDigits ? ConvertCanonical(number.canonical) : 0.0;
 }
 
@@ -122,35 +110,11 @@ double RoundHalfEven(double value) {
     return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
 }
 
-std::optional<std::int16_t> ToInt16(double value) {
-    double rounded = RoundHalfEven(value);
-    if (!std::isfinite(rounded) || rounded < -32768.0 || rounded > 32767.0)
-        return std::nullopt;
-    return static_cast<std::int16_t>(rounded);
-}
-
-std::optional<std::int32_t> ToInt32(double value) {
-    double rounded = RoundHalfEven(value);
-    if (!std::isfinite(rounded) || rounded < -2147483648.0 || rounded > 2147483647.0)
-        return std::nullopt;
-    return static_cast<std::int32_t>(rounded);
-}
-
 std::optional<bool> ParseBoolean(std::string_view text, std::string_view decimalSymbol) {
-    std::string_view word = TrimBlanks(text);
-    auto equalsIgnoringCase = [](std::string_view a, std::string_view b) {
-        if (a.size() != b.size())
-            return false;
-        for (std::size_t i = 0; i < a.size(); ++i) {
-            char x = a[i] >= 'A' && a[i] <= 'Z' ? static_cast<char>(a[i] - 'A' + 'a') : a[i];
-            if (x != b[i])
-                return false;
-        }
+    std::string_view word = Trim(text, IsSpaceOrTab);
+    if (EqualNoCase(word, "true"))
         return true;
-    };
-    if (equalsIgnoringCase(word, "true"))
-        return true;
-    if (equalsIgnoringCase(word, "false"))
+    if (EqualNoCase(word, "false"))
         return false;
     if (std::optional<double> number = ParseDecimal(text, decimalSymbol))
         return *number != 0.0;
@@ -176,10 +140,9 @@ std::string FormatSingle(float value, std::string_view decimalSymbol) {
 // The profile reader trims blanks around a value and strips one pair of matching outer quotes, so a text that
 // has either would come back changed; one more pair of quotes protects it (a stored """" reads back as "").
 std::string FormatText(std::string_view text) {
-    auto isBlank = [](char c) { return (c >= '\t' && c <= '\r') || c == ' ' || c == '\x1a'; };
     const bool quoted =
         text.size() >= 2 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front();
-    const bool padded = !text.empty() && (isBlank(text.front()) || isBlank(text.back()));
+    const bool padded = !text.empty() && (IsProfileBlank(text.front()) || IsProfileBlank(text.back()));
     if (quoted || padded)
         return "\"" + std::string(text) + "\"";
     return std::string(text);

@@ -1,6 +1,8 @@
 #pragma once
 // Numbers as text in meter.ini: the parse rules of the load and the formats of the save.
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,8 +21,16 @@ double LeadingNumber(std::string_view text);
 double RoundHalfEven(double value);
 
 // Rounded to an integer of the field's width; nothing when outside its range or not finite.
-std::optional<std::int16_t> ToInt16(double value);
-std::optional<std::int32_t> ToInt32(double value);
+template <typename Int>
+std::optional<Int> ToInteger(double value) {
+    const double rounded = RoundHalfEven(value);
+    if (!std::isfinite(rounded) || rounded < std::numeric_limits<Int>::min() ||
+        rounded > std::numeric_limits<Int>::max())
+        return std::nullopt;
+    return static_cast<Int>(rounded);
+}
+inline constexpr auto ToInt16 = ToInteger<std::int16_t>;
+inline constexpr auto ToInt32 = ToInteger<std::int32_t>;
 
 // True or False in any letter case, or a number (0 is False, any other True).
 std::optional<bool> ParseBoolean(std::string_view text, std::string_view decimalSymbol);

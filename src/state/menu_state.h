@@ -9,17 +9,17 @@ namespace dorv {
 
 // In the popup's order.
 enum class MenuItemId {
-    MNU_M_P,
-    MNU_M_V,
-    MNU_M_C,
-    MNU_M_L,
-    MNU_M_T,
-    MNU_M_S,
-    MNU_M_I,
-    MNU_M_O,
-    MNU_M_H,
-    MNU_M_A,
-    MNU_M_X,
+    Mem,
+    VMem,
+    Cpu,
+    Clock,
+    AlwaysOnTop,
+    Pause,
+    Illumination,
+    Options,
+    Help,
+    About,
+    Quit,
 };
 inline constexpr int kMenuItemCount = 11;
 

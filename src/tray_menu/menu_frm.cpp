@@ -1,81 +1,37 @@
 #include "tray_menu/menu_frm.h"
 
-#include "state/meter_app.h"
-#include "tray_menu/tray_icon.h"
-
 namespace dorv {
 namespace {
 
 struct MenuRow {
     MenuItemId id;
+    const char* formName;  // the item on the documented menu
     const char* japanese;
     const char* english;
     bool separatorAfter;
 };
 
 constexpr MenuRow kMenuRows[kMenuItemCount] = {
-    {MenuItemId::MNU_M_P, "物理メモリ(&P)", "&Physical Memory", false},
-    {MenuItemId::MNU_M_V, "仮想メモリ(&V)", "&Virtual Memory", false},
-    {MenuItemId::MNU_M_C, "CPU使用率(&C)", "&CPU Usage", false},
-    {MenuItemId::MNU_M_L, "時計(&L)", "C&lock", true},
-    {MenuItemId::MNU_M_T, "常に手前に表示(&T)", "Always on &top", false},
-    {MenuItemId::MNU_M_S, "一時停止(&S)", "H&alt", true},
-    {MenuItemId::MNU_M_I, "イルミネーション(&I)", "&Illumination", true},
-    {MenuItemId::MNU_M_O, "オプション設定(&O)...", "&Options", true},
-    {MenuItemId::MNU_M_H, "ヘルプ(&H)...", "&Help...", false},
-    {MenuItemId::MNU_M_A, "バージョン情報(&A)...", "V&ersion Info...", true},
-    {MenuItemId::MNU_M_X, "終了(&X)", "&Quit", false},
+    {MenuItemId::Mem, "MNU_M_P", "物理メモリ(&P)", "&Physical Memory", false},
+    {MenuItemId::VMem, "MNU_M_V", "仮想メモリ(&V)", "&Virtual Memory", false},
+    {MenuItemId::Cpu, "MNU_M_C", "CPU使用率(&C)", "&CPU Usage", false},
+    {MenuItemId::Clock, "MNU_M_L", "時計(&L)", "C&lock", true},
+    {MenuItemId::AlwaysOnTop, "MNU_M_T", "常に手前に表示(&T)", "Always on &top", false},
+    {MenuItemId::Pause, "MNU_M_S", "一時停止(&S)", "H&alt", true},
+    {MenuItemId::Illumination, "MNU_M_I", "イルミネーション(&I)", "&Illumination", true},
+    {MenuItemId::Options, "MNU_M_O", "オプション設定(&O)...", "&Options", true},
+    {MenuItemId::Help, "MNU_M_H", "ヘルプ(&H)...", "&Help...", false},
+    {MenuItemId::About, "MNU_M_A", "バージョン情報(&A)...", "V&ersion Info...", true},
+    {MenuItemId::Quit, "MNU_M_X", "終了(&X)", "&Quit", false},
 };
-
-constexpr MenuItemId kModeItems[] = {MenuItemId::MNU_M_P, MenuItemId::MNU_M_V, MenuItemId::MNU_M_C,
-                                     MenuItemId::MNU_M_L};
-
-void LoadMenuFrm(MeterApp& app) {
-    app.menu.loaded = true;
-    app.menu.window = app.platform.window.CreateMenuWindow();
-    SetMenuLanguage(app);
-    PrepareTrayIcon(app);
-}
 
 }  // namespace
 
-MenuFrm& TouchMenuFrm(MeterApp& app) {
-    if (!app.menu.loaded)
-        LoadMenuFrm(app);
-    return app.menu;
-}
-
-void SetMenuChecked(MeterApp& app, MenuItemId id, bool checked) {
-    TouchMenuFrm(app).Item(id).checked = checked;
-}
-
-void SetMenuEnabled(MeterApp& app, MenuItemId id, bool enabled) {
-    TouchMenuFrm(app).Item(id).enabled = enabled;
-}
-
-bool IsMenuChecked(MeterApp& app, MenuItemId id) {
-    return TouchMenuFrm(app).Item(id).checked;
-}
-
-void SetMenuLanguage(MeterApp& app) {
-    if (app.settings.English != 1)
+void SetMenuLanguage(MenuFrm& menu, bool english) {
+    if (!english)
         return;
-    app.menu.language = MenuLanguage::English;
-    app.menu.Item(MenuItemId::MNU_M_H).enabled = false;
-}
-
-void CheckModeItem(MeterApp& app, int mode) {
-    if (mode < MeterMode::Mem || mode > MeterMode::Clock)
-        return;
-    for (int i = 0; i < 4; ++i)
-        SetMenuChecked(app, kModeItems[i], i == mode);
-}
-
-void RefreshMenuChecks(MeterApp& app) {
-    SetMenuLanguage(app);
-    CheckModeItem(app, app.settings.Needle);
-    SetMenuChecked(app, MenuItemId::MNU_M_I, app.settings.Illumination);
-    SetMenuChecked(app, MenuItemId::MNU_M_T, app.settings.Top_view != 0);
+    menu.language = MenuLanguage::English;
+    menu.Item(MenuItemId::Help).enabled = false;
 }
 
 std::string MenuCaption(MenuItemId id, MenuLanguage language) {
@@ -92,18 +48,11 @@ std::vector<MenuItemView> MenuRows(const MenuFrm& menu) {
     for (const MenuRow& row : kMenuRows) {
         const MenuItemState& state = menu.Item(row.id);
         rows.push_back({MenuCommandId(row.id), MenuCaption(row.id, menu.language), state.checked, state.enabled,
-                        row.id == MenuItemId::MNU_M_O});
+                        row.id == MenuItemId::Options});
         if (row.separatorAfter)
             rows.push_back(MenuItemView{});
     }
     return rows;
-}
-
-void UnloadMenuFrm(MeterApp& app) {
-    if (!app.menu.loaded)
-        return;
-    RemoveTrayIcon(app);
-    app.menu.loaded = false;
 }
 
 }  // namespace dorv

@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "state/meter_app.h"
-
 namespace dorv {
 namespace {
 
@@ -11,27 +9,27 @@ namespace {
 constexpr int kTrayRetries = 5;
 constexpr int kTrayRetryMs = 2000;
 
-TrayIconSet CurrentSet(const MeterApp& app) {
-    return app.settings.Illumination ? TrayIconSet::Lit : TrayIconSet::Normal;
+TrayIconSet CurrentSet(const TrayIconParts& tray) {
+    return tray.settings.Illumination ? TrayIconSet::Lit : TrayIconSet::Normal;
 }
 
-void StopRetrying(MeterApp& app) {
-    if (app.tray.retriesLeft > 0 || app.tray.retrying)
-        app.platform.timers.SetTimerInterval(app.menu.window, TimerId::TrayRetry, 0);
-    app.tray.retriesLeft = 0;
-    app.tray.retrying = false;
+void StopRetrying(const TrayIconParts& tray) {
+    if (tray.record.retriesLeft > 0 || tray.record.retrying)
+        tray.timers.SetTimerInterval(tray.owner, TimerId::TrayRetry, 0);
+    tray.record.retriesLeft = 0;
+    tray.record.retrying = false;
 }
 
-void TryAdd(MeterApp& app) {
-    app.tray.added = app.platform.tray.AddTrayIcon(app.menu.window, app.tray.view);
+void TryAdd(const TrayIconParts& tray) {
+    tray.record.added = tray.shell.AddTrayIcon(tray.owner, tray.record.view);
 }
 
-std::string ClockTip(MeterApp& app) {
-    return "Clock:" + app.platform.system.FormatTimeOfDay(app.platform.system.CurrentLocalTime());
+std::string ClockTip(const TrayIconParts& tray) {
+    return "Clock:" + tray.system.FormatTimeOfDay(tray.system.CurrentLocalTime());
 }
 
-void Modify(MeterApp& app) {
-    app.platform.tray.ModifyTrayIcon(app.menu.window, app.tray.view);
+void Modify(const TrayIconParts& tray) {
+    tray.shell.ModifyTrayIcon(tray.owner, tray.record.view);
 }
 
 }  // namespace
@@ -56,69 +54,69 @@ std::string TrayTip(int mode, double value) {
     return prefix + std::to_string(static_cast<long long>(whole)) + "%";
 }
 
-void PrepareTrayIcon(MeterApp& app) {
-    app.tray.view = TrayIconView{CurrentSet(app), 0, "Dorvanix"};
+void PrepareTrayIcon(const TrayIconParts& tray) {
+    tray.record.view = TrayIconView{CurrentSet(tray), 0, "Dorvanix"};
 }
 
-void AddTrayIcon(MeterApp& app) {
-    StopRetrying(app);
-    TryAdd(app);
-    if (app.tray.added)
+void AddTrayIcon(const TrayIconParts& tray) {
+    StopRetrying(tray);
+    TryAdd(tray);
+    if (tray.record.added)
         return;
-    app.tray.retriesLeft = kTrayRetries;
-    app.tray.retrying = true;
-    app.platform.timers.SetTimerInterval(app.menu.window, TimerId::TrayRetry, kTrayRetryMs);
+    tray.record.retriesLeft = kTrayRetries;
+    tray.record.retrying = true;
+    tray.timers.SetTimerInterval(tray.owner, TimerId::TrayRetry, kTrayRetryMs);
 }
 
-void UpdateTrayIcon(MeterApp& app, double value) {
-    if (app.settings.Icon_view != 1)
+void UpdateTrayIcon(const TrayIconParts& tray, double value) {
+    if (tray.settings.Icon_view != 1)
         return;
-    const int mode = app.settings.Needle;
+    const int mode = tray.settings.Needle;
     if (mode == MeterMode::Clock)
-        app.tray.view.tip = ClockTip(app);
+        tray.record.view.tip = ClockTip(tray);
     else if (std::string tip = TrayTip(mode, value); !tip.empty())
-        app.tray.view.tip = tip;
-    app.tray.view.index = TrayIconIndex(mode, value);
-    app.tray.view.set = CurrentSet(app);
-    Modify(app);
+        tray.record.view.tip = tip;
+    tray.record.view.index = TrayIconIndex(mode, value);
+    tray.record.view.set = CurrentSet(tray);
+    Modify(tray);
 }
 
-void UpdateClockTip(MeterApp& app) {
-    if (app.settings.Icon_view != 1)
+void UpdateClockTip(const TrayIconParts& tray) {
+    if (tray.settings.Icon_view != 1)
         return;
-    app.tray.view.tip = ClockTip(app);
-    Modify(app);
+    tray.record.view.tip = ClockTip(tray);
+    Modify(tray);
 }
 
-void ResetTrayIcon(MeterApp& app) {
-    app.tray.view.set = CurrentSet(app);
-    app.tray.view.index = 0;
-    Modify(app);
+void ResetTrayIcon(const TrayIconParts& tray) {
+    tray.record.view.set = CurrentSet(tray);
+    tray.record.view.index = 0;
+    Modify(tray);
 }
 
-void RemoveTrayIcon(MeterApp& app) {
-    StopRetrying(app);
-    app.platform.tray.DeleteTrayIcon(app.menu.window);
-    app.tray.added = false;
+void RemoveTrayIcon(const TrayIconParts& tray) {
+    StopRetrying(tray);
+    tray.shell.DeleteTrayIcon(tray.owner);
+    tray.record.added = false;
 }
 
-void RestoreTrayIcon(MeterApp& app) {
-    if (app.settings.Icon_view != 1)
+void RestoreTrayIcon(const TrayIconParts& tray) {
+    if (tray.settings.Icon_view != 1)
         return;
     // The broadcast also comes while the icon still stands (a display change): delete it so the add holds.
-    app.platform.tray.DeleteTrayIcon(app.menu.window);
-    AddTrayIcon(app);
+    tray.shell.DeleteTrayIcon(tray.owner);
+    AddTrayIcon(tray);
 }
 
-void RetryTrayIcon(MeterApp& app) {
-    if (!app.tray.retrying)  // a tick already queued when the retries ended
+void RetryTrayIcon(const TrayIconParts& tray) {
+    if (!tray.record.retrying)  // a tick already queued when the retries ended
         return;
-    if (app.settings.Icon_view == 1) {
-        TryAdd(app);
-        if (!app.tray.added && --app.tray.retriesLeft > 0)
+    if (tray.settings.Icon_view == 1) {
+        TryAdd(tray);
+        if (!tray.record.added && --tray.record.retriesLeft > 0)
             return;
     }
-    StopRetrying(app);
+    StopRetrying(tray);
 }
 
 }  // namespace dorv

@@ -3,8 +3,6 @@
 #include <cmath>
 #include <optional>
 
-#include "state/meter_app.h"
-
 namespace dorv {
 namespace {
 
@@ -33,19 +31,22 @@ float EdgeTwips(TwipsEdge& edge, int pixels, double twipsPerPixel) {
     return PixelsToTwips(pixels, twipsPerPixel);
 }
 
-double TwipsPerPixel(const MeterApp& app) {
-    return app.meter.desktopScale.TwipsPerPixel();
+double TwipsPerPixel(const DialPlacement& dial) {
+    return dial.desktopScale.TwipsPerPixel();
 }
 
-void RememberEdge(TwipsEdge& edge, float twips, int pixels) {
-    edge = TwipsEdge{true, twips, pixels};
+TwipsEdge& RememberedEdge(const DialPlacement& dial, Axis axis) {
+    return axis == Axis::Horizontal ? dial.leftEdge : dial.topEdge;
+}
+
+int& Along(PixelPoint& point, Axis axis) {
+    return axis == Axis::Horizontal ? point.x : point.y;
 }
 
 // The dial's rectangle in pixels, with its top edge at `top` when given.
-PixelRect WindowRect(MeterApp& app, std::optional<int> top) {
-    WindowSystem& w = app.platform.window;
-    const PixelPoint at = w.WindowPosition(app.meter.window);
-    const PixelSize size = w.WindowSize(app.meter.window);
+PixelRect WindowRect(const DialPlacement& dial, std::optional<int> top) {
+    const PixelPoint at = dial.windows.WindowPosition(dial.window);
+    const PixelSize size = dial.windows.WindowSize(dial.window);
     const int y = top.value_or(at.y);
     return PixelRect{at.x, y, at.x + size.width, y + size.height};
 }
@@ -59,102 +60,74 @@ bool Overlap(const PixelRect& a, const PixelRect& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
-// A left edge within the margin of the monitor's right edge, or beyond it, goes flush right; one more than the
-// margin past its left edge goes to that edge. The same below for the top.
-void PullLeftOnto(MeterApp& app, const TwipsRect& monitor) {
-    if (WindowLeftTwips(app) + kScreenEdgeMarginTwips > monitor.right)
-        SetWindowLeftTwips(app, monitor.right - WindowWidthTwips(app));
-    if (WindowLeftTwips(app) < monitor.left - kScreenEdgeMarginTwips)
-        SetWindowLeftTwips(app, monitor.left);
+// An edge within the margin of the monitor's far edge (right or bottom), or beyond it, goes flush with that edge;
+// one more than the margin past its near edge goes to that edge.
+void PullOnto(const DialPlacement& dial, const TwipsRect& monitor, Axis axis) {
+    if (WindowEdgeTwips(dial, axis) + kScreenEdgeMarginTwips > monitor.High(axis))
+        SetWindowEdgeTwips(dial, axis, monitor.High(axis) - WindowExtentTwips(dial, axis));
+    if (WindowEdgeTwips(dial, axis) < monitor.Low(axis) - kScreenEdgeMarginTwips)
+        SetWindowEdgeTwips(dial, axis, monitor.Low(axis));
 }
 
-void PullTopOnto(MeterApp& app, const TwipsRect& monitor) {
-    if (WindowTopTwips(app) + kScreenEdgeMarginTwips > monitor.bottom)
-        SetWindowTopTwips(app, monitor.bottom - WindowHeightTwips(app));
-    if (WindowTopTwips(app) < monitor.top - kScreenEdgeMarginTwips)
-        SetWindowTopTwips(app, monitor.top);
-}
-
-TwipsRect NearestMonitorTwips(MeterApp& app, const PixelRect& window) {
-    return ToTwips(app.platform.window.NearestMonitor(window), TwipsPerPixel(app));
+TwipsRect NearestMonitorTwips(const DialPlacement& dial, const PixelRect& window) {
+    return ToTwips(dial.windows.NearestMonitor(window), TwipsPerPixel(dial));
 }
 
 }  // namespace
 
-float WindowLeftTwips(MeterApp& app) {
-    return EdgeTwips(app.meter.leftEdge, app.platform.window.WindowPosition(app.meter.window).x, TwipsPerPixel(app));
+float WindowEdgeTwips(const DialPlacement& dial, Axis axis) {
+    PixelPoint at = dial.windows.WindowPosition(dial.window);
+    return EdgeTwips(RememberedEdge(dial, axis), Along(at, axis), TwipsPerPixel(dial));
 }
 
-float WindowTopTwips(MeterApp& app) {
-    return EdgeTwips(app.meter.topEdge, app.platform.window.WindowPosition(app.meter.window).y, TwipsPerPixel(app));
+float WindowExtentTwips(const DialPlacement& dial, Axis axis) {
+    const PixelSize size = dial.windows.WindowSize(dial.window);
+    return PixelsToTwips(axis == Axis::Horizontal ? size.width : size.height, TwipsPerPixel(dial));
 }
 
-float WindowWidthTwips(MeterApp& app) {
-    WindowSystem& w = app.platform.window;
-    return PixelsToTwips(w.WindowSize(app.meter.window).width, TwipsPerPixel(app));
+TwipsRect DialMonitorTwips(const DialPlacement& dial) {
+    return NearestMonitorTwips(dial, WindowRect(dial, std::nullopt));
 }
 
-float WindowHeightTwips(MeterApp& app) {
-    WindowSystem& w = app.platform.window;
-    return PixelsToTwips(w.WindowSize(app.meter.window).height, TwipsPerPixel(app));
-}
-
-TwipsRect DialMonitorTwips(MeterApp& app) {
-    return NearestMonitorTwips(app, WindowRect(app, std::nullopt));
-}
-
-bool SetWindowLeftTwips(MeterApp& app, float left) {
-    WindowSystem& w = app.platform.window;
-    const std::optional<int> x = TwipsToPixels(left, TwipsPerPixel(app));
-    if (!x)
+bool SetWindowEdgeTwips(const DialPlacement& dial, Axis axis, float twips) {
+    const std::optional<int> pixels = TwipsToPixels(twips, TwipsPerPixel(dial));
+    if (!pixels)
         return false;
-    PixelPoint at = w.WindowPosition(app.meter.window);
-    at.x = *x;
-    w.MoveWindow(app.meter.window, at);
-    RememberEdge(app.meter.leftEdge, left, at.x);
-    return true;
-}
-
-bool SetWindowTopTwips(MeterApp& app, float top) {
-    WindowSystem& w = app.platform.window;
-    const std::optional<int> y = TwipsToPixels(top, TwipsPerPixel(app));
-    if (!y)
-        return false;
-    PixelPoint at = w.WindowPosition(app.meter.window);
-    at.y = *y;
-    w.MoveWindow(app.meter.window, at);
-    RememberEdge(app.meter.topEdge, top, at.y);
+    PixelPoint at = dial.windows.WindowPosition(dial.window);
+    Along(at, axis) = *pixels;
+    dial.windows.MoveWindow(dial.window, at);
+    RememberedEdge(dial, axis) = TwipsEdge{true, twips, *pixels};
     return true;
 }
 
 // An edge no window can take is out of range like any other such number: the design position stands.
-void PlaceLeftAtStartup(MeterApp& app, float left, std::optional<float> storedTop) {
-    if (!SetWindowLeftTwips(app, left))
+void PlaceLeftAtStartup(const DialPlacement& dial, float left, std::optional<float> storedTop, bool pullBack) {
+    if (!SetWindowEdgeTwips(dial, Axis::Horizontal, left))
         return;
-    if (app.settings.adjusted_flg != 1)
+    if (!pullBack)
         return;
     // The top edge is not placed yet. Judged at the design top, a dial saved on a monitor beside another one
     // below or above the primary would be measured against the wrong monitor, so the monitor is the one at
     // the stored Top (the design top when Top will not move the window). With one monitor it is that one.
-    const std::optional<int> top = storedTop ? TwipsToPixels(*storedTop, TwipsPerPixel(app)) : std::nullopt;
-    PullLeftOnto(app, NearestMonitorTwips(app, WindowRect(app, top)));
+    const std::optional<int> top = storedTop ? TwipsToPixels(*storedTop, TwipsPerPixel(dial)) : std::nullopt;
+    PullOnto(dial, NearestMonitorTwips(dial, WindowRect(dial, top)), Axis::Horizontal);
 }
 
-void PlaceTopAtStartup(MeterApp& app, float top) {
-    if (!SetWindowTopTwips(app, top))
+void PlaceTopAtStartup(const DialPlacement& dial, float top) {
+    if (!SetWindowEdgeTwips(dial, Axis::Vertical, top))
         return;
-    PullTopOnto(app, NearestMonitorTwips(app, WindowRect(app, std::nullopt)));
+    PullOnto(dial, NearestMonitorTwips(dial, WindowRect(dial, std::nullopt)), Axis::Vertical);
 }
 
 // Both axes, whatever adjusted_flg holds: a dial on no monitor could not be reached even by dragging.
-void KeepOnAMonitor(MeterApp& app) {
-    const PixelRect window = WindowRect(app, std::nullopt);
-    const PixelRect monitor = app.platform.window.NearestMonitor(window);
+void KeepOnAMonitor(const DialPlacement& dial) {
+    const PixelRect window = WindowRect(dial, std::nullopt);
+    const PixelRect monitor = dial.windows.NearestMonitor(window);
     if (Overlap(window, monitor))
         return;
-    const TwipsRect onto = ToTwips(monitor, TwipsPerPixel(app));
-    PullLeftOnto(app, onto);
-    PullTopOnto(app, onto);
+    const TwipsRect onto = ToTwips(monitor, TwipsPerPixel(dial));
+    for (Axis axis : kAxes)
+        PullOnto(dial, onto, axis);
 }
 
 }  // namespace dorv

@@ -35,7 +35,7 @@ std::pair<std::string, std::string> RunProgram(const std::string& file, const Sc
     meter.host.File("meter.ini") = file;
     RunEntryProcedure(meter.app);
     for (int i = 0; i < script.ticks; ++i)
-        OnTimer(meter.app, TimerId::Timer1);
+        OnTimer(meter.app, TimerId::Sample);
     std::string loaded = meter.host.DialAt();
     for (SettingKey key : SettingsWriteOrder())
         loaded += std::string(";") + SettingDefinition(key).name + "=" + FormatSetting(key, meter.app.settings);

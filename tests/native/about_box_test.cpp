@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "dialogs/about/about_box.h"
+#include "app/about_box.h"
 #include "dialogs/about/about_layout.h"
 #include "fake_host.h"
 
@@ -20,15 +20,15 @@ TEST(AboutBox, OpensOnceRefreshesCopiesLightsTheLinkAndClosesByOkOrCloseBox) {
         FakeMeter m;
         WindowHandle box = OpenBox(m, {"[View]", byOk ? "Top_view=1" : "Top_view=0"});
         EXPECT_EQ(std::tuple(m.host.dialogs.Dialog(box).topmost, m.host.TimerInterval(TimerId::AboutRefresh),
-                             m.host.dialogs.Text(box, Text1)),
+                             m.host.dialogs.Text(box, ReportBox)),
                   std::tuple(byOk, 200, ""));
         OnTimer(m.app, TimerId::AboutRefresh);
-        EXPECT_EQ(m.host.dialogs.Text(box, Text1).rfind("全物理メモリ", 0), 0u);
+        EXPECT_EQ(m.host.dialogs.Text(box, ReportBox).rfind("全物理メモリ", 0), 0u);
         // The copy button copies the report; a refused copy is told, and the box stays.
         m.host.shell.refuseCopy = !byOk;
-        m.host.dialogs.Click(m.app, box, cmdClipboard);
+        m.host.dialogs.Click(m.app, box, CopyButton);
         EXPECT_EQ(std::pair(m.host.shell.clipboard, test::Joined(m.host.messages)),
-                  byOk ? std::pair(m.host.dialogs.Text(box, Text1), std::string())
+                  byOk ? std::pair(m.host.dialogs.Text(box, ReportBox), std::string())
                        : std::pair(std::string(), std::string("Dorvanix|クリップボードにコピーできませんでした。|2;")));
         OpenAboutBox(m.app);
         EXPECT_EQ(std::pair(m.host.dialogs.created, m.host.dialogs.Dialog(box).showCount), std::pair(1, 2));
@@ -36,15 +36,15 @@ TEST(AboutBox, OpensOnceRefreshesCopiesLightsTheLinkAndClosesByOkOrCloseBox) {
         const struct {
             int over;
             bool lit;
-        } steps[] = {{Text1, false}, {Label1_0, true}, {cmdOK, true},    {lblTitle_0, true}, {picIcon, true},
-                     {Text1, false}, {Label1_0, true}, {Label1_0, true}, {0, false}};
+        } steps[] = {{ReportBox, false}, {WebLink, true}, {CloseButton, true}, {TitleShadow, true}, {AppIcon, true},
+                     {ReportBox, false}, {WebLink, true}, {WebLink, true},     {0, false}};
         for (const auto& step : steps) {
             m.host.dialogs.MouseMove(m.app, box, step.over);
-            EXPECT_EQ(m.host.dialogs.Control(box, Label1_0).highlighted, step.lit) << step.over;
+            EXPECT_EQ(m.host.dialogs.Control(box, WebLink).highlighted, step.lit) << step.over;
             EXPECT_EQ(m.app.aboutFrm.HoverIndex, step.lit ? 0 : -1);
         }
         if (byOk)
-            m.host.dialogs.Click(m.app, box, cmdOK);
+            m.host.dialogs.Click(m.app, box, CloseButton);
         else
             m.host.dialogs.Close(m.app, box);
         EXPECT_EQ(std::pair(m.host.dialogs.IsOpen(box), m.host.TimerInterval(TimerId::AboutRefresh)),
@@ -61,7 +61,7 @@ TEST(AboutBox, LinkHidesPumpsOpensThenCloses) {
         m.host.shell.openResult = shellResult;
         bool openedBeforePump = true;
         m.host.onPump = [&] { openedBeforePump = !m.host.shell.opened.empty() || m.host.dialogs.Dialog(box).shown; };
-        m.host.dialogs.Click(m.app, box, Label1_0);
+        m.host.dialogs.Click(m.app, box, WebLink);
         EXPECT_FALSE(openedBeforePump);
         EXPECT_EQ(m.host.shell.opened, std::vector<std::string>{"https://dorvanix.github.io/"});
         EXPECT_FALSE(m.host.dialogs.IsOpen(box));
@@ -99,7 +99,7 @@ TEST(SysInfo, StartsTheRegisteredToolOrSaysItCannot) {
         m.host.shell.startablePrograms = {{"C:\\tool.exe", c.toolStarts}, {folderTool, true}};
         if (c.folderToolThere)
             m.host.shell.existingFiles[folderTool] = true;
-        m.host.dialogs.Click(m.app, box, cmdSysInfo);
+        m.host.dialogs.Click(m.app, box, SysInfoButton);
         EXPECT_EQ(m.host.shell.started, c.started ? std::vector<std::string>{c.started} : std::vector<std::string>{});
         EXPECT_EQ(test::Joined(m.host.messages), c.started ? "" : "Dorvanix|現時点ではシステム情報を使用できません|0;");
         EXPECT_TRUE(m.host.dialogs.IsOpen(box));

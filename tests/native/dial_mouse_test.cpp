@@ -61,12 +61,12 @@ TEST(DialMouse, DragsAndTranslucencyCancel) {
     OnDialMouseMove(m.app, 0, ShiftKey, 50, 50);
     EXPECT_EQ(m.host.Dial().alpha, 255);
     EXPECT_EQ(m.app.settings.Transparency, 128);
-    EXPECT_EQ(m.host.TimerInterval(TimerId::Timer3), 3000);
+    EXPECT_EQ(m.host.TimerInterval(TimerId::OpaqueHold), 3000);
     m.host.log.clear();
     OnDialMouseMove(m.app, 0, 0, 50, 50);  // every movement restarts the countdown
     EXPECT_EQ(std::count(m.host.log.begin(), m.host.log.end(), "timer3 3000"), 1);
-    OnMeterTimer(m.app, TimerId::Timer3);
-    EXPECT_EQ(m.host.TimerInterval(TimerId::Timer3), 0);
+    OnTimer(m.app, TimerId::OpaqueHold);
+    EXPECT_EQ(m.host.TimerInterval(TimerId::OpaqueHold), 0);
     m.app.settings.Mouse_Cancel = 0;  // nothing happens with the switch off, or on an opaque dial
     OnDialMouseMove(m.app, 0, 0, 50, 50);
     m.app.settings.Mouse_Cancel = 1;

@@ -18,11 +18,11 @@
 #include <utility>
 #include <vector>
 
+#include "app/meter_app.h"
 #include "app/meter_events.h"
 #include "app/meter_lifecycle.h"
 #include "platform/platform.h"
 #include "settings/ini_text.h"
-#include "state/meter_app.h"
 
 namespace dorv::test {
 

@@ -33,13 +33,13 @@ TEST(PopupMenu, RefreshedAtEachPopupFromTheTrayOrTheDialRunsTheChosenCommandAndQ
     EXPECT_EQ(Marks(m.host.popups[0]), "PV~C+L-T+S-I+-O*-HA-X");
     for (TrayMouseEvent event : {TrayMouseEvent::Other, TrayMouseEvent::LeftDoubleClick})
         OnTrayCallback(m.app, event);
-    m.host.menuChoices = {MenuCommandId(MenuItemId::MNU_M_L), MenuCommandId(MenuItemId::MNU_M_H)};
+    m.host.menuChoices = {MenuCommandId(MenuItemId::Clock), MenuCommandId(MenuItemId::Help)};
     OnDialMouseUp(m.app, RightButton, 0, 60, 70);  // released over the readout: the same menu
     EXPECT_EQ(m.app.settings.Needle, MeterMode::Clock);
     for (MouseButton button : {LeftButton, MiddleButton, RightButton})
         OnDialMouseUp(m.app, button, 0, 20, 20);
     EXPECT_EQ(m.host.helpShown, std::vector<std::string>{"Dorvanix.chm"});
-    m.host.menuChoices = {MenuCommandId(MenuItemId::MNU_M_X)};
+    m.host.menuChoices = {MenuCommandId(MenuItemId::Quit)};
     OnDialMouseUp(m.app, RightButton, 0, 20, 20);
     EXPECT_EQ(std::tuple(m.host.popups.size(), m.host.ended,
                          m.host.File("meter.ini").find("Needle=3\r\n") != std::string::npos),
@@ -50,7 +50,7 @@ TEST(PopupMenu, RefreshedAtEachPopupFromTheTrayOrTheDialRunsTheChosenCommandAndQ
     FakeMeter english;
     StartMeter(english, {"[View]", "English=1"});
     english.app.settings.English = 0;
-    english.host.menuChoices = {MenuCommandId(MenuItemId::MNU_M_O)};
+    english.host.menuChoices = {MenuCommandId(MenuItemId::Options)};
     english.host.dialogs.duringModal = [&english] { OnMeterCloseRequest(english.app); };
     OnDialMouseUp(english.app, RightButton, 0, 20, 20);
     EXPECT_EQ(std::pair(english.host.ended, english.host.dialogs.created), std::pair(true, 0));
@@ -69,13 +69,13 @@ TEST(ModeCommands, NeedleMarkLayoutTimerAndFacePerMode) {
         bool persistent;
         DialFace face;
     } cases[] = {
-        {"Needle=3", "Mem.", MenuItemId::MNU_M_P, 57.3, 0.0, 250, true, DialFace::Meter},
-        {"Needle=3", "CPU", MenuItemId::MNU_M_C, 57.3, 0.0, 250, false, DialFace::Meter},
-        {"Needle=0", "VMem.", MenuItemId::MNU_M_V, 57.3, 56.3, 250, true, DialFace::Meter},
-        {"Needle=0", "VMem.", MenuItemId::MNU_M_V, 0.4, 0.0, 250, true, DialFace::Meter},
-        {"Needle=1", "Mem.", MenuItemId::MNU_M_P, 101.5, 100.0, 250, true, DialFace::Meter},
-        {"Needle=0", "CPU", MenuItemId::MNU_M_C, 57.3, 57.3, 250, false, DialFace::Meter},
-        {"Needle=0", "Clock", MenuItemId::MNU_M_L, 57.3, 57.3, 200, true, DialFace::Clock},
+        {"Needle=3", "Mem.", MenuItemId::Mem, 57.3, 0.0, 250, true, DialFace::Meter},
+        {"Needle=3", "CPU", MenuItemId::Cpu, 57.3, 0.0, 250, false, DialFace::Meter},
+        {"Needle=0", "VMem.", MenuItemId::VMem, 57.3, 56.3, 250, true, DialFace::Meter},
+        {"Needle=0", "VMem.", MenuItemId::VMem, 0.4, 0.0, 250, true, DialFace::Meter},
+        {"Needle=1", "Mem.", MenuItemId::Mem, 101.5, 100.0, 250, true, DialFace::Meter},
+        {"Needle=0", "CPU", MenuItemId::Cpu, 57.3, 57.3, 250, false, DialFace::Meter},
+        {"Needle=0", "Clock", MenuItemId::Clock, 57.3, 57.3, 200, true, DialFace::Clock},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.caption << " from " << c.from << " shown " << c.shown);
@@ -85,9 +85,9 @@ TEST(ModeCommands, NeedleMarkLayoutTimerAndFacePerMode) {
         RunMenuCommand(m.app, c.command);
         EXPECT_NEAR(m.app.ShownValue, c.after, 1e-9);
         EXPECT_EQ(std::tuple(m.app.settings.Needle, m.host.labels[DialLabelId::Mode].text,
-                             m.host.TimerInterval(TimerId::Timer1), m.app.meter.persistentDrawing, m.app.meter.face),
+                             m.host.TimerInterval(TimerId::Sample), m.app.meter.persistentDrawing, m.app.meter.face),
                   std::tuple(static_cast<int>(c.command), c.caption, c.interval, c.persistent, c.face));
-        for (MenuItemId id : {MenuItemId::MNU_M_P, MenuItemId::MNU_M_V, MenuItemId::MNU_M_C, MenuItemId::MNU_M_L})
+        for (MenuItemId id : {MenuItemId::Mem, MenuItemId::VMem, MenuItemId::Cpu, MenuItemId::Clock})
             EXPECT_EQ(m.app.menu.Item(id).checked, id == c.command);
     }
 }
@@ -99,25 +99,25 @@ TEST(MenuToggles, AlwaysOnTopAndPause) {
     StartMeter(m, {"[View]", "Needle=2", "Hide_Meter=1"});
     ASSERT_FALSE(m.host.Dial().visible);
     for (int expected : {1, 0}) {
-        RunMenuCommand(m.app, MenuItemId::MNU_M_T);
+        RunMenuCommand(m.app, MenuItemId::AlwaysOnTop);
         EXPECT_EQ(std::tuple(m.host.Dial().visible, m.host.Dial().topmost, m.app.settings.Top_view),
                   std::tuple(true, expected == 1, expected));
     }
 
     m.app.ShownValue = 80;
-    RunMenuCommand(m.app, MenuItemId::MNU_M_S);  // a pass before each smoothing step: 64, 51.2, ... 2.25, then 0
-    EXPECT_EQ(std::tuple(m.app.ShownValue, m.host.pumps, m.app.menu.Item(MenuItemId::MNU_M_S).checked,
+    RunMenuCommand(m.app, MenuItemId::Pause);  // a pass before each smoothing step: 64, 51.2, ... 2.25, then 0
+    EXPECT_EQ(std::tuple(m.app.ShownValue, m.host.pumps, m.app.menu.Item(MenuItemId::Pause).checked,
                          m.app.meter.persistentDrawing),
               std::tuple(0.0, 17, true, true));
 
     // A mode command while paused changes the layout but leaves sampling stopped.
-    RunMenuCommand(m.app, MenuItemId::MNU_M_P);
-    RunMenuCommand(m.app, MenuItemId::MNU_M_C);
-    EXPECT_EQ(m.host.TimerInterval(TimerId::Timer1), 0);
+    RunMenuCommand(m.app, MenuItemId::Mem);
+    RunMenuCommand(m.app, MenuItemId::Cpu);
+    EXPECT_EQ(m.host.TimerInterval(TimerId::Sample), 0);
 
     m.host.drawing.clear();
-    RunMenuCommand(m.app, MenuItemId::MNU_M_S);
-    EXPECT_EQ(std::tuple(m.app.menu.Item(MenuItemId::MNU_M_S).checked, m.host.TimerInterval(TimerId::Timer1),
+    RunMenuCommand(m.app, MenuItemId::Pause);
+    EXPECT_EQ(std::tuple(m.app.menu.Item(MenuItemId::Pause).checked, m.host.TimerInterval(TimerId::Sample),
                          test::Joined(m.host.drawing)),
               std::tuple(false, 160, "clear;persistent off;"));
 
@@ -127,7 +127,7 @@ TEST(MenuToggles, AlwaysOnTopAndPause) {
         if (m.host.pumps == 20)
             OnMeterCloseRequest(m.app);
     };
-    RunMenuCommand(m.app, MenuItemId::MNU_M_S);
+    RunMenuCommand(m.app, MenuItemId::Pause);
     EXPECT_TRUE(m.host.ended && m.app.ShownValue > 0);
 }
 

@@ -33,7 +33,7 @@ TEST(MeterLifecycle, LoadAndUnloadRunTheirStepsAndKeysInFixedOrders) {
         last = at;
     }
     EXPECT_EQ(m.host.log.back(), "show notopmost");
-    EXPECT_TRUE(m.app.menu.Item(MenuItemId::MNU_M_V).enabled);
+    EXPECT_TRUE(m.app.menu.Item(MenuItemId::VMem).enabled);
 
     m.host.log.clear();
     OnMeterCloseRequest(m.app);
@@ -66,12 +66,12 @@ TEST(MeterLifecycle, HandEditedFileIsLoadedAndWrittenBackInPlace) {
                    "[Movement]", "Watch_time=250", "[Color]", "Illumination=-1", "Needle_color=red",
                    "illumi_on_time=18:00", "illumi_off_time=06:30"});
     EXPECT_TRUE(m.host.Dial().visible && m.host.Dial().topmost);
-    EXPECT_EQ(m.host.TimerInterval(TimerId::Timer1), 250);  // the load keeps Watch_time even for the clock
-    EXPECT_EQ(m.host.TimerInterval(TimerId::Timer2), 5000);
+    EXPECT_EQ(m.host.TimerInterval(TimerId::Sample), 250);  // the load keeps Watch_time even for the clock
+    EXPECT_EQ(m.host.TimerInterval(TimerId::Schedule), 5000);
     EXPECT_EQ(m.app.meter.face, DialFace::ClockLit);
-    EXPECT_EQ(m.app.meter.Label1.left, 30);  // laid out for the clock
-    EXPECT_TRUE(m.app.menu.Item(MenuItemId::MNU_M_I).checked && m.app.menu.Item(MenuItemId::MNU_M_T).checked);
-    EXPECT_FALSE(m.app.menu.Item(MenuItemId::MNU_M_V).enabled);
+    EXPECT_EQ(m.app.meter.readoutLabel.left, 30);  // laid out for the clock
+    EXPECT_TRUE(m.app.menu.Item(MenuItemId::Illumination).checked && m.app.menu.Item(MenuItemId::AlwaysOnTop).checked);
+    EXPECT_FALSE(m.app.menu.Item(MenuItemId::VMem).enabled);
     EXPECT_EQ(m.app.afterimageColours.centreLine, Rgb(155, 0, 0));
 
     OnMeterCloseRequest(m.app);
@@ -91,7 +91,7 @@ TEST(MeterLifecycle, OddTopViewHidesAndACloseDuringTheUnloadSavesOnce) {
     EXPECT_FALSE(m.host.Dial().visible);
     m.host.onPump = [&m] {
         OnMeterCloseRequest(m.app);
-        OnMeterTimer(m.app, TimerId::Timer1);
+        OnTimer(m.app, TimerId::Sample);
     };
     OnMeterCloseRequest(m.app);
     EXPECT_EQ(std::count(m.host.log.begin(), m.host.log.end(), "write Coordinates/Left"), 1);

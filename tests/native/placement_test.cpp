@@ -65,6 +65,8 @@ TEST(DisplayChange, BringsAStrandedDialOntoTheNearestMonitor) {
         {{100, -400}, {kPrimary}, "100,0"},
         {{-1000, 1000}, {kPrimary}, "0,668"},
         {{1000, 200}, {kPrimary}, "1000,200"},
+        {{1024, 200}, {kPrimary}, "924,200"},  // touching an edge is not on the monitor
+        {{100, -100}, {kPrimary}, "100,0"},
     };
     for (const auto& c : cases) {
         FakeMeter m;

@@ -77,7 +77,7 @@ TEST(DrawClock, HandsInTheirPensAndTheTimeInTheReadout) {
         EXPECT_EQ(m.host.labels[DialLabelId::Readout].text, c.readout);
         ShowClock(m.app);  // the same second again: nothing more
         EXPECT_EQ(Joined(m.host.drawing), c.drawing);
-        m.app.meter.Label1.text = "45.0%";  // the needle's readout: the next second drawn, even the same one
+        m.app.meter.readoutLabel.text = "45.0%";  // the needle's readout: the next second drawn, even the same one
     }
 }
 

@@ -47,7 +47,7 @@ TEST(SampleTick, SamplesTheQuantityOfTheMode) {
         SampleTick(m.app);
         const bool needle = c.mode != 7 && c.mode != MeterMode::Clock;
         EXPECT_EQ(std::tuple(m.app.CurrentValue, m.app.ShownValue, m.host.DrawCalls() == 0,
-                             m.app.meter.Label1.text == "23:59.59"),
+                             m.app.meter.readoutLabel.text == "23:59.59"),
                   std::tuple(c.value, needle ? c.value : 33.0, c.mode == 7, c.mode == MeterMode::Clock));
     }
 }
@@ -91,7 +91,7 @@ TEST(SampleTick, IdleTickDrawsNothingAndRestingTrailShrinksIntoTheNeedle) {
     int redrawingTicks = 0;
     for (int tick = 0; tick < 10; ++tick) {
         const int before = m.host.DrawCalls();
-        OnMeterTimer(m.app, TimerId::Timer1);
+        OnTimer(m.app, TimerId::Sample);
         redrawingTicks += m.host.DrawCalls() != before ? 1 : 0;
     }
     EXPECT_EQ(redrawingTicks, 4);
@@ -135,15 +135,15 @@ TEST(MoveNeedle, ResponseBelowOneJumps) {
 // The readout follows the needle only while shown, in the system's decimal symbol; the trail's history only while on.
 TEST(MoveNeedle, ReadoutAndTrailFollowOnlyWhileSwitchedOn) {
     FakeMeter m;
-    m.app.meter.Label1.text = "old";
+    m.app.meter.readoutLabel.text = "old";
     m.app.settings.Zanzo_view = 1;
     MoveNeedle(m.app, 45);
-    EXPECT_EQ(m.app.meter.Label1.text, "old");
+    EXPECT_EQ(m.app.meter.readoutLabel.text, "old");
     m.app.settings.Label_view = 1;
     m.app.settings.Zanzo_view = 0;
     m.app.settingsFile.decimalSymbol = ",";
     MoveNeedle(m.app, 45);
-    EXPECT_EQ(m.app.meter.Label1.text, "16,2%");
+    EXPECT_EQ(m.app.meter.readoutLabel.text, "16,2%");
     EXPECT_EQ(m.app.ZanzoHistory, (std::array<double, 6>{9, 0, 0, 0, 0, 0}));
 }
 

@@ -52,31 +52,31 @@ TEST(IlluminationCommand, FollowsTheScheduleOrClearsItAndTogglesTheFaceTheMarkAn
                    "illumi_off_time=17:00", "Illumination=True", "[Movement]", "Warning=0"});
     m.host.time = {9, 0, 0};
     m.host.drawing.clear();
-    OnMeterTimer(m.app, TimerId::Timer2);
+    OnTimer(m.app, TimerId::Schedule);
     EXPECT_TRUE(m.host.drawing.empty());
     m.host.time = {17, 0, 0};
-    OnMeterTimer(m.app, TimerId::Timer2);
+    OnTimer(m.app, TimerId::Schedule);
     EXPECT_EQ(std::tuple(m.app.settings.Illumination, m.app.meter.face), std::tuple(false, DialFace::Meter));
 
     m.host.answers = {false, true};
-    RunMenuCommand(m.app, MenuItemId::MNU_M_I);
+    RunMenuCommand(m.app, MenuItemId::Illumination);
     EXPECT_EQ(std::tuple(m.app.settings.Illumination, m.app.settings.illumi_on_time), std::tuple(false, "08:00"));
     m.app.ShownValue = 57;
     m.host.trayLog.clear();
-    RunMenuCommand(m.app, MenuItemId::MNU_M_I);
+    RunMenuCommand(m.app, MenuItemId::Illumination);
     EXPECT_EQ(m.app.settings.illumi_on_time + m.app.settings.illumi_off_time, "");
     EXPECT_EQ(m.app.meter.face, DialFace::MeterLit);
     EXPECT_EQ(test::Joined(m.host.trayLog), "modify lit 0 CPU:0%;modify lit 5 CPU:57%;");
     m.host.time = {9, 0, 0};
-    OnMeterTimer(m.app, TimerId::Timer2);
-    EXPECT_EQ(std::tuple(m.app.settings.Illumination, m.host.TimerInterval(TimerId::Timer2)), std::tuple(true, 5000));
+    OnTimer(m.app, TimerId::Schedule);
+    EXPECT_EQ(std::tuple(m.app.settings.Illumination, m.host.TimerInterval(TimerId::Schedule)), std::tuple(true, 5000));
 
     // The clock hides the lamp and starts the tray's pictures again, in the lit set.
     EXPECT_TRUE(m.app.meter.warningLampVisible);
-    RunMenuCommand(m.app, MenuItemId::MNU_M_L);
+    RunMenuCommand(m.app, MenuItemId::Clock);
     EXPECT_EQ(std::tuple(m.app.meter.warningLampVisible, m.app.meter.face, m.host.trayIcon.set, m.host.trayIcon.index),
               std::tuple(false, DialFace::ClockLit, TrayIconSet::Lit, 0));
-    RunMenuCommand(m.app, MenuItemId::MNU_M_I);
+    RunMenuCommand(m.app, MenuItemId::Illumination);
     // The clock's mark picks the face.
     EXPECT_EQ(std::tuple(m.app.meter.face, m.host.trayIcon.set), std::tuple(DialFace::Clock, TrayIconSet::Normal));
     EXPECT_EQ(m.host.questions,
@@ -115,7 +115,7 @@ TEST(TrayIcon, AddedAtLoadRetriedComesBackAfterTheShellRestartsFollowsTheClockAn
         EXPECT_EQ(m.host.TimerInterval(TimerId::TrayRetry), 2000);
         for (int tick = 1; tick <= 10; ++tick) {
             m.host.shellReady = tick >= readyAfter;
-            OnMenuTimer(m.app, TimerId::TrayRetry);
+            OnTimer(m.app, TimerId::TrayRetry);
         }
         EXPECT_EQ(std::tuple(test::Starting(m.host.trayLog, "add").size(), m.host.trayPresent,
                              m.host.TimerInterval(TimerId::TrayRetry)),
@@ -128,7 +128,7 @@ TEST(TrayIcon, AddedAtLoadRetriedComesBackAfterTheShellRestartsFollowsTheClockAn
         std::tuple(true, true, 0, "CPU:0%"));
     m.app.settings.Needle = MeterMode::Clock;
     m.host.time = {21, 5, 7};
-    OnMeterTimer(m.app, TimerId::Timer1);
+    OnTimer(m.app, TimerId::Sample);
     EXPECT_EQ(std::tuple(m.host.trayIcon.tip, m.host.trayIcon.index), std::tuple("Clock:21:05:07", 0));
     OnMeterCloseRequest(m.app);
     EXPECT_FALSE(m.host.trayPresent);
@@ -138,8 +138,8 @@ TEST(TrayIcon, OffStillPreparesAndDeletesButNeverAddsOrUpdates) {
     FakeMeter m;
     StartMeter(m, {"[View]", "Icon_view=0", "Needle=2"});
     m.app.ShownValue = 40;
-    UpdateTrayIcon(m.app, 40);
-    UpdateClockTip(m.app);
+    UpdateTrayIcon(Tray(m.app), 40);
+    UpdateClockTip(Tray(m.app));
     OnTaskbarCreated(m.app);
     EXPECT_EQ(std::tuple(m.host.trayLog.size(), m.app.tray.view.tip), std::tuple(0u, "Dorvanix"));
     OnMeterCloseRequest(m.app);

@@ -60,24 +60,24 @@ TEST(SettingsDialog, OpensFromTheSettings) {
         std::vector<int> ids;
         const char* shown;
     } cases[] = {
-        {{"[View]", "Transparency=14"}, {Check11, Slider4, Check13}, "0 128- 0-"},
-        {{"[View]", "Transparency=15", "Mouse_Cancel=1"}, {Check11, Slider4, Check13}, "1 15 1"},
-        {{"[View]", "Transparency=239"}, {Check11, Slider4}, "1 239"},
-        {{"[View]", "Transparency=240"}, {Check11, Slider4}, "0 128-"},
-        {{"[Movement]", "Warning=101"}, {Check3, Slider3, Label7, Label8}, "0 85- 0- 0-"},
-        {{"[Movement]", "Warning=95"}, {Check3, Slider3, Label8}, "1 90 0"},
-        {{"[Color]", "illumi_on_time=07:00"}, {Check14, DTPicker1_0, DTPicker1_1, Option3_0}, "0 1020- 1080- 0"},
+        {{"[View]", "Transparency=14"}, {Translucency, Alpha, MouseCancel}, "0 128- 0-"},
+        {{"[View]", "Transparency=15", "Mouse_Cancel=1"}, {Translucency, Alpha, MouseCancel}, "1 15 1"},
+        {{"[View]", "Transparency=239"}, {Translucency, Alpha}, "1 239"},
+        {{"[View]", "Transparency=240"}, {Translucency, Alpha}, "0 128-"},
+        {{"[Movement]", "Warning=101"}, {WarningEnabled, WarningLevel, WarningScale, WarningRpmLabel}, "0 85- 0- 0-"},
+        {{"[Movement]", "Warning=95"}, {WarningEnabled, WarningLevel, WarningRpmLabel}, "1 90 0"},
+        {{"[Color]", "illumi_on_time=07:00"}, {ScheduleEnabled, ScheduleOn, ScheduleOff, LightsOn}, "0 1020- 1080- 0"},
         {{"[Color]", "illumi_on_time=9:05", "illumi_off_time=18:30", "Illumination=True"},
-         {Check14, DTPicker1_0, DTPicker1_1, Option3_0, Option3_1},
+         {ScheduleEnabled, ScheduleOn, ScheduleOff, LightsOn, LightsOff},
          "1 545 1110 1- 0-"},
-        {{"[Color]", "illumi_on_time=late", "illumi_off_time=18:30"}, {Check14}, "0"},
-        {{"[View]", "English=1"}, {Check12, Command1_3}, "1 0-"},
-        {{"[View]", "English=2"}, {Check12, Command1_3}, "0 0"},
-        {{"[View]", "Needle=1"}, {Option1_1, Option1_2}, "1- 0"},               // not offered from version 6 on
-        {{"[View]", "Icon_view=0", "Hide_Meter=1"}, {Check5, Check9}, "0 0-"},  // Apply must not hide it unreachably
-        {{"[View]", "Icon_view=1", "Hide_Meter=1", "Zanzo_view=0"}, {Check9, Slider5, Label13}, "1 2- 0-"},
+        {{"[Color]", "illumi_on_time=late", "illumi_off_time=18:30"}, {ScheduleEnabled}, "0"},
+        {{"[View]", "English=1"}, {EnglishCaptions, HelpButton}, "1 0-"},
+        {{"[View]", "English=2"}, {EnglishCaptions, HelpButton}, "0 0"},
+        {{"[View]", "Needle=1"}, {ModeVirtualMemory, ModeCpu}, "1- 0"},            // not offered from version 6 on
+        {{"[View]", "Icon_view=0", "Hide_Meter=1"}, {TrayIcon, DialOff}, "0 0-"},  // Apply must not hide it unreachably
+        {{"[View]", "Icon_view=1", "Hide_Meter=1", "Zanzo_view=0"}, {DialOff, TrailSlider, TrailScale}, "1 2- 0-"},
         {{"[View]", "Needle=7", "Needle_type=3", "Zanzo_max=0", "Label_view=2", "[Movement]", "Watch_time=1000"},
-         {Option1_3, Option2_1, Slider5, Slider2, Check1},
+         {ModeClock, NeedleSolid, TrailSlider, IntervalSlider, ShowReadout},
          "1 1 1- 410 0"},
     };
     for (const auto& c : cases) {
@@ -88,8 +88,8 @@ TEST(SettingsDialog, OpensFromTheSettings) {
         EXPECT_EQ(shown, c.shown) << c.ini.back();
     }
     // The readout follows the stored warning level; Help speaks the dialog's language.
-    EXPECT_EQ(Session({"[Movement]", "Warning=95"})[Label8].text, "9000rpm");
-    EXPECT_EQ(Session({"[View]", "English=1"})[Command1_3].text, "&Help");
+    EXPECT_EQ(Session({"[Movement]", "Warning=95"})[WarningRpmLabel].text, "9000rpm");
+    EXPECT_EQ(Session({"[View]", "English=1"})[HelpButton].text, "&Help");
 }
 
 // OK without an edit stores back every value it showed: each field off its default where a control can show
@@ -111,7 +111,7 @@ TEST(SettingsDialog, OkWithoutEditsKeepsEverySetting) {
         return text;
     };
     const std::string loaded = written(s.m.app.settings);
-    s.Click(Command1_0);
+    s.Click(OkButton);
     EXPECT_EQ(written(s.m.app.settings), loaded);
 }
 
@@ -120,14 +120,14 @@ TEST(SettingsDialog, OkWithoutEditsKeepsEverySetting) {
 TEST(SettingsDialog, OneInstancePagesHelpCancelAndReopen) {
     Session s({"[View]", "Needle=0"});
     OnTrayCallback(s.m.app, TrayMouseEvent::LeftDoubleClick);
-    EXPECT_EQ(std::tuple(s.m.host.dialogs.created, s.m.host.dialogs.Dialog(s.w).showCount, s[Picture1_0].visible),
+    EXPECT_EQ(std::tuple(s.m.host.dialogs.created, s.m.host.dialogs.Dialog(s.w).showCount, s[PageMode].visible),
               std::tuple(1, 2, true));
-    s.Change(TabStrip1, 3);
+    s.Change(PageTabs, 3);
     for (int page = 0; page < kSettingPageCount; ++page)
         EXPECT_EQ(s[PageControl(page)].visible, page == 3);
     for (int tab = 0; tab < kSettingPageCount; ++tab) {
-        s.Change(TabStrip1, tab);
-        s.Click(Command1_3);
+        s.Change(PageTabs, tab);
+        s.Click(HelpButton);
     }
     EXPECT_EQ(test::Joined(s.m.host.helpShown),
               "Dorvanix.chm::/html/dorv74yt.htm;Dorvanix.chm::/html/dorv76if.htm;"
@@ -136,60 +136,60 @@ TEST(SettingsDialog, OneInstancePagesHelpCancelAndReopen) {
 
     // Motion defaults, a slider and colour defaults, then Cancel: nothing changes.
     const MeterSettings before = s.m.app.settings;
-    s.Click(Command2);
-    s.Change(Slider1, 9);
-    s.Click({Command4, Command1_2});
+    s.Click(MotionDefaults);
+    s.Change(ResponseSlider, 9);
+    s.Click({ColourDefaults, CancelButton});
     EXPECT_TRUE(s.m.app.settings == before && s.m.host.dialogs.destroyed == 1);
 
     // Apply, then Cancel: the applied values stay and the next opening shows them.
     s.Open();
-    s.Change(Slider1, 9);
-    s.Click(Command1_1);
-    s.Change(Slider1, 2);
+    s.Change(ResponseSlider, 9);
+    s.Click(ApplyButton);
+    s.Change(ResponseSlider, 2);
     s.m.host.dialogs.Close(s.m.app, s.w);
     s.Open();
-    EXPECT_EQ((std::pair<int, int>(s.m.app.settings.Move_quantity, s[Slider1].value)), std::pair(9, 9));
-    s.Click(Command2);
-    EXPECT_EQ(std::pair(s[Slider1].value, s[Slider2].value), std::pair(5, 160));
+    EXPECT_EQ((std::pair<int, int>(s.m.app.settings.Move_quantity, s[ResponseSlider].value)), std::pair(9, 9));
+    s.Click(MotionDefaults);
+    EXPECT_EQ(std::pair(s[ResponseSlider].value, s[IntervalSlider].value), std::pair(5, 160));
 }
 
 TEST(SettingsDialog, EnableRulesFollowTheUser) {
     Session s(
         {"[View]", "Transparency=200", "Mouse_Cancel=1", "Icon_view=1", "Hide_Meter=1", "[Etc]", "meter_move_flg=1"});
     // Translucency off and on again: the slider starts from 128, the mouse box keeps its mark while greyed.
-    s.Click(Check11);
-    EXPECT_EQ(std::tuple(s[Slider4].enabled, s[Check13].enabled, s[Check13].value), std::tuple(false, false, 1));
-    s.Click(Check11);
-    EXPECT_EQ(std::pair(s[Slider4].value, s[Check13].enabled), std::pair(128, true));
+    s.Click(Translucency);
+    EXPECT_EQ(std::tuple(s[Alpha].enabled, s[MouseCancel].enabled, s[MouseCancel].value), std::tuple(false, false, 1));
+    s.Click(Translucency);
+    EXPECT_EQ(std::pair(s[Alpha].value, s[MouseCancel].enabled), std::pair(128, true));
     // Hiding needs the tray icon.
-    s.Click(Check5);
-    EXPECT_EQ(std::pair(s[Check9].value, s[Check9].enabled), std::pair(0, false));
-    s.Click(Check5);
-    EXPECT_EQ(std::pair(s[Check9].value, s[Check9].enabled), std::pair(0, true));
-    s.Change(Slider3, 50);
-    EXPECT_EQ(s[Label8].text, "5000rpm");
+    s.Click(TrayIcon);
+    EXPECT_EQ(std::pair(s[DialOff].value, s[DialOff].enabled), std::pair(0, false));
+    s.Click(TrayIcon);
+    EXPECT_EQ(std::pair(s[DialOff].value, s[DialOff].enabled), std::pair(0, true));
+    s.Change(WarningLevel, 50);
+    EXPECT_EQ(s[WarningRpmLabel].text, "5000rpm");
     // Avoidance: a notice only when the user checks it.
-    s.Click(Check10);
+    s.Click(AvoidMouse);
     EXPECT_TRUE(s.m.host.messages.empty());
-    s.Click(Check10);
+    s.Click(AvoidMouse);
     ASSERT_EQ(s.m.host.messages.size(), 1u);
     EXPECT_EQ(s.m.host.messages[0].rfind("オプション設定|このオプションを選択すると", 0), 0u);
-    EXPECT_EQ(s[Check10].value, 1);
+    EXPECT_EQ(s[AvoidMouse].value, 1);
 }
 
 // A close of the dialog inside the notice's or the picker's modal loop, or a Quit inside the picker's: the click
 // ends there, touching neither the gone dialog nor the swatch.
 TEST(SettingsDialog, CloseOrQuitInsideAModalLoopEndsTheClick) {
     for (auto [control, quit] :
-         {std::pair(Check10, false), std::pair(Command3_0, false), std::pair(Command3_0, true)}) {
+         {std::pair(AvoidMouse, false), std::pair(SwatchCentreLine, false), std::pair(SwatchCentreLine, true)}) {
         Session s({});
         s.m.host.dialogs.pickerAnswers = {Rgb(1, 2, 3)};
         s.m.host.dialogs.duringModal = [&s, quit = quit] {
             quit ? OnMeterCloseRequest(s.m.app) : s.m.host.dialogs.Close(s.m.app, s.w);
         };
-        const int swatch = s[Command3_0].value;
+        const int swatch = s[SwatchCentreLine].value;
         EXPECT_NO_THROW(s.Click(control));
-        EXPECT_EQ(s.m.host.dialogs.IsOpen(s.w) ? s[Command3_0].value : swatch, swatch) << control;
+        EXPECT_EQ(s.m.host.dialogs.IsOpen(s.w) ? s[SwatchCentreLine].value : swatch, swatch) << control;
     }
 }
 
@@ -198,18 +198,18 @@ TEST(SettingsDialog, ColourSetsKeepTheirEditsAcrossSwitches) {
     Session s({"[Color]", "Illumination=True"});
     const Colour first = Rgb(1, 2, 3), second = Rgb(4, 5, 6);
     s.m.host.dialogs.pickerAnswers = {first, std::nullopt, 0, second};
-    s.Click({Command3_0, Command3_0, Command3_0});
-    EXPECT_EQ(s[Command3_0].value, first);
-    s.Click(Option3_1);
-    EXPECT_EQ(s[Command3_0].value, Rgb(230, 0, 0));
-    s.Click({Command3_0, Option3_0});
-    EXPECT_EQ(s[Command3_0].value, first);
-    s.Click(Option3_1);
-    EXPECT_EQ(std::tuple(s[Command3_0].value, s.m.app.settings.Needle_color), std::tuple(second, Rgb(230, 0, 0)));
+    s.Click({SwatchCentreLine, SwatchCentreLine, SwatchCentreLine});
+    EXPECT_EQ(s[SwatchCentreLine].value, first);
+    s.Click(LightsOff);
+    EXPECT_EQ(s[SwatchCentreLine].value, Rgb(230, 0, 0));
+    s.Click({SwatchCentreLine, LightsOn});
+    EXPECT_EQ(s[SwatchCentreLine].value, first);
+    s.Click(LightsOff);
+    EXPECT_EQ(std::tuple(s[SwatchCentreLine].value, s.m.app.settings.Needle_color), std::tuple(second, Rgb(230, 0, 0)));
     // Defaults of the shown set survive a switch there and back.
-    s.Click({Command4, Option3_0, Option3_1});
-    EXPECT_EQ(s[Command3_0].value, Rgb(230, 0, 0));
-    s.Click(Command1_0);
+    s.Click({ColourDefaults, LightsOn, LightsOff});
+    EXPECT_EQ(s[SwatchCentreLine].value, Rgb(230, 0, 0));
+    s.Click(OkButton);
     const MeterSettings& st = s.m.app.settings;
     EXPECT_EQ(std::tuple(st.Illumination, st.Illumi_needle_color, s.m.app.activeColours.centreLine,
                          s.m.host.labels[DialLabelId::Mode].colour, s.m.app.settingFrm.window),
@@ -221,28 +221,28 @@ TEST(SettingsApply, PushesEachChangeIntoTheMeter) {
     s.m.host.memory = {100, 40, 100, 100};
     s.m.host.version = {true, 2, 5, 1};  // translucency is for 2000 and XP
     s.m.app.settings.Needle = MeterMode::Mem;
-    OnMeterTimer(s.m.app, TimerId::Timer1);  // the needle shows 12
+    OnTimer(s.m.app, TimerId::Sample);  // the needle shows 12
     s.m.app.settings.Needle = MeterMode::Cpu;
-    s.Click({Option1_0, Check3, Check1, Check14, Check5, Check9, Check11});
-    s.Change(Slider2, 300);
-    s.Change(DTPicker1_1, 17 * 60);  // equal times are kept
-    s.Click(Command1_1);
+    s.Click({ModeMemory, WarningEnabled, ShowReadout, ScheduleEnabled, TrayIcon, DialOff, Translucency});
+    s.Change(IntervalSlider, 300);
+    s.Change(ScheduleOff, 17 * 60);  // equal times are kept
+    s.Click(ApplyButton);
     const MeterSettings& st = s.m.app.settings;
     test::FakeHost& host = s.m.host;
     EXPECT_EQ(std::tuple(st.Warning, st.illumi_on_time, st.illumi_off_time, host.labels[DialLabelId::Mode].text,
                          host.labels[DialLabelId::Mode].visible),
               std::tuple(101, "17:00", "17:00", "Mem.", false));
-    EXPECT_EQ(host.timers, (std::map<TimerId, int>{{TimerId::Timer1, 300}, {TimerId::Timer2, 5000}}));
+    EXPECT_EQ(host.timers, (std::map<TimerId, int>{{TimerId::Sample, 300}, {TimerId::Schedule, 5000}}));
     EXPECT_EQ(
         std::tuple(host.labels[DialLabelId::Readout].visible, host.trayPresent, host.Dial().visible, host.Dial().alpha),
         std::tuple(true, true, false, 128));
     // One step from the tick's 12 toward 50; meter.ini waits for the exit.
-    EXPECT_EQ(std::tuple(s.m.app.menu.Item(MenuItemId::MNU_M_P).checked, s.m.app.ShownValue, s.m.host.iniWrites.size()),
+    EXPECT_EQ(std::tuple(s.m.app.menu.Item(MenuItemId::Mem).checked, s.m.app.ShownValue, s.m.host.iniWrites.size()),
               std::tuple(true, 12 + (50 - 12) / 5.0, 0u));
 
     // Applying again leaves the standing icon alone instead of retrying a refused add.
     s.m.host.trayLog.clear();
-    s.Click(Command1_1);
+    s.Click(ApplyButton);
     EXPECT_TRUE(test::Starting(s.m.host.trayLog, "add").empty());
 
     // The processor and clock modes: their own pace, their face, the clock's tray picture, and no needle redraw
@@ -254,21 +254,21 @@ TEST(SettingsApply, PushesEachChangeIntoTheMeter) {
         DialFace face;
         int trayIndex;
         const char* drawn;  // lines and lamp
-    } modes[] = {{Option1_2, 300, false, DialFace::Meter, 2, "lamp off;"},
-                 {Option1_3, 200, true, DialFace::Clock, 0, "lamp off;lamp off;"}};
+    } modes[] = {{ModeCpu, 300, false, DialFace::Meter, 2, "lamp off;"},
+                 {ModeClock, 200, true, DialFace::Clock, 0, "lamp off;lamp off;"}};
     for (const auto& mode : modes) {
         s.m.host.drawing.clear();
-        s.Click({mode.option, Command1_1});
-        EXPECT_EQ(std::tuple(host.TimerInterval(TimerId::Timer1), s.m.app.meter.persistentDrawing, s.m.app.meter.face,
+        s.Click({mode.option, ApplyButton});
+        EXPECT_EQ(std::tuple(host.TimerInterval(TimerId::Sample), s.m.app.meter.persistentDrawing, s.m.app.meter.face,
                              host.trayIcon.index, test::Joined(test::Starting(s.m.host.drawing, "l"))),
                   std::tuple(mode.interval, mode.persistent, mode.face, mode.trayIndex, mode.drawn));
     }
     EXPECT_EQ(st.Watch_time, 300);
 
     // Icon and translucency off bring the dial back, opaque, on top; the schedule off empties it and stops its timer.
-    s.Click({Check5, Check11, Check2, Check14, Command1_1});
+    s.Click({TrayIcon, Translucency, AlwaysOnTop, ScheduleEnabled, ApplyButton});
     EXPECT_EQ(std::tuple(host.trayPresent, st.Transparency, host.Dial().visible, host.Dial().topmost,
-                         st.illumi_on_time + st.illumi_off_time, host.TimerInterval(TimerId::Timer2)),
+                         st.illumi_on_time + st.illumi_off_time, host.TimerInterval(TimerId::Schedule)),
               std::tuple(false, 255, true, true, "", 0));
 }
 
@@ -278,7 +278,7 @@ TEST(SettingsApply, PausedDialKeepsItsNeedle) {
     for (const auto& [mode, trail] : {std::pair("Needle=0", "Zanzo_view=1"), std::pair("Needle=2", "Zanzo_view=0")}) {
         Session s({"[View]", mode, trail, "Zanzo_max=3", "Label_view=1", "Icon_view=1"});
         s.m.app.ShownValue = 30;
-        RunMenuCommand(s.m.app, MenuItemId::MNU_M_S);  // sinks to 0 in steps, trail behind
+        RunMenuCommand(s.m.app, MenuItemId::Pause);  // sinks to 0 in steps, trail behind
         auto shown = [&s] {
             const std::vector<std::string>& d = s.m.host.drawing;
             return std::tuple(std::vector<std::string>(std::find(d.rbegin(), d.rend(), "clear").base(), d.end()),
@@ -286,7 +286,7 @@ TEST(SettingsApply, PausedDialKeepsItsNeedle) {
                               s.m.app.meter.persistentDrawing);
         };
         const auto paused = shown();
-        s.Click(Command1_1);
+        s.Click(ApplyButton);
         EXPECT_EQ(shown(), paused) << mode;
     }
 }

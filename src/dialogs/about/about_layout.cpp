@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "dialogs/about/web_link.h"
-#include "state/meter_app.h"
+#include "state/meter_frm.h"
 
 namespace dorv {
 namespace {
@@ -55,21 +55,22 @@ DialogLayout AboutBoxLayout(bool english, const std::string& versionText) {
     layout.width = 6750;
     layout.height = 5700;
     layout.controls = {
-        Control(picIcon, ControlKind::Icon, "", kMargin, kMargin, 480, 480),
+        Control(AppIcon, ControlKind::Icon, "", kMargin, kMargin, 480, 480),
         // The shadow first: the title drawn later lies over it, up and to the left.
-        WithFont(Control(lblTitle_0, ControlKind::Label, title, kTitleLeft, kTitleTop, 3600, 600), kTitleShadowFont),
+        WithFont(Control(TitleShadow, ControlKind::Label, title, kTitleLeft, kTitleTop, 3600, 600), kTitleShadowFont),
         WithFont(
-            Control(lblTitle_1, ControlKind::Label, title, kTitleLeft + kShadowDx, kTitleTop + kShadowDy, 3600, 600),
+            Control(TitleLabel, ControlKind::Label, title, kTitleLeft + kShadowDx, kTitleTop + kShadowDy, 3600, 600),
             kTitleFont),
-        WithFont(Control(lblVersion, ControlKind::Label, versionText, kTitleLeft, 780, 3000, 300), kVersionFont),
-        Control(Line1_0, ControlKind::Line, "", kMargin, 1200, kInnerWidth, 30),
-        WithFont(Control(Text1, ControlKind::TextBox, "", kMargin, 1380, kInnerWidth, 2520), kReportFont),
-        WithFont(Control(Label1_0, ControlKind::Link, kHomePageAddress, kMargin, 4020, 2700, 270), kLinkFont),
-        Control(Line1_1, ControlKind::Line, "", kMargin, 4380, kInnerWidth, 30),
-        Control(cmdClipboard, ControlKind::Button, "クリップボードにコピー", kMargin, kButtonTop, 2280, kButtonHeight),
-        Control(cmdSysInfo, ControlKind::Button, english ? "System Info." : "システム情報...", 2640, kButtonTop, 1680,
-                kButtonHeight),
-        WithRole(Control(cmdOK, ControlKind::Button, "OK", 5100, kButtonTop, 1320, kButtonHeight), ButtonRole::Default),
+        WithFont(Control(VersionLabel, ControlKind::Label, versionText, kTitleLeft, 780, 3000, 300), kVersionFont),
+        Control(UpperRule, ControlKind::Line, "", kMargin, 1200, kInnerWidth, 30),
+        WithFont(Control(ReportBox, ControlKind::TextBox, "", kMargin, 1380, kInnerWidth, 2520), kReportFont),
+        WithFont(Control(WebLink, ControlKind::Link, kHomePageAddress, kMargin, 4020, 2700, 270), kLinkFont),
+        Control(LowerRule, ControlKind::Line, "", kMargin, 4380, kInnerWidth, 30),
+        Control(CopyButton, ControlKind::Button, "クリップボードにコピー", kMargin, kButtonTop, 2280, kButtonHeight),
+        Control(SysInfoButton, ControlKind::Button, english ? "System Info." : "システム情報...", 2640, kButtonTop,
+                1680, kButtonHeight),
+        WithRole(Control(CloseButton, ControlKind::Button, "OK", 5100, kButtonTop, 1320, kButtonHeight),
+                 ButtonRole::Default),
     };
     return layout;
 }

@@ -7,18 +7,24 @@
 namespace dorv {
 
 enum AboutControlId : int {
-    picIcon = 1,
-    lblTitle_1,  // the title in front, 30 twips left of and 20 above lblTitle_0, which shows as its shadow
-    lblTitle_0,
-    lblVersion,
-    Line1_0,
-    Text1,
-    Label1_0,  // the link to the web page
-    Line1_1,
-    cmdClipboard,
-    cmdSysInfo,
-    cmdOK,
+    AppIcon = 1,
+    TitleLabel,  // in front, 30 twips left of and 20 above TitleShadow
+    TitleShadow,
+    VersionLabel,
+    UpperRule,
+    ReportBox,
+    WebLink,
+    LowerRule,
+    CopyButton,
+    SysInfoButton,
+    CloseButton,
 };
+
+// The controls' names on the documented form, by id.
+inline constexpr const char* kAboutFormNames[] = {"",           "picIcon",      "lblTitle(1)", "lblTitle(0)",
+                                                  "lblVersion", "Line1(0)",     "Text1",       "Label1(0)",
+                                                  "Line1(1)",   "cmdClipboard", "cmdSysInfo",  "cmdOK"};
+static_assert(std::size(kAboutFormNames) == CloseButton + 1);
 
 // The box as built at load, in the language of `English` = 1 or Japanese.
 DialogLayout AboutBoxLayout(bool english, const std::string& versionText);

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "state/meter_app.h"
+#include "state/meter_frm.h"
 
 namespace dorv {
 namespace {
@@ -12,14 +12,13 @@ constexpr char kToolFolderKey[] = "SOFTWARE\\Microsoft\\Shared Tools Location";
 constexpr char kToolProgram[] = "\\MSINFO32.EXE";
 
 // The registered tool's path: its own entry, else the shared tools folder when the program is there.
-std::optional<std::string> FindSysInfoTool(MeterApp& app) {
-    Registry& registry = app.platform.registry;
+std::optional<std::string> FindSysInfoTool(Registry& registry, Shell& shell) {
     std::string path;
     if (GetKeyValue(registry, RegistryRoot::LocalMachine, kToolKey, "PATH", path))
         return path;
     std::string folder;
     if (GetKeyValue(registry, RegistryRoot::LocalMachine, kToolFolderKey, "MSINFO", folder) &&
-        app.platform.shell.FileExists(folder + kToolProgram))
+        shell.FileExists(folder + kToolProgram))
         return folder + kToolProgram;
     return std::nullopt;
 }
@@ -54,12 +53,11 @@ bool GetKeyValue(Registry& registry,
     return true;
 }
 
-void StartSysInfo(MeterApp& app) {
-    std::optional<std::string> tool = FindSysInfoTool(app);
-    if (tool && app.platform.shell.StartProgram(*tool))
+void StartSysInfo(Registry& registry, Shell& shell, WindowSystem& windows, WindowHandle owner) {
+    std::optional<std::string> tool = FindSysInfoTool(registry, shell);
+    if (tool && shell.StartProgram(*tool))
         return;
-    app.platform.window.ShowMessage(app.aboutFrm.window, kMeterTitle, "現時点ではシステム情報を使用できません",
-                                    MessageIcon::None);
+    windows.ShowMessage(owner, kMeterTitle, "現時点ではシステム情報を使用できません", MessageIcon::None);
 }
 
 }  // namespace dorv

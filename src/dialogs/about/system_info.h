@@ -3,10 +3,10 @@
 #include <string>
 
 #include "platform/registry.h"
+#include "platform/shell.h"
+#include "platform/window.h"
 
 namespace dorv {
-
-struct MeterApp;
 
 // Reads a value under an open-for-reading key: text as it is, a 32-bit number in decimal; a value of any
 // other type leaves keyVal as passed and still gives true. When the key or value cannot be read, keyVal
@@ -17,7 +17,7 @@ bool GetKeyValue(Registry& registry,
                  const std::string& valueName,
                  std::string& keyVal);
 
-// Starts the registered tool; tells the user when there is none or it does not start.
-void StartSysInfo(MeterApp& app);
+// Starts the registered tool; tells the user, over `owner`, when there is none or it does not start.
+void StartSysInfo(Registry& registry, Shell& shell, WindowSystem& windows, WindowHandle owner);
 
 }  // namespace dorv

@@ -2,13 +2,14 @@
 // The project's web page and the shell call that opens it.
 #include <string>
 
-namespace dorv {
+#include "platform/shell.h"
+#include "platform/window.h"
 
-struct MeterApp;
+namespace dorv {
 
 inline constexpr char kHomePageAddress[] = "https://dorvanix.github.io/";
 
 // Opens the address in the browser; on failure tells the user, with the shell's result code, and gives false.
-bool OpenWebLink(MeterApp& app, const std::string& url);
+bool OpenWebLink(Shell& shell, WindowSystem& windows, const std::string& url);
 
 }  // namespace dorv

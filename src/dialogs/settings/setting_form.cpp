@@ -13,7 +13,6 @@ constexpr int kOpacityAtRest = 128;
 constexpr int kWarningAtRest = 85;
 constexpr int kOnTimeAtRest = 17 * 60;
 constexpr int kOffTimeAtRest = 18 * 60;
-constexpr int kNoWarning = 101;
 
 // A flag counts as on only when it is 1, as everywhere in the program.
 int Flag(int stored) {
@@ -32,65 +31,65 @@ int WithinSlider(SettingControl slider, int stored) {
 // nearest one they can, so that what the user sees is what Apply stores.
 SettingForm BuildSettingForm(const MeterSettings& s, bool vistaOrLater) {
     SettingForm form;
-    form[Slider4] = kOpacityAtRest;
-    form[DTPicker1_0] = kOnTimeAtRest;
-    form[DTPicker1_1] = kOffTimeAtRest;
+    form[Alpha] = kOpacityAtRest;
+    form[ScheduleOn] = kOnTimeAtRest;
+    form[ScheduleOff] = kOffTimeAtRest;
     // 1. Help reaches only the Japanese pages.
     if (s.English == 1)
-        form.Enable(Command1_3, false);
+        form.Enable(HelpButton, false);
     // 4-5. Mode, needle style, readout, language.
-    form[static_cast<SettingControl>(Option1_0 + std::clamp<int>(s.Needle, MeterMode::Mem, MeterMode::Clock))] = 1;
-    form[s.Needle_type >= 1 ? Option2_1 : Option2_0] = 1;
-    form[Check1] = Flag(s.Label_view);
-    form[Check12] = Flag(s.English);
+    form[static_cast<SettingControl>(ModeMemory + std::clamp<int>(s.Needle, MeterMode::Mem, MeterMode::Clock))] = 1;
+    form[s.Needle_type >= 1 ? NeedleSolid : NeedleLine] = 1;
+    form[ShowReadout] = Flag(s.Label_view);
+    form[EnglishCaptions] = Flag(s.English);
     // 6. The box before the slider: checking it puts the slider back to 128.
-    const SliderRange& opacity = SettingControlRowOf(Slider4).slider;
+    const SliderRange& opacity = SettingControlRowOf(Alpha).slider;
     if (s.Transparency >= opacity.minimum && s.Transparency <= opacity.maximum) {
-        SetCheck(form, Check11, 1);
-        form[Slider4] = s.Transparency;
+        SetCheck(form, Translucency, 1);
+        form[Alpha] = s.Transparency;
     } else {
-        SetCheck(form, Check11, 0);
+        SetCheck(form, Translucency, 0);
     }
     // 7-8.
-    form[Check13] = Flag(s.Mouse_Cancel);
-    form[Check2] = Flag(s.Top_view);
+    form[MouseCancel] = Flag(s.Mouse_Cancel);
+    form[AlwaysOnTop] = Flag(s.Top_view);
     // 9. Warning threshold and its readout.
-    SetCheck(form, Check3, s.Warning != kNoWarning ? 1 : 0);
-    SetWarningSlider(form, s.Warning != kNoWarning ? WithinSlider(Slider3, s.Warning) : kWarningAtRest);
+    SetCheck(form, WarningEnabled, s.Warning != kNoWarning ? 1 : 0);
+    SetWarningSlider(form, s.Warning != kNoWarning ? WithinSlider(WarningLevel, s.Warning) : kWarningAtRest);
     // 10. Hiding the dial needs the tray icon: without it the box stays clear, or Apply would hide a dial
     // that nothing could bring back.
-    form[Check4] = Flag(s.Mode_view);
-    SetCheck(form, Check5, Flag(s.Icon_view));
-    if (form[Check5] == 1)
-        form[Check9] = Flag(s.Hide_Meter);
-    SetCheck(form, Check6, Flag(s.Zanzo_view));
+    form[ShowModeLabel] = Flag(s.Mode_view);
+    SetCheck(form, TrayIcon, Flag(s.Icon_view));
+    if (form[TrayIcon] == 1)
+        form[DialOff] = Flag(s.Hide_Meter);
+    SetCheck(form, TrailEnabled, Flag(s.Zanzo_view));
     // 11.
-    form[Slider5] = WithinSlider(Slider5, s.Zanzo_max);
-    form[Slider1] = WithinSlider(Slider1, s.Move_quantity);
-    form[Slider2] = WithinSlider(Slider2, s.Watch_time);
+    form[TrailSlider] = WithinSlider(TrailSlider, s.Zanzo_max);
+    form[ResponseSlider] = WithinSlider(ResponseSlider, s.Move_quantity);
+    form[IntervalSlider] = WithinSlider(IntervalSlider, s.Watch_time);
     // 12. The schedule shows only with two times of day.
     std::optional<int> on = ParseTimeOfDay(s.illumi_on_time);
     std::optional<int> off = ParseTimeOfDay(s.illumi_off_time);
     if (on && off) {
-        SetCheck(form, Check14, 1);
-        form[DTPicker1_0] = *on;
-        form[DTPicker1_1] = *off;
+        SetCheck(form, ScheduleEnabled, 1);
+        form[ScheduleOn] = *on;
+        form[ScheduleOff] = *off;
     } else {
-        SetCheck(form, Check14, 0);
+        SetCheck(form, ScheduleEnabled, 0);
     }
     // 13-14. The working table, then the set of the current Illumination in the swatches.
     form.colours = ColourTable(s);
     const int set = s.Illumination ? kLitSet : kNormalSet;
-    form[set == kLitSet ? Option3_0 : Option3_1] = 1;
+    form[set == kLitSet ? LightsOn : LightsOff] = 1;
     ShowColourSet(form, set, false);
     // 15.
-    form[Check7] = Flag(s.max_beep_flg);
-    form[Check8] = Flag(s.down_beep_flg);
-    form[Check10] = Flag(s.meter_move_flg);
-    form[Check15] = Flag(s.adjusted_flg);
+    form[BeepAtFull] = Flag(s.max_beep_flg);
+    form[BeepOffFull] = Flag(s.down_beep_flg);
+    form[AvoidMouse] = Flag(s.meter_move_flg);
+    form[KeepOnScreen] = Flag(s.adjusted_flg);
     // 16. The virtual-memory mode is not offered from version 6 on; a stored one stays selected.
     if (vistaOrLater)
-        form.Enable(Option1_1, false);
+        form.Enable(ModeVirtualMemory, false);
     return form;
 }
 

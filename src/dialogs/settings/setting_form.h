@@ -10,8 +10,8 @@
 
 namespace dorv {
 
-inline constexpr int kLitSet = 0;     // Option3(0), ON: working table entries 0..5
-inline constexpr int kNormalSet = 1;  // Option3(1), OFF: entries 6..11
+inline constexpr int kLitSet = 0;     // the illumination ON option: working table entries 0..5
+inline constexpr int kNormalSet = 1;  // the OFF option: entries 6..11
 
 struct SettingForm {
     SettingForm() { enabled.fill(true); }
@@ -19,7 +19,7 @@ struct SettingForm {
     // Check 0/1, option 0/1, slider, time (minutes since midnight), swatch colour; indexed by control id.
     std::array<int, kSettingControlEnd> value{};
     std::array<bool, kSettingControlEnd> enabled{};
-    std::string readout = "8500rpm";  // Label8
+    std::string readout = "8500rpm";  // WarningRpmLabel
     // The lit set in 0..5, the normal set in 6..11; the shown set lives in the swatches.
     std::array<Colour, 2 * kSwatchCount> colours{};
     int shownSet = kNormalSet;
@@ -36,7 +36,7 @@ SettingForm BuildSettingForm(const MeterSettings& settings, bool vistaOrLater);
 // A check box took this value (by building or by the user): its enable rule follows.
 void SetCheck(SettingForm& form, SettingControl box, int checked);
 void FollowCheck(SettingForm& form, SettingControl box);
-// Slider3 and the "8500rpm" readout under it.
+// The warning slider and the "8500rpm" readout under it.
 void SetWarningSlider(SettingForm& form, int percent);
 std::string WarningReadout(int percent);
 // Shows the set k (kLitSet or kNormalSet) in the swatches; a user's switch first keeps the edits of the set

@@ -26,25 +26,25 @@ void SetCheck(SettingForm& form, SettingControl box, int checked) {
 void FollowCheck(SettingForm& form, SettingControl box) {
     const bool on = form[box] == 1;
     switch (box) {
-        case Check11:  // translucency: switching it on always starts from half opacity
+        case Translucency:  // translucency: switching it on always starts from half opacity
             if (on)
-                form[Slider4] = kOpacityOnCheck;
-            EnableAll(form, {Slider4, Check13}, on);
+                form[Alpha] = kOpacityOnCheck;
+            EnableAll(form, {Alpha, MouseCancel}, on);
             break;
-        case Check3:
-            EnableAll(form, {Slider3, Label7, Label8}, on);
+        case WarningEnabled:
+            EnableAll(form, {WarningLevel, WarningScale, WarningRpmLabel}, on);
             break;
-        case Check5:  // the dial may be hidden only while the tray icon can bring it back
-            form.Enable(Check9, on);
+        case TrayIcon:  // the dial may be hidden only while the tray icon can bring it back
+            form.Enable(DialOff, on);
             if (!on)
-                form[Check9] = 0;
+                form[DialOff] = 0;
             break;
-        case Check6:
-            EnableAll(form, {Slider5, Label13}, on);
+        case TrailEnabled:
+            EnableAll(form, {TrailSlider, TrailScale}, on);
             break;
-        case Check14:  // the schedule and the hand-picked illumination exclude each other
-            EnableAll(form, {DTPicker1_0, DTPicker1_1}, on);
-            EnableAll(form, {Option3_0, Option3_1}, !on);
+        case ScheduleEnabled:  // the schedule and the hand-picked illumination exclude each other
+            EnableAll(form, {ScheduleOn, ScheduleOff}, on);
+            EnableAll(form, {LightsOn, LightsOff}, !on);
             break;
         default:
             break;
@@ -52,7 +52,7 @@ void FollowCheck(SettingForm& form, SettingControl box) {
 }
 
 void SetWarningSlider(SettingForm& form, int percent) {
-    form[Slider3] = percent;
+    form[WarningLevel] = percent;
     form.readout = WarningReadout(percent);
 }
 
@@ -83,8 +83,8 @@ bool PickSwatchColour(SettingForm& form, int swatch, std::optional<Colour> picke
 }
 
 void RestoreMotionDefaults(SettingForm& form) {
-    form[Slider1] = kDefaultMoveQuantity;
-    form[Slider2] = kDefaultWatchTime;
+    form[ResponseSlider] = kDefaultMoveQuantity;
+    form[IntervalSlider] = kDefaultWatchTime;
 }
 
 // Only the swatches: the working table takes them on the next set switch or on Apply.

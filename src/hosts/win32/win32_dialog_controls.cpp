@@ -26,6 +26,8 @@ std::wstring EditText(const std::string& text) {
     return wide;
 }
 
+}  // namespace
+
 void SetTabCaptions(HWND tabs, const std::string& captions) {
     std::vector<std::wstring> parts;
     std::size_t start = 0;
@@ -44,8 +46,6 @@ void SetTabCaptions(HWND tabs, const std::string& captions) {
     for (std::size_t i = count; i > parts.size(); --i)
         SendMessageW(tabs, TCM_DELETEITEM, i - 1, 0);
 }
-
-}  // namespace
 
 DialogRecord* Win32Dialogs::Find(WindowHandle dialog) {
     auto found = open_.find(reinterpret_cast<HWND>(dialog));

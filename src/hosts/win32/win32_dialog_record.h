@@ -25,6 +25,9 @@ inline bool IsComposedLabel(const ControlLayout& layout) {
     return layout.kind == ControlKind::Label && layout.font.colour >= 0;
 }
 
+// A tab control's tabs become the "\n"-separated captions: kept tabs renamed, missing ones added, extra ones removed.
+void SetTabCaptions(HWND tabs, const std::string& captions);
+
 struct ControlRecord {
     ControlLayout layout;
     HWND hwnd = nullptr;

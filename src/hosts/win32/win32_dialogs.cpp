@@ -165,20 +165,6 @@ void SetupSlider(HWND slider, const SliderRange& range) {
     SendMessageW(slider, TBM_SETPOS, TRUE, range.minimum);
 }
 
-void AddTabs(HWND tabs, const std::string& captions) {
-    std::size_t start = 0;
-    int index = 0;
-    while (start <= captions.size()) {
-        const std::size_t end = std::min(captions.find('\n', start), captions.size());
-        std::wstring caption = Widen(std::string_view(captions).substr(start, end - start));
-        TCITEMW item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = caption.data();
-        SendMessageW(tabs, TCM_INSERTITEMW, static_cast<WPARAM>(index++), reinterpret_cast<LPARAM>(&item));
-        start = end + 1;
-    }
-}
-
 }  // namespace
 
 SIZE FittedSize(const DialogRecord& dialog, int dpi, SIZE proposed) {
@@ -322,7 +308,7 @@ bool Win32Dialogs::BuildControls(DialogRecord& dialog, const DialogLayout& layou
 
         switch (control.kind) {
             case ControlKind::Tabs:
-                AddTabs(record.hwnd, control.caption);
+                SetTabCaptions(record.hwnd, control.caption);
                 break;
             case ControlKind::Slider:
                 SetupSlider(record.hwnd, control.slider);

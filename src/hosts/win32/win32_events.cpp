@@ -12,7 +12,7 @@ void Win32Events::End(int exitCode) {
 // Timer ids are the core's own and unique across windows, so the id alone says whose tick it is.
 void Win32Events::Timer(UINT_PTR id) const {
     if (MeterApp* app = App();
-        app && id >= static_cast<UINT_PTR>(TimerId::Timer1) && id <= static_cast<UINT_PTR>(TimerId::AboutRefresh))
+        app && id >= static_cast<UINT_PTR>(TimerId::Sample) && id <= static_cast<UINT_PTR>(TimerId::AboutRefresh))
         OnTimer(*app, static_cast<TimerId>(id));
 }
 

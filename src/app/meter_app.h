@@ -12,37 +12,13 @@
 #include "settings/settings_file.h"
 #include "state/about_frm.h"
 #include "state/menu_state.h"
+#include "state/meter_frm.h"
 #include "state/setting_frm.h"
 #include "state/tray_state.h"
+#include "tray_menu/tray_icon.h"
+#include "window/placement.h"
 
 namespace dorv {
-
-// The dial's side in design pixels (device pixels at 96 dpi).
-inline constexpr int kDialSizePixels = 100;
-// The dial window's title, also the title of the program's messages.
-inline constexpr const char* kMeterTitle = "Dorvanix";
-
-struct TimerState {
-    int interval = 0;  // milliseconds; 0 or less is stopped
-    bool enabled = true;
-};
-
-// A window edge as last set in twips, valid while the window stays on the pixel that gave.
-struct TwipsEdge {
-    bool known = false;
-    float twips = 0;
-    int pixels = 0;
-};
-
-// The dial window and what it owns.
-struct MeterFrm : DialState {
-    WindowHandle window = nullptr;
-    TimerState Timer1{100, true};
-    TimerState Timer2{0, true};
-    TimerState Timer3{0, true};
-    TwipsEdge leftEdge;
-    TwipsEdge topEdge;
-};
 
 struct MeterApp {
     explicit MeterApp(Platform host) : platform(host), settingsFile{&host.ini, std::string(), "."} {}
@@ -68,9 +44,21 @@ struct MeterApp {
     bool unloading = false;
 };
 
+// The parts of the program that live below it, each handed exactly what it works on.
+
 // The dial window as a drawing surface.
 inline DialSurface Surface(MeterApp& app) {
     return {app.platform.drawing, app.meter.window, app.meter};
+}
+
+// The dial window for placement. Made afresh for each use: it copies the window handle.
+inline DialPlacement Placement(MeterApp& app) {
+    return {app.platform.window, app.meter.window, app.meter.leftEdge, app.meter.topEdge, app.meter.desktopScale};
+}
+
+// The tray icon, owned by the menu window. Made afresh for each use: it copies the menu window's handle.
+inline TrayIconParts Tray(MeterApp& app) {
+    return {app.platform.tray, app.platform.timers, app.platform.system, app.menu.window, app.tray, app.settings};
 }
 
 }  // namespace dorv

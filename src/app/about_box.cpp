@@ -1,14 +1,14 @@
-#include "dialogs/about/about_box.h"
+#include "app/about_box.h"
 
 #include <cstdint>
 
+#include "app/meter_app.h"
 #include "dialogs/about/about_layout.h"
 #include "dialogs/about/memory_report.h"
 #include "dialogs/about/system_info.h"
 #include "dialogs/about/version_text.h"
 #include "dialogs/about/web_link.h"
 #include "metrics/os_checks.h"
-#include "state/meter_app.h"
 #include "window/window_shape.h"
 
 namespace dorv {
@@ -18,11 +18,11 @@ constexpr int kRefreshMs = 200;
 
 // The link labels by index (one today), and back.
 int LinkControl(int index) {
-    return Label1_0 + index;
+    return WebLink + index;
 }
 
 int LinkIndex(int controlId) {
-    return controlId == Label1_0 ? 0 : -1;
+    return controlId == WebLink ? 0 : -1;
 }
 
 void CloseAboutBox(MeterApp& app) {
@@ -47,7 +47,7 @@ void OnMouseMove(MeterApp& app, int controlId) {
         ClearHighlight(app);
         app.aboutFrm.HoverIndex = static_cast<std::int16_t>(link);
         app.platform.dialogs.SetHighlighted(app.aboutFrm.window, LinkControl(link), true);
-    } else if (controlId == 0 || controlId == Text1) {
+    } else if (controlId == 0 || controlId == ReportBox) {
         ClearHighlight(app);
         app.aboutFrm.HoverIndex = -1;
     }
@@ -61,14 +61,14 @@ void OnLinkClick(MeterApp& app, int link) {
     if (app.unloading || app.aboutFrm.window != box)
         return;  // the program is ending, or the box closed meanwhile
     if (link == 0)
-        OpenWebLink(app, kHomePageAddress);
+        OpenWebLink(app.platform.shell, app.platform.window, kHomePageAddress);
     CloseAboutBox(app);
 }
 
 // The report stays in the box, so the user can try again once whatever held the clipboard lets go.
 void CopyReport(MeterApp& app) {
     const WindowHandle box = app.aboutFrm.window;
-    if (app.platform.shell.CopyTextToClipboard(box, app.platform.dialogs.Text(box, Text1)))
+    if (app.platform.shell.CopyTextToClipboard(box, app.platform.dialogs.Text(box, ReportBox)))
         return;
     const bool english = app.settings.English == 1;
     app.platform.window.ShowMessage(
@@ -78,14 +78,14 @@ void CopyReport(MeterApp& app) {
 
 void OnClick(MeterApp& app, int controlId) {
     switch (controlId) {
-        case cmdOK:
+        case CloseButton:
             CloseAboutBox(app);
             break;
-        case cmdClipboard:
+        case CopyButton:
             CopyReport(app);
             break;
-        case cmdSysInfo:
-            StartSysInfo(app);
+        case SysInfoButton:
+            StartSysInfo(app.platform.registry, app.platform.shell, app.platform.window, app.aboutFrm.window);
             break;
         default:
             if (LinkIndex(controlId) != -1)
@@ -109,7 +109,7 @@ void OpenAboutBox(MeterApp& app) {
         app.platform.timers.SetTimerInterval(box, TimerId::AboutRefresh, kRefreshMs);
     }
     dialogs.ShowDialog(app.aboutFrm.window);
-    SetStacking(app, app.aboutFrm.window, app.settings.Top_view);
+    SetStacking(app.platform.window, app.aboutFrm.window, app.settings.Top_view);
 }
 
 void OnAboutBoxEvent(MeterApp& app, int controlId, DialogEvent event) {
@@ -142,7 +142,7 @@ void RefreshAboutReport(MeterApp& app) {
     if (!figures.english)
         figures.time = system.CurrentLocalTime();
     figures.symbols = NumberSymbols{system.ThousandsSeparator(), system.DecimalSymbol()};
-    app.platform.dialogs.SetText(app.aboutFrm.window, Text1, BuildMemoryReport(figures));
+    app.platform.dialogs.SetText(app.aboutFrm.window, ReportBox, BuildMemoryReport(figures));
 }
 
 }  // namespace dorv
