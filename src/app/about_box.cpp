@@ -8,7 +8,6 @@
 #include "dialogs/about/system_info.h"
 #include "dialogs/about/version_text.h"
 #include "dialogs/about/web_link.h"
-#include "metrics/os_checks.h"
 #include "window/window_shape.h"
 
 namespace dorv {
@@ -138,7 +137,7 @@ void RefreshAboutReport(MeterApp& app) {
     figures.tickMs = system.TickCount();
     figures.memory = system.QueryMemoryStatus();
     figures.english = app.settings.English == 1;
-    figures.vistaOrLater = IsVistaOrLater(app.platform.os);
+    figures.vistaOrLater = !app.platform.os.QueryCapabilities().pageFileMode;
     if (!figures.english)
         figures.time = system.CurrentLocalTime();
     figures.symbols = NumberSymbols{system.ThousandsSeparator(), system.DecimalSymbol()};

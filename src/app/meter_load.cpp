@@ -6,7 +6,6 @@
 #include "app/meter_timers.h"
 #include "app/mode_layout.h"
 #include "metrics/cpu_counter.h"
-#include "metrics/os_checks.h"
 #include "render/colours.h"
 #include "render/dial_surface.h"
 #include "render/readout.h"
@@ -90,13 +89,13 @@ void LoadMeterFrm(MeterApp& app) {
     if (s.Icon_view == 1)
         AddTrayIcon(Tray(app));
     app.afterimageColours = ComputeAfterimageColours(s);
-    // 23. The CPU counter opens in every mode: the query on NT, the kernel statistic on the older family.
-    if (IsWinNT(app.platform.os))
+    // 23. The CPU counter opens in every mode: the query of processor times, or the older family's kernel statistic.
+    if (app.platform.os.QueryCapabilities().cpu == CpuSource::ProcessorTimes)
         OpenCpuCounter(app.platform, app.cpu);
     else
         StartCpuStatistic(app.platform, app.cpu, app.CurrentValue);
-    // 24. The virtual-memory mode is offered only before version 6; a stored one still runs.
-    if (IsVistaOrLater(app.platform.os))
+    // 24. The virtual-memory mode where the system offers it; a stored one still runs.
+    if (!app.platform.os.QueryCapabilities().pageFileMode)
         SetMenuEnabled(app, MenuItemId::VMem, false);
 }
 

@@ -3,7 +3,6 @@
 #include "app/meter_app.h"
 #include "app/meter_lifecycle.h"
 #include "metrics/cpu_counter.h"
-#include "metrics/os_checks.h"
 #include "settings/settings_file.h"
 #include "window/placement.h"
 
@@ -25,7 +24,7 @@ void UnloadMeterFrm(MeterApp& app, QuitCause cause) {
     // Hidden first, so the dial disappears before the slow part; a hidden window keeps its position.
     app.platform.window.HideWindow(app.meter.window);  // 1
     app.platform.timers.PumpMessagesOnce();
-    if (IsWinNT(app.platform.os))  // 2
+    if (app.platform.os.QueryCapabilities().cpu == CpuSource::ProcessorTimes)  // 2
         CloseCpuCounter(app.platform, app.cpu);
     else
         StopCpuStatistic(app.platform, app.cpu);

@@ -4,7 +4,6 @@
 #include "app/move_needle.h"
 #include "metrics/cpu_counter.h"
 #include "metrics/memory_load.h"
-#include "metrics/os_checks.h"
 #include "render/clock.h"
 #include "render/readout.h"
 #include "settings/value_text.h"
@@ -36,7 +35,7 @@ void SampleTick(MeterApp& app) {
             break;
         case MeterMode::Cpu:
             // The older family's statistic is whole percent already; a failed read keeps the previous value.
-            if (IsWinNT(app.platform.os))
+            if (app.platform.os.QueryCapabilities().cpu == CpuSource::ProcessorTimes)
                 app.CurrentValue = RoundedReading(ReadCpuCounter(app.platform, app.cpu));
             else
                 ReadCpuStatistic(app.platform, app.cpu, app.CurrentValue);

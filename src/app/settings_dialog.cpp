@@ -3,7 +3,6 @@
 #include "app/menu_commands.h"
 #include "app/meter_app.h"
 #include "app/settings_apply.h"
-#include "metrics/os_checks.h"
 
 namespace dorv {
 namespace {
@@ -150,7 +149,7 @@ void OpenSettingsDialog(MeterApp& app) {
         return;
     app.settingFrm.window = window;
     app.settingFrm.english = app.settings.English == 1;
-    app.settingFrm.form = BuildSettingForm(app.settings, IsVistaOrLater(app.platform.os));
+    app.settingFrm.form = BuildSettingForm(app.settings, !app.platform.os.QueryCapabilities().pageFileMode);
     WriteForm(dialogs, window, app.settingFrm.form, nullptr);
     dialogs.SetValue(window, PageTabs, 0);
     ShowPage(app, 0);

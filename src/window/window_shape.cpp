@@ -1,6 +1,5 @@
 #include "window/window_shape.h"
 
-#include "metrics/os_checks.h"
 #include "state/meter_frm.h"
 
 namespace dorv {
@@ -17,7 +16,7 @@ int SetStacking(WindowSystem& windows, WindowHandle window, int topView) {
 }
 
 void ApplyTransparency(WindowSystem& windows, OsVersion& os, WindowHandle window, std::int32_t transparency) {
-    if (!IsWin2000OrXP(os))
+    if (!os.QueryCapabilities().translucency)
         return;
     // Only the low byte reaches the system; the load keeps Transparency within 1..255 anyway.
     windows.MakeLayered(window, static_cast<std::uint8_t>(transparency & 0xFF));

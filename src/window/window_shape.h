@@ -14,7 +14,7 @@ void AttachDialRegion(WindowSystem& windows, WindowHandle dial, const DialScale&
 // Always on top (1) or not (0), and shows the window; any other value does nothing and gives 0.
 int SetStacking(WindowSystem& windows, WindowHandle window, int topView);
 
-// Only on systems of major version 5: the dial becomes layered with `transparency` (the setting) as its alpha.
+// Only where the system offers translucency: the dial becomes layered with `transparency` (the setting) as its alpha.
 void ApplyTransparency(WindowSystem& windows, OsVersion& os, WindowHandle window, std::int32_t transparency);
 
 }  // namespace dorv

@@ -365,7 +365,7 @@ public:
         return Printed("%d:%02d:%02d", t.hour, t.minute, t.second);
     }
 
-    OsVersionInfo QueryVersion() override { return version; }
+    Capabilities QueryCapabilities() override { return WindowsCapabilities(version); }
 
     // PerfCounter: `cpuReadings` one a collection (0 when they run out), each the busy share of one more interval.
     void OpenProcessorQuery(const char* counterPath) override {

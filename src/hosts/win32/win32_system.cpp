@@ -78,4 +78,9 @@ OsVersionInfo Win32System::QueryVersion() {
     return OsVersionInfo{true, info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion};
 }
 
+// Asked afresh each time, as the version tests always were.
+Capabilities Win32System::QueryCapabilities() {
+    return WindowsCapabilities(QueryVersion());
+}
+
 }  // namespace dorv

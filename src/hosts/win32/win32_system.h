@@ -1,5 +1,5 @@
 #pragma once
-// The system's state the core reads: memory, clock, locale and the version of Windows.
+// The system's state the core reads: memory, clock, locale and what this version of Windows offers.
 #include "platform/os_version.h"
 #include "platform/system_status.h"
 
@@ -14,7 +14,10 @@ public:
     std::string ThousandsSeparator() override;
     std::uint64_t TickCount() override;
 
-    OsVersionInfo QueryVersion() override;
+    Capabilities QueryCapabilities() override;
+
+private:
+    static OsVersionInfo QueryVersion();
 };
 
 }  // namespace dorv
