@@ -14,6 +14,15 @@ struct FileResult {
     static FileResult Failed(std::string why) { return FileResult{false, std::move(why)}; }
 };
 
+// Where a host keeps meter.ini.
+struct SettingsLocation {
+    char separator = '\\';  // between a folder and a file name
+    // false: beside the program, and in the user's folder only while the program's folder takes no new files
+    // (Windows). true: in the user's folder, unless a meter.ini lies beside the program in a folder that takes new
+    // files (portable use; the Linux rule).
+    bool userFolderFirst = false;
+};
+
 class IniFile {
 public:
     virtual ~IniFile() = default;
@@ -38,6 +47,7 @@ public:
     // What the core asks to keep the settings elsewhere when the program's folder takes no saves. A host
     // without a per-user place keeps these defaults, and the settings stay beside the program.
 
+    virtual SettingsLocation SettingsRule() { return SettingsLocation{}; }
     // The user's own folder for the program's settings (%APPDATA%\Dorvanix), without a trailing separator; empty
     // when the system has none. It need not exist yet.
     virtual std::string UserSettingsFolder() { return std::string(); }

@@ -8,12 +8,14 @@
 namespace dorv {
 namespace {
 
-constexpr char kFileName[] = "\\meter.ini";
+std::string InFolder(const std::string& folder, const SettingsLocation& rule) {
+    return folder + rule.separator + "meter.ini";
+}
 
 // The user's copy, empty when the host has no place for one.
-std::string UserFile(IniFile& ini) {
+std::string UserFile(IniFile& ini, const SettingsLocation& rule) {
     const std::string folder = ini.UserSettingsFolder();
-    return folder.empty() ? folder : folder + kFileName;
+    return folder.empty() ? folder : InFolder(folder, rule);
 }
 
 // Every key straight into the file, in the fixed order.
@@ -55,11 +57,18 @@ FileResult SaveThroughCopy(const SettingsFile& file, const MeterSettings& settin
 // A writable program folder is read as always; only one that takes no new files sends the host looking for the
 // user's folder (which may mean loading a library).
 SettingsFile OpenSettingsFile(IniFile& ini, const std::string& decimalSymbol) {
+    const SettingsLocation rule = ini.SettingsRule();
     const std::string folder = ini.ProgramFolder();
-    SettingsFile file{&ini, folder + kFileName, decimalSymbol};
+    SettingsFile file{&ini, InFolder(folder, rule), decimalSymbol};
+    if (rule.userFolderFirst) {
+        const std::string user = UserFile(ini, rule);
+        if (!user.empty() && !(ini.FileExists(file.path) && ini.FolderTakesNewFiles(folder)))
+            file.path = user;
+        return file;
+    }
     if (ini.FolderTakesNewFiles(folder))
         return file;
-    const std::string user = UserFile(ini);
+    const std::string user = UserFile(ini, rule);
     if (!user.empty() && ini.FileExists(user))
         file.path = user;
     return file;
@@ -95,13 +104,20 @@ std::string SaveWorkPath(const SettingsFile& file) {
 // refuses them sends the save elsewhere: first into the file itself (it may be writable where the folder is
 // not), then to the user's folder, which the next start reads while the program's folder stays closed.
 FileResult SaveSettings(SettingsFile& file, const MeterSettings& settings, float leftTwips, float topTwips) {
-    FileResult result = SaveThroughCopy(file, settings, leftTwips, topTwips);
     IniFile& ini = *file.ini;
+    const SettingsLocation rule = ini.SettingsRule();
+    // Where the user's folder comes first, its first save finds no folder yet.
+    if (rule.userFolderFirst && file.path == UserFile(ini, rule)) {
+        const FileResult made = ini.CreateFolder(ini.UserSettingsFolder());
+        if (!made.ok)
+            return made;
+    }
+    FileResult result = SaveThroughCopy(file, settings, leftTwips, topTwips);
     const std::string folder = ini.ProgramFolder();
-    if (result.ok || file.path != folder + kFileName || ini.FolderTakesNewFiles(folder))
+    if (result.ok || file.path != InFolder(folder, rule) || ini.FolderTakesNewFiles(folder))
         return result;
     result = WriteKeys(file, settings, leftTwips, topTwips);
-    const std::string user = UserFile(ini);
+    const std::string user = UserFile(ini, rule);
     if (result.ok || user.empty())
         return result;
     file.path = user;

@@ -15,8 +15,10 @@ struct SettingsFile {
     std::string decimalSymbol;  // the system's, for numbers with a fraction
 };
 
-// The file to read: meter.ini beside the program, or the user's own copy (%APPDATA%\Dorvanix\meter.ini) when the
-// program's folder takes no new files and an earlier run saved one there.
+// The file to read, by the host's SettingsRule. Windows: meter.ini beside the program, or the user's own copy
+// (%APPDATA%\Dorvanix\meter.ini) when the program's folder takes no new files and an earlier run saved one there.
+// Linux: the user's copy ($XDG_CONFIG_HOME/dorvanix/meter.ini), unless one beside the program is in a folder that
+// takes new files.
 SettingsFile OpenSettingsFile(IniFile& ini, const std::string& decimalSymbol);
 
 std::string ReadIni(const SettingsFile& file, const char* section, const char* key);

@@ -343,6 +343,7 @@ public:
         log.push_back("remove");
         files.erase(path);
     }
+    SettingsLocation SettingsRule() override { return settingsRule; }
     std::string ProgramFolder() override { return "C:\\Dorvanix"; }
     std::string UserSettingsFolder() override { return userFolder; }
     // A folder takes new files once it exists and is not closed.
@@ -354,7 +355,7 @@ public:
         madeFolders.insert(folder);
         return {};
     }
-    static std::string Folder(const std::string& path) { return path.substr(0, path.rfind('\\')); }
+    static std::string Folder(const std::string& path) { return path.substr(0, path.find_last_of("\\/")); }
 
     MemoryStatus QueryMemoryStatus() override { return memory; }
     LocalTime CurrentLocalTime() override { return time; }
@@ -454,7 +455,7 @@ public:
     int DrawCalls() const { return static_cast<int>(drawing.size()); }
     // Running timer intervals; a stopped timer is absent.
     int TimerInterval(TimerId timer) const { return timers.count(timer) != 0 ? timers.at(timer) : 0; }
-    std::string Path(const std::string& name) const { return "C:\\Dorvanix\\" + name; }
+    std::string Path(const std::string& name) const { return "C:\\Dorvanix" + (settingsRule.separator + name); }
     std::string& File(const std::string& name) { return files[Path(name)]; }
     bool HasFile(const std::string& name) const { return files.count(Path(name)) != 0; }
 
@@ -475,6 +476,7 @@ public:
     std::set<std::string> closedFolders;  // folders that refuse new files
     std::set<std::string> madeFolders;    // besides the program's
     std::string userFolder = "C:\\Users\\me\\AppData\\Roaming\\Dorvanix";
+    SettingsLocation settingsRule;
     // Registry values by "root\\key\\value name" ("DynData\\PerfStats\\StatData\\KERNEL\\CPUUsage").
     std::map<std::string, std::string> registryValues;
     // Their types for ReadValue (Other when absent): text up to its first NUL, a number from 4 bytes.

@@ -48,25 +48,32 @@ TEST(SettingsSave, AFailedSaveIsToldAtQuitButNotAtTheEndOfTheSession) {
 }
 
 // Which file the start reads (its Needle) and the quit saves, by the program's folder and what lies there and in the
-// user's folder.
+// user's folder, under Windows' rule and under the one that puts the user's folder first (with '/').
 TEST(SettingsSave, AProgramFolderThatTakesNoNewFilesSendsTheSaveToTheFileInPlaceOrTheUsersFolder) {
     const struct {
         const char* what;
+        bool userFirst;
         bool closed;  // the program's folder refuses new files
         bool beside, besideReadOnly, user, userFails;
         const char* seen;  // the Needle read, then each file holding the quit's save
     } cases[] = {
-        {"writable folder: beside, as always", false, true, false, true, false, "0 C:\\Dorvanix\\meter.ini"},
-        {"closed folder, writable file: in place", true, true, false, false, false, "0 C:\\Dorvanix\\meter.ini"},
-        {"closed folder, read-only file", true, true, true, false, false, "0 U\\meter.ini"},
-        {"closed folder, first run", true, false, false, false, false, "2 U\\meter.ini"},
-        {"closed folder, the user's copy of an earlier run", true, true, false, true, false, "1 U\\meter.ini"},
-        {"nowhere takes it", true, true, true, false, true, "0"},
+        {"writable folder: beside, as always", false, false, true, false, true, false, "0 C:\\Dorvanix\\meter.ini"},
+        {"closed folder, writable file: in place", false, true, true, false, false, false, "0 C:\\Dorvanix\\meter.ini"},
+        {"closed folder, read-only file", false, true, true, true, false, false, "0 U\\meter.ini"},
+        {"closed folder, first run", false, true, false, false, false, false, "2 U\\meter.ini"},
+        {"closed folder, the user's copy of an earlier run", false, true, true, false, true, false, "1 U\\meter.ini"},
+        {"nowhere takes it", false, true, true, true, false, true, "0"},
+        {"user first: first run makes the user's folder", true, false, false, false, false, false, "2 U/meter.ini"},
+        {"user first: beside in a writable folder wins", true, false, true, false, true, false,
+         "0 C:\\Dorvanix/meter.ini"},
+        {"user first: beside in a closed folder does not", true, true, true, false, true, false, "1 U/meter.ini"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         FakeMeter m;
         m.host.userFolder = "U";
+        m.host.settingsRule = c.userFirst ? SettingsLocation{'/', true} : SettingsLocation{};
+        const std::string userFile = "U" + (m.host.settingsRule.separator + std::string("meter.ini"));
         const std::string denied = "Access is denied.";
         if (c.closed)
             m.host.closedFolders.insert(m.host.ProgramFolder());
@@ -76,10 +83,10 @@ TEST(SettingsSave, AProgramFolderThatTakesNoNewFilesSendsTheSaveToTheFileInPlace
             m.host.unwritable[m.host.Path("meter.ini")] = denied;
         if (c.user) {
             m.host.madeFolders.insert("U");
-            m.host.files["U\\meter.ini"] = CrLfLines({"[View]", "Needle=1"});
+            m.host.files[userFile] = CrLfLines({"[View]", "Needle=1"});
         }
         if (c.userFails)
-            m.host.unwritable["U\\meter.ini"] = denied;
+            m.host.unwritable[userFile] = denied;
         RunEntryProcedure(m.app);
         std::string seen = std::to_string(m.app.settings.Needle);
         m.app.settings.Needle = 3;
