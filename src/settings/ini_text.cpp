@@ -56,6 +56,8 @@ Document Parse(std::string_view text) {
     if (text.empty()) {
         return doc;  // an empty file has not even the unnamed leading section
     }
+    // Only a mark at the very start is one. After blanks it is text; a rewrite drops the blanks and so makes it a
+    // mark, and what follows it may become a header, as with the system.
     if (text.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
         doc.bom = true;
         text.remove_prefix(kUtf8Bom.size());

@@ -52,8 +52,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string after = IniTextWrite(text, def.section, def.name, value);
     std::string expected;
     // A zero byte in a header cuts the header short on a rewrite, as the system's writer does, and the section
-    // is lost to the reader: such texts are left out here.
-    if (text.find('\0') == std::string::npos && ExpectedReadBack(value, expected) &&
+    // is lost to the reader; a hidden mark may bring an older copy of the section to light: such texts are left
+    // out here.
+    if (text.find('\0') == std::string::npos && !fuzz::HasHiddenMark(text) && ExpectedReadBack(value, expected) &&
         IniTextRead(after, def.section, def.name) != expected)
         Fail("the value written does not read back", def.name);
     if (fuzz::HasRewriteQuirk(text))

@@ -146,6 +146,11 @@ TEST_F(IniCompatTest, FullSettingsFromNoFileThenHandEditedFiles) {
          {W("Coordinates", "Top", "8"), W("Coordinates", "Center", " 50"), W("View", "Size", "3")}},
         {"names with blanks", std::nullopt, {W(" Sp ", " Key ", " v "), W("sp", "key", "v"), R(" SP", "KEY ")}},
         {"UTF-8 mark", "\xEF\xBB\xBF[A]\nx=1\n", {R("a", "x"), W("A", "x", "2"), W("B", "y", "3")}},
+        // Blanks before the mark keep it from being one, until a rewrite trims them.
+        {"UTF-8 mark after blanks",
+         "     \xEF\xBB\xBF[Coordinates]\r\nLeft=\"x\"\\b\n\n]a[123]\r",
+         {R("Coordinates", "Left"), W("View", "Hide_Meter", "   18:30"), R("Coordinates", "Left"), R("", "Left"),
+          W("View", "Hide_Meter", "1")}},
         {"empty file", "", {W("A", "x", "1")}},
         {"blank lines only", "\n\r\n  \n", {W("A", "x", "1"), W("", "lead", "2")}},
         {"long values",
