@@ -31,12 +31,7 @@ void RedrawDial(MeterApp& app) {
     }
     if (mode != MeterMode::Mem && mode != MeterMode::VMem && mode != MeterMode::Cpu)
         return;
-    if (app.settings.Zanzo_view == 1) {
-        ClearDrawing(Surface(app));
-        for (int i = TrailLength(app); i >= 1; --i)
-            ShowNeedle(app, app.ZanzoHistory[static_cast<std::size_t>(i)], NeedleKind::Afterimage);
-    }
-    ShowNeedle(app, app.ShownValue, NeedleKind::Normal);
+    RedrawNeedle(app);
 }
 
 }  // namespace
