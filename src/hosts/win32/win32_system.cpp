@@ -50,20 +50,22 @@ std::string Win32System::FormatTimeOfDay(const LocalTime& time) {
     return std::to_string(at.wHour) + ":" + two(at.wMinute) + ":" + two(at.wSecond);
 }
 
+// One of the user's locale texts in UTF-8; the fallback when the system answers with fewer characters than
+// `fewest` (a locale may have no thousands separator, never an empty decimal symbol).
+static std::string LocaleText(LCTYPE type, const char* fallback, int fewest) {
+    wchar_t text[8] = {};
+    const int length = GetLocaleInfoW(LOCALE_USER_DEFAULT, type, text, 8);
+    if (length - 1 < fewest)
+        return fallback;
+    return Narrow(std::wstring_view(text, static_cast<std::size_t>(length - 1)));
+}
+
 std::string Win32System::DecimalSymbol() {
-    wchar_t symbol[8] = {};
-    const int length = GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, symbol, 8);
-    if (length <= 1)
-        return ".";
-    return Narrow(std::wstring_view(symbol, static_cast<std::size_t>(length - 1)));
+    return LocaleText(LOCALE_SDECIMAL, ".", 1);
 }
 
 std::string Win32System::ThousandsSeparator() {
-    wchar_t separator[8] = {};
-    const int length = GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, separator, 8);
-    if (length <= 0)
-        return ",";
-    return Narrow(std::wstring_view(separator, static_cast<std::size_t>(length - 1)));
+    return LocaleText(LOCALE_STHOUSAND, ",", 0);
 }
 
 OsVersionInfo Win32System::QueryVersion() {
