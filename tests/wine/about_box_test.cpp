@@ -1,5 +1,6 @@
-// The about box opened from the menu of a private Dorvanix.exe: its size, its report refreshing (with the user's
-// decimal symbol), the copy button (and its failure while another program holds the clipboard), its close box.
+// The about box opened from the menu of a private Dorvanix.exe: its report refreshing (with the user's decimal
+// symbol), the copy button (and its failure while another program holds the clipboard), its close box. Its size
+// under a tall caption is the settings dialog's test: the same layout code.
 
 #include "wine_dial_fixture.h"
 
@@ -22,9 +23,7 @@ std::wstring TakeClipboardText() {
 
 using AboutBoxTest = WineDialTest;
 
-// Under a caption taller than the table allowed for, the box grows so nothing is cut.
 TEST_F(AboutBoxTest, RefreshesCopiesAndClosesByItsCloseBox) {
-    const ScopedUserText caption{L"Control Panel\\Desktop\\WindowMetrics", L"CaptionHeight", L"-900"};
     WriteBytes(Ini(), "[View]\r\nNeedle=0\r\nTop_view=1\r\n");
     // Wine reads the user's decimal symbol at each process's start.
     const ScopedUserText arabic{L"Control Panel\\International", L"sDecimal", L"\u066B"};
@@ -34,7 +33,6 @@ TEST_F(AboutBoxTest, RefreshesCopiesAndClosesByItsCloseBox) {
     HWND box = WaitFor(kDialogClass, L"Dorvanixのバージョン情報");
     ASSERT_TRUE(box) << "no about box";
     EXPECT_TRUE(IsTopmost(box)) << "the dial's stacking";
-    EXPECT_EQ(ControlsOutside(box), L"");
     HWND report = FindWindowExW(box, nullptr, L"Edit", nullptr);
     ASSERT_TRUE(report);
     std::wstring first;

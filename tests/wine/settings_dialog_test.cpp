@@ -8,22 +8,6 @@
 namespace dorv {
 namespace {
 
-// The control with the keyboard focus in the dialog's thread.
-HWND Focused(HWND dialog) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info);
-    return info.hwndFocus;
-}
-
-// A key as the keyboard delivers it, to the control that has the focus.
-void PressKey(HWND dialog, WPARAM key) {
-    HWND focus = Focused(dialog);
-    ASSERT_TRUE(focus && IsChild(dialog, focus)) << "nothing in the dialog has the focus";
-    PostMessageW(focus, WM_KEYDOWN, key, 1);
-    PostMessageW(focus, WM_KEYUP, key, 1 | (1u << 30) | (1u << 31));
-}
-
 using SettingsDialogTest = WineDialTest;
 
 // Apply keeps the dialog open and changes the running dial at once; a second request (from the icon) brings the same
@@ -65,7 +49,7 @@ TEST_F(SettingsDialogTest, AppliesCancelsTakesTheKeysAndHoldsItsControlsAtAnySca
     EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog; }, 5000)) << "not brought forward";
     EXPECT_EQ(TopWindows(pid_, kDialogClass, true).size(), 1u);
     slide(360);
-    PressKey(dialog, VK_ESCAPE);
+    PressKeys({VK_ESCAPE});
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); }, 5000)) << "Esc did not close the dialog";
 
     PostToTray(WM_LBUTTONDBLCLK);
@@ -74,10 +58,13 @@ TEST_F(SettingsDialogTest, AppliesCancelsTakesTheKeysAndHoldsItsControlsAtAnySca
     HWND showMode = Child(dialog, WC_BUTTONW, L"モード表示(&M)");
     HWND tabs = FindWindowExW(dialog, nullptr, WC_TABCONTROLW, nullptr);
     ASSERT_TRUE(showMode && tabs);
-    EXPECT_EQ(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), 5);
     EXPECT_FALSE(IsWindowVisible(showMode)) << "a page other than the first is showing";
-    EXPECT_EQ(Focused(dialog), tabs) << "the tab strip is not the first Tab stop";
-    // Keys, or none for a click on the tab: the page reached, whose controls the core shows and no others.
+    GUITHREADINFO focus{};
+    focus.cbSize = sizeof focus;
+    GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &focus);
+    EXPECT_EQ(focus.hwndFocus, tabs) << "the tab strip is not the first Tab stop";
+    // Keys, or none for a click on the tab: the page reached (the wrap from 0 to 4 counts the tabs), whose controls
+    // the core shows and no others.
     const struct {
         std::vector<WORD> keys;
         int page;
@@ -100,22 +87,24 @@ TEST_F(SettingsDialogTest, AppliesCancelsTakesTheKeysAndHoldsItsControlsAtAnySca
         EXPECT_TRUE(WaitUntil(reached, 3000)) << "not on page " << step.page;
     }
     // The system's message, with the suggested rectangle where the program can read it.
-    RECT before{};
-    GetWindowRect(showMode, &before);
+    const auto width = [](HWND control) {
+        RECT at{};
+        GetWindowRect(control, &at);
+        return at.right - at.left;
+    };
+    const LONG before = width(showMode);
     RECT window{};
     GetWindowRect(dialog, &window);
-    window.right = window.left + (window.right - window.left) * 3 / 2;
-    window.bottom = window.top + (window.bottom - window.top) * 3 / 2;
+    window.right += (window.right - window.left) / 2;
+    window.bottom += (window.bottom - window.top) / 2;
     void* remote = VirtualAllocEx(process_, nullptr, sizeof window, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
     ASSERT_TRUE(remote && WriteProcessMemory(process_, remote, &window, sizeof window, nullptr));
     SendMessageW(dialog, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(remote));
     VirtualFreeEx(process_, remote, 0, MEM_RELEASE);
-    RECT after{};
-    GetWindowRect(showMode, &after);
-    EXPECT_GE((after.right - after.left) * 10, (before.right - before.left) * 14) << "not laid out at 144 dpi";
+    EXPECT_GE(width(showMode) * 10, before * 14) << "not laid out at 144 dpi";
     EXPECT_EQ(ControlsOutside(dialog), L"");
     SendMessageW(showMode, BM_CLICK, 0, 0);
-    PressKey(dialog, VK_RETURN);
+    PressKeys({VK_RETURN});
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); }, 5000)) << "Enter did not press OK";
 
     ChooseFromDialMenu(dial, L'x');
