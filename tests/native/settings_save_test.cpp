@@ -39,11 +39,9 @@ TEST(SettingsSave, AFailedSaveIsToldAtQuitButNotAtTheEndOfTheSession) {
         m.host.File("meter.ini") = before;
         m.host.unwritable[m.host.Path(c.unwritable)] = c.reason;
         RunAndQuit(m, c.cause);
-        EXPECT_EQ(m.host.messages,
-                  c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message});
-        EXPECT_EQ(m.host.File("meter.ini"), before);
-        EXPECT_FALSE(m.host.HasFile("meter.ini.tmp"));
-        EXPECT_TRUE(m.host.ended);
+        EXPECT_EQ(std::tuple(Joined(m.host.messages), m.host.File("meter.ini"), m.host.HasFile("meter.ini.tmp"),
+                             m.host.ended),
+                  std::tuple(c.message.empty() ? "" : c.message + ";", before, false, true));
     }
 }
 
