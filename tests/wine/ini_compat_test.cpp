@@ -215,7 +215,8 @@ bool CloseFolder(const fs::path& folder, bool closed) {
         return false;
     CloseHandle(info.hThread);
     CloseHandle(info.hProcess);
-    return WaitUntil([&] { return TakesNewFiles(folder) != closed; }, 5000);
+    return WaitUntil([&] { return TakesNewFiles(folder) != closed; },
+                     20000);  // a loaded machine starts the unix command slowly
 }
 
 class ClosedFolderTest : public WineDialTest {
